@@ -1,0 +1,31 @@
+#include "app/AtomicFile.h"
+
+#include <QSaveFile>
+
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
+    QSaveFile file(path);
+    // Unbuffered, so that a disk that refuses bytes is seen at write() and not lost in a flush
+    // that the commit would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            if (errorText)
+                *errorText = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        done += n;
+    }
+    if (!file.commit()) {
+        if (errorText)
+            *errorText = file.errorString();
+        return false;
+    }
+    return true;
+}

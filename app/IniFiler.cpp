@@ -1,0 +1,71 @@
+#include "app/IniFiler.h"
+
+#include "app/ProfileFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+IniFiler::IniFiler(QString fixedPath) : fixedPath_(std::move(fixedPath)) {}
+
+QString IniFiler::iniPathFor(const QString& programFolder, const QString& executableName) {
+    const QChar sep = programFolder.contains(u'\\') ? u'\\' : u'/';
+    QString name = executableName;
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot > 0)
+        name.truncate(dot);
+    return programFolder + (programFolder.endsWith(sep) ? QString() : QString(sep)) + name +
+           u".ini"_qs;
+}
+
+void IniFiler::BuildIniPath() {
+    if (!fixedPath_.isEmpty()) {
+        IniPath_ = fixedPath_;
+        return;
+    }
+    const QString beside =
+        iniPathFor(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
+                   QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    if (QFileInfo(QFileInfo(beside).path()).isWritable()) {
+        IniPath_ = beside;
+        return;
+    }
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    IniPath_ = QDir(config).filePath(u"velmora.ini"_qs);
+}
+
+void IniFiler::GetFromIni() {
+    const QString section = Section_.trimmed();
+    const QString key = Setting_.trimmed();
+    const QString def = Default_.trimmed();
+    if (section.isEmpty() || key.isEmpty() || def.isEmpty()) {
+        ResCode_ = u"0"_qs;
+        return;
+    }
+    BuildIniPath();
+    // Values are read whole: a long remembered folder must come back intact.
+    const auto file = ProfileFile::load(IniPath_);
+    Value_ = file ? file->value(section, key).value_or(def) : def;
+    ResCode_ = QString::number(Value_.size());
+}
+
+void IniFiler::WriToIni() {
+    const QString section = Section_.trimmed();
+    const QString key = Setting_.trimmed();
+    const QString value = Value_.trimmed();
+    if (section.isEmpty() || key.isEmpty() || value.isEmpty()) {
+        ResCode_ = u"0"_qs;
+        return;
+    }
+    BuildIniPath();
+    // A file that exists but cannot be read is never replaced: its other lines would be lost.
+    auto file = ProfileFile::load(IniPath_);
+    if (!file) {
+        ResCode_ = u"0"_qs;
+        return;
+    }
+    file->setValue(section, key, value);
+    ResCode_ = file->save(IniPath_) ? u"1"_qs : u"0"_qs;
+}

@@ -1,0 +1,33 @@
+#include "app/CenterForm.h"
+#include "app/SharedState.h"
+#include "mainwindow/frmMain.h"
+#include "platform/DesktopShell.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtPrompter.h"
+#include "platform/SystemRegistry.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Velmora"_qs);
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    QApplication::setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
+
+    QtPrompter prompter;
+    QtFileDialogs dialogs;
+    DesktopShell shell;
+    SystemRegistry registry;
+    SharedState& s = shared();
+    s.prompter = &prompter;
+    s.fileDialogs = &dialogs;
+    s.shell = &shell;
+    s.registry = &registry;
+
+    frmMain window;
+    window.Form_Load();
+    window.show();
+    CenterForm(window);
+    return QApplication::exec();
+}

@@ -1,0 +1,10 @@
+list(APPEND VELMORA_CORE_SOURCES
+    app/AtomicFile.cpp
+    app/ProfileFile.cpp
+    app/IniFiler.cpp
+    app/LeadingNumber.cpp
+    app/SharedState.cpp)
+list(APPEND VELMORA_GUI_SOURCES
+    app/CenterForm.cpp
+    app/frmMainStartup.cpp
+    app/frmMainOptions.cpp)

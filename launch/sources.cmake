@@ -1,0 +1,3 @@
+list(APPEND VELMORA_CORE_SOURCES)
+list(APPEND VELMORA_GUI_SOURCES
+    launch/frmMainPlay.cpp)

@@ -1,0 +1,47 @@
+#include "app/SharedState.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/DriveList.h"
+#include "mainwindow/FileList.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Prompter.h"
+
+#include <QListWidget>
+
+void frmMain::Drive1_Change() {
+    const QString previous = Dir1->Path();
+    if (Dir1->setPath(Drive1->Drive()))
+        return;
+    Dir1->setPath(previous);
+    {
+        // The restore must not run this handler again.
+        const QSignalBlocker block(Drive1);
+        Drive1->setDrive(previous);
+    }
+    shared().prompter->inform(u"Error changing drives."_qs, u"Oops"_qs, MsgIcon::Information);
+}
+
+void frmMain::Dir1_Change() {
+    File1->setPath(Dir1->Path());
+}
+
+void frmMain::File1_PathChange() {
+    SavePkF();
+}
+
+namespace {
+void unselectAll(QListWidget& list, QVector<bool>& memory) {
+    for (int i = 0; i < list.count(); ++i) {
+        list.item(i)->setSelected(false);
+        if (i < memory.size())
+            memory[i] = false;
+    }
+}
+} // namespace
+
+void frmMain::cmdClearFile_Click() {
+    unselectAll(*File1, PkF);
+}
+
+void frmMain::cmdClearSel_Click() {
+    unselectAll(*lstSelected, PkS);
+}

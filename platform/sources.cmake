@@ -1,0 +1,7 @@
+list(APPEND VELMORA_CORE_SOURCES
+    platform/SplitCommandLine.cpp)
+list(APPEND VELMORA_GUI_SOURCES
+    platform/QtPrompter.cpp
+    platform/QtFileDialogs.cpp
+    platform/DesktopShell.cpp
+    platform/SystemRegistry.cpp)

@@ -1,0 +1,28 @@
+#include "fakes/FakePrompter.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+MsgAnswer FakePrompter::show(const MessageBoxRequest& box) {
+    shown_.push_back(box);
+    if (script_.empty()) {
+        ADD_FAILURE() << "unexpected message box: \"" << box.text.toStdString() << "\" titled \""
+                      << box.title.toStdString() << "\"";
+        return box.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    }
+    const MsgAnswer answer = script_.front();
+    script_.pop_front();
+    const bool question = box.buttons == MsgButtons::YesNo;
+    if (question != (answer != MsgAnswer::Ok))
+        ADD_FAILURE() << "box \"" << box.text.toStdString() << "\" was "
+                      << (question ? "a question" : "a message") << ", the script expected "
+                      << (question ? "a message" : "a question");
+    return answer;
+}
+
+QStringList FakePrompter::texts() const {
+    QStringList t;
+    for (const auto& b : shown_)
+        t << b.text;
+    return t;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <deque>
+#include <vector>
+
+// Records every box and answers from a script. A box the script did not expect fails the test.
+class FakePrompter : public Prompter {
+public:
+    MsgAnswer show(const MessageBoxRequest& box) override;
+
+    // The next box is expected to be a question; answer it so.
+    void expectQuestion(MsgAnswer answer) { script_.push_back(answer); }
+    // The next box is expected to be an OK box.
+    void expectMessage() { script_.push_back(MsgAnswer::Ok); }
+    // Convenience: expect n boxes of any kind, each answered Yes (questions) or OK.
+    void answerYes() { expectQuestion(MsgAnswer::Yes); }
+    void answerNo() { expectQuestion(MsgAnswer::No); }
+
+    const std::vector<MessageBoxRequest>& shown() const { return shown_; }
+    const MessageBoxRequest& last() const { return shown_.back(); }
+    QStringList texts() const;
+    bool scriptUsedUp() const { return script_.empty(); }
+    void clear() {
+        shown_.clear();
+        script_.clear();
+    }
+
+private:
+    std::deque<MsgAnswer> script_;
+    std::vector<MessageBoxRequest> shown_;
+};
