@@ -87,7 +87,8 @@ void ProfileFile::setValue(const QString& section, const QString& key, const QSt
         }
         if (!inSection)
             continue;
-        if (!lines_[i].text.trimmed().startsWith(u';') && keyMatches(lines_[i].text, key, nullptr)) {
+        if (!lines_[i].text.trimmed().startsWith(u';') &&
+            keyMatches(lines_[i].text, key, nullptr)) {
             lines_[i].text = newLine;
             return;
         }

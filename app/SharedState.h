@@ -22,7 +22,7 @@ struct SharedState {
     qint16 style = 0;                   // 0 = M3U, 1 = PLS
 
     QString programFolderOverride; // tests only
-    QString programFolder() const;  // the folder of the executable
+    QString programFolder() const; // the folder of the executable
 };
 
 SharedState& shared();

@@ -22,7 +22,8 @@ bool selectFolder(frmMain& w, const QString& folder) {
 qint16 styleFromText(const QString& text) {
     const double rounded = roundHalfEven(leadingNumber(text));
     // Only a hand-edited file holds a number outside the 16-bit range; read it as M3U.
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return 0;
     return static_cast<qint16>(rounded);
 }

@@ -6,9 +6,8 @@
 
 DirList::DirList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setPath(item->data(Qt::UserRole).toString());
-    });
+    connect(this, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setPath(item->data(Qt::UserRole).toString()); });
 }
 
 bool DirList::setPath(const QString& folder) {

@@ -114,10 +114,10 @@ void frmMain::buildControls() {
     fraMenu = frame(client, "fraMenu", twipsRect(60, 0, 2355, 675));
     cmdNew = pictureButton(fraMenu, "cmdNew", twipsRect(240, 180, 495, 435), ":/icons/new.png",
                            u"New"_qs);
-    cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435),
-                            ":/icons/open.png", u"Open"_qs);
-    cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435),
-                            ":/icons/save.png", u"Save"_qs);
+    cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435), ":/icons/open.png",
+                            u"Open"_qs);
+    cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435), ":/icons/save.png",
+                            u"Save"_qs);
     cmdDelete = pictureButton(fraMenu, "cmdDelete", twipsRect(1740, 180, 495, 435),
                               ":/icons/delete.png", u"Delete playlist file"_qs);
     fraInfo = frame(client, "fraInfo", twipsRect(2460, 0, 4245, 675));
@@ -150,8 +150,8 @@ void frmMain::buildControls() {
                               u"un-select all"_qs, u"Un-select all"_qs);
 
     // The playlist.
-    fraSelected = frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795),
-                        u"Selected for playlist"_qs);
+    fraSelected =
+        frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_qs);
     lstSelected = new QListWidget(fraSelected);
     lstSelected->setObjectName(u"lstSelected"_qs);
     lstSelected->setGeometry(twipsRect(120, 300, 2670, 2595));
@@ -165,10 +165,10 @@ void frmMain::buildControls() {
                       u"Drop on note to play song"_qs);
     for (QLabel* l : Label1)
         l->setWordWrap(true);
-    imPlayAll = picture(fraSelected, "imPlayAll", twipsRect(930, 3180, 480, 480),
-                        ":/icons/notes.png");
-    imgPlay1 = picture(fraSelected, "imgPlay1", twipsRect(2340, 3180, 480, 480),
-                       ":/icons/note.png");
+    imPlayAll =
+        picture(fraSelected, "imPlayAll", twipsRect(930, 3180, 480, 480), ":/icons/notes.png");
+    imgPlay1 =
+        picture(fraSelected, "imgPlay1", twipsRect(2340, 3180, 480, 480), ":/icons/note.png");
 
     for (QWidget* list : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1),
                           static_cast<QWidget*>(File1), static_cast<QWidget*>(lstSelected)})
@@ -182,12 +182,12 @@ void frmMain::buildControls() {
     lblCount = label(Picture4, "lblCount", twipsRect(60, 30, 1215, 195), u"0 available"_qs,
                      Qt::AlignHCenter | Qt::AlignTop);
     Picture1 = statusPanel(client, "Picture1", twipsRect(6570, 4620, 1395, 315));
-    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195),
-                        u"0 in playlist"_qs, Qt::AlignHCenter | Qt::AlignTop);
+    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195), u"0 in playlist"_qs,
+                        Qt::AlignHCenter | Qt::AlignTop);
 
     // Holds the song last handed to the player; never shown.
-    lblIsPlaying = label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255),
-                         u"this is playing"_qs);
+    lblIsPlaying =
+        label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255), u"this is playing"_qs);
     lblIsPlaying->setVisible(false);
 
     // Etched grips in the tool row and the separator between the two note areas.
@@ -231,10 +231,10 @@ void frmMain::buildMenus() {
     mnuAbout = mnuHelp->addAction(u"&About..."_qs);
     mnuHints = mnuHelp->addAction(u"&Hints"_qs);
     const std::pair<QAction*, const char*> names[] = {
-        {mnuNew, "mnuNew"},           {mnuOpen, "mnuOpen"},     {mnuSave, "mnuSave"},
-        {mnuSaveAs, "mnuSaveAs"},     {blank1, "blank1"},       {mnuExit, "mnuExit"},
-        {mnuConfig, "mnuConfig"},     {dash3, "dash3"},         {mnuExplorer, "mnuExplorer"},
-        {mnuAbout, "mnuAbout"},       {mnuHints, "mnuHints"}};
+        {mnuNew, "mnuNew"},       {mnuOpen, "mnuOpen"},  {mnuSave, "mnuSave"},
+        {mnuSaveAs, "mnuSaveAs"}, {blank1, "blank1"},    {mnuExit, "mnuExit"},
+        {mnuConfig, "mnuConfig"}, {dash3, "dash3"},      {mnuExplorer, "mnuExplorer"},
+        {mnuAbout, "mnuAbout"},   {mnuHints, "mnuHints"}};
     for (auto [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
 }

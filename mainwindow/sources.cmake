@@ -4,6 +4,7 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/DriveList.cpp
     mainwindow/DirList.cpp
     mainwindow/FileList.cpp
+    mainwindow/PlaylistItems.cpp
     mainwindow/SelectionMemory.cpp
     mainwindow/Browsing.cpp
     mainwindow/DragAndDropStubs.cpp)

@@ -37,9 +37,8 @@ ShellLookup DesktopShell::findExecutable(const QString& file, const QString& fol
     if (GAppInfo* app = type ? g_app_info_get_default_for_type(type, FALSE) : nullptr) {
         const char* exe = g_app_info_get_executable(app);
         const QString program = exe ? QString::fromLocal8Bit(exe) : QString();
-        const QString full = QFileInfo(program).isAbsolute()
-                                 ? program
-                                 : QStandardPaths::findExecutable(program);
+        const QString full =
+            QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
         if (!full.isEmpty()) {
             answer.result = 42;
             answer.program = full + u" \""_qs + path + u'"';

@@ -25,7 +25,8 @@ public:
     void inform(const QString& text, const QString& title, MsgIcon icon) {
         show({text, title, MsgButtons::Ok, icon, MsgAnswer::Ok});
     }
-    bool askYesNo(const QString& text, const QString& title, MsgAnswer defaultButton = MsgAnswer::Yes) {
+    bool askYesNo(const QString& text, const QString& title,
+                  MsgAnswer defaultButton = MsgAnswer::Yes) {
         return show({text, title, MsgButtons::YesNo, MsgIcon::Question, defaultButton}) ==
                MsgAnswer::Yes;
     }

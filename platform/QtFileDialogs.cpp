@@ -8,7 +8,7 @@ QStringList qtNameFilters(const QString& pipeFilter) {
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i] + (parts[i].contains(parts[i + 1]) ? QString()
-                                                                : u" ("_qs + parts[i + 1] + u')');
+                                                               : u" ("_qs + parts[i + 1] + u')');
     return filters;
 }
 

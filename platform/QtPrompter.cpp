@@ -21,7 +21,8 @@ MsgAnswer QtPrompter::show(const MessageBoxRequest& box) {
     QMessageBox mb(icon, box.title, box.text, QMessageBox::NoButton, QApplication::activeWindow());
     if (box.buttons == MsgButtons::YesNo) {
         mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        mb.setDefaultButton(box.defaultButton == MsgAnswer::No ? QMessageBox::No : QMessageBox::Yes);
+        mb.setDefaultButton(box.defaultButton == MsgAnswer::No ? QMessageBox::No
+                                                               : QMessageBox::Yes);
         mb.setEscapeButton(QMessageBox::No);
     } else {
         mb.setStandardButtons(QMessageBox::Ok);

@@ -1,4 +1,5 @@
 #include "mainwindow/frmMain.h"
+#include "playlist/Entry.h"
 
 // Filled in with the playlist file commands.
 void frmMain::cmdNew_Click() {}
@@ -6,7 +7,7 @@ void frmMain::cmdOpen_Click() {}
 void frmMain::cmdSave_Click() {}
 void frmMain::cmdDelete_Click() {}
 void frmMain::mnuSaveAs_Click() {}
+
 void frmMain::PickAPart(const QString& what, QString& fonly, QString& full) const {
-    fonly = what;
-    full = what;
+    ::PickAPart(what, fonly, full);
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "playlist/PathStyle.h"
+
+#include <QString>
+
+// A playlist entry names one song: its file name and the folder that holds it. Its text, shown
+// in the playlist, is the name, " {", the folder and "}" (Song.mp3 {c:\music}).
+struct Entry {
+    QString name;
+    QString folder; // already in the path style's case; empty when the song came without one
+
+    QString text() const { return name + u" {"_qs + folder + u'}'; }
+    bool operator==(const Entry&) const = default;
+};
+
+// The text after the last separator (the whole text without one).
+QString FileOnly(const QString& path, const PathStyle& style = PathStyle::native());
+// The text before the last separator, with one trailing separator removed; empty without one.
+QString FolderOnly(const QString& path, const PathStyle& style = PathStyle::native());
+// True when the file system knows the path (a file or a folder); false for the empty path.
+bool FileExists(const QString& path);
+
+// Takes an entry text apart into the file name alone and the song's full path.
+void PickAPart(const QString& what, QString& fonly, QString& full,
+               const PathStyle& style = PathStyle::native());
+
+Entry entryFromPath(const QString& path, const PathStyle& style = PathStyle::native());
+Entry entryFromFolderAndName(const QString& folder, const QString& name,
+                             const PathStyle& style = PathStyle::native());
+// The entry a text stands for (the split PickAPart makes).
+Entry entryFromText(const QString& text, const PathStyle& style = PathStyle::native());
+// The song's full path: folder, separator, name; the bare name when there is no folder.
+QString fullPath(const Entry& entry, const PathStyle& style = PathStyle::native());
+
+// Path modes: how a song is written into a playlist file.
+enum class PathMode { Never = 0, Always = 1, Decide = 2 };
+// The mode a UsePaths text stands for; anything but 0 or 1 lets the computer decide.
+PathMode pathModeFromText(const QString& usePaths);
+// The text a playlist file receives for the entry: the bare name, the full path, or (Decide)
+// the bare name exactly when the song lies in the playlist file's own folder.
+QString playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
+                     const PathStyle& style = PathStyle::native());
