@@ -143,6 +143,9 @@ public:
     void Label1_DragOver(int Index, QWidget* Source);
     // Ending a drag: the source gets the carry cursor back and returns to normal mode.
     void EndDrag(QWidget* Source);
+    // The cursor a source list shows while it is dragged: the drop cursor or the carry cursor.
+    void setDragCursor(QWidget* source, bool drop);
+    bool showsDropCursor(const QWidget* source) const;
 
     void cmdUp_Click();
     void cmdDn_Click();

@@ -7,4 +7,5 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/PlaylistItems.cpp
     mainwindow/SelectionMemory.cpp
     mainwindow/Browsing.cpp
-    mainwindow/DragAndDropStubs.cpp)
+    mainwindow/DragAndDropStubs.cpp
+    mainwindow/DragCursor.cpp)
