@@ -89,12 +89,24 @@ QFrame* line(QWidget* parent, int index, int x, int y1, int y2, bool white) {
 }
 } // namespace
 
+// The pictures live in the static GUI library; make sure its resources are registered.
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    initResources();
     setObjectName(u"frmMain"_qs);
     setWindowTitle(u"Velmora 1.7"_qs);
     setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The layout was measured for an 8-point interface font.
+    QFont small = font();
+    small.setFamilies({u"MS Sans Serif"_qs, u"Arial"_qs, u"Liberation Sans"_qs, u"Nimbus Sans"_qs,
+                       u"Helvetica"_qs});
+    small.setPixelSize(11);
+    setFont(small);
     carryCursor = QPixmap(u":/icons/carry.png"_qs);
     dropCursor = QPixmap(u":/icons/drop.png"_qs);
     buildMenus();
@@ -163,8 +175,12 @@ void frmMain::buildControls() {
                       u"Click notes to play this playlist"_qs);
     Label1[1] = label(fraSelected, "Label1_1", twipsRect(1560, 3150, 705, 585),
                       u"Drop on note to play song"_qs);
-    for (QLabel* l : Label1)
+    for (QLabel* l : Label1) {
         l->setWordWrap(true);
+        QFont narrow = l->font();
+        narrow.setPixelSize(9); // three short lines beside each note picture
+        l->setFont(narrow);
+    }
     imPlayAll =
         picture(fraSelected, "imPlayAll", twipsRect(930, 3180, 480, 480), ":/icons/notes.png");
     imgPlay1 =

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/SharedState.h"
+#include "fakes/FakeFileDialogs.h"
+#include "fakes/FakePrompter.h"
+#include "fakes/FakeRegistry.h"
+#include "fakes/FakeShell.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Gives every window test fresh fakes of the seams, a settings file in a temporary folder and
+// that folder as the program's own folder. Restores the shared state afterwards.
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString path(const QString& name) const { return tmp.filePath(name); }
+    QString iniPath() const { return path(u"velmora.ini"_qs); }
+    // Writes bytes to a file below the temporary folder, making folders as needed.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+    QString makeFolder(const QString& name) const;
+    static QByteArray readFile(const QString& path);
+
+    QTemporaryDir tmp;
+    FakePrompter prompter;
+    FakeFileDialogs dialogs;
+    FakeShell shell;
+    FakeRegistry registry;
+};
