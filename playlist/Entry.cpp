@@ -1,6 +1,7 @@
 #include "playlist/Entry.h"
 
 #include "app/LeadingNumber.h"
+#include "playlist/PlaylistText.h"
 
 #include <QFileInfo>
 
@@ -23,16 +24,6 @@ bool FileExists(const QString& path) {
 }
 
 namespace {
-QString trimBlanks(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
-
 // A folder as an entry keeps it: one trailing separator removed, case folded where the file
 // system ignores case. The POSIX root stays "/" so that the entry still leads to the song.
 QString entryFolder(QString folder, const PathStyle& style) {
@@ -50,8 +41,8 @@ void PickAPart(const QString& what, QString& fonly, QString& full, const PathSty
     const qsizetype p = what.indexOf(u'{');
     if (p < 1)
         return;
-    const QString name = trimBlanks(what.left(p));
-    QString rest = trimBlanks(what.mid(p + 1));
+    const QString name = trimBlanks(QStringView(what).left(p)).toString();
+    QString rest = trimBlanks(QStringView(what).mid(p + 1)).toString();
     fonly = full = name;
     if (rest == u"}")
         return;

@@ -1,12 +1,119 @@
+#include "app/SharedState.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Prompter.h"
 #include "playlist/Entry.h"
+#include "playlist/PlaylistDialog.h"
+#include "playlist/PlaylistFormat.h"
+#include "playlist/PlaylistProcedures.h"
 
-// Filled in with the playlist file commands.
-void frmMain::cmdNew_Click() {}
-void frmMain::cmdOpen_Click() {}
-void frmMain::cmdSave_Click() {}
-void frmMain::cmdDelete_Click() {}
-void frmMain::mnuSaveAs_Click() {}
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+Prompter& prompter() {
+    return *shared().prompter;
+}
+
+bool stylePls() {
+    return formatForStyle(shared().style) == PlaylistFormat::Pls;
+}
+
+void startNewPlaylist(frmMain& w) {
+    w.lblName->setText(kNewPlaylistName);
+    w.lstSelected->clear();
+    w.SavePkS();
+}
+
+// After any save that wrote the file.
+void offerToClear(frmMain& w) {
+    if (prompter().askYesNo(u"Saved. Clear selections for new list?"_qs, u"What now?"_qs))
+        startNewPlaylist(w);
+}
+} // namespace
+
+void frmMain::cmdNew_Click() {
+    if (!prompter().askYesNo(u"Clear current selections and prepare a new playlist? (be sure "
+                             "you have saved any changes)"_qs,
+                             u"Confirm"_qs))
+        return;
+    startNewPlaylist(*this);
+    File1->setFocus();
+}
+
+void frmMain::cmdOpen_Click() {
+    setDialogForStyle(dlgCD, shared().style);
+    dlgCD.fileName.clear();
+    dlgCD.initialDir = Dir1->Path();
+    dlgCD.flags = kPlaylistOpenFlags;
+    const QString path = shared().fileDialogs->getOpenFileName(dlgCD);
+    if (path.isEmpty())
+        return;
+    // The file is read whole before the list is touched: a file that vanished or cannot be read
+    // leaves the playlist as it was.
+    const bool read =
+        FileExists(path) && (stylePls() ? OpenPls(*this, path) : OpenM3U(*this, path));
+    if (!read) {
+        prompter().inform(u"Could not access this file."_qs, u"Problem"_qs, MsgIcon::Exclamation);
+        return;
+    }
+    SavePkS();
+    lblName->setText(PathStyle::native().folded(path));
+    File1->setFocus();
+}
+
+void frmMain::cmdSave_Click() {
+    if (lstSelected->count() == 0) {
+        prompter().inform(u"No files in the playlist!"_qs, u"Can't save!"_qs, MsgIcon::Information);
+        return;
+    }
+    setDialogForStyle(dlgCD, shared().style);
+    dlgCD.fileName.clear();
+    bool saved = false;
+    if (lblName->text() == kNewPlaylistName)
+        saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
+    else
+        saved = stylePls() ? SaveEditsPls(*this) : SaveEdits(*this);
+    if (saved)
+        offerToClear(*this);
+    else
+        prompter().inform(u"Not saved."_qs, u"Notice"_qs, MsgIcon::Information);
+    File1->setFocus();
+}
+
+void frmMain::mnuSaveAs_Click() {
+    // Keeps the filter and default extension that Open or Save last set.
+    const bool saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
+    if (saved)
+        offerToClear(*this);
+    else
+        prompter().inform(u"Not saved."_qs, u"Notice!"_qs, MsgIcon::Information);
+    File1->setFocus();
+}
+
+void frmMain::cmdDelete_Click() {
+    const QString name = lblName->text();
+    if (name == kNewPlaylistName) {
+        prompter().inform(u"No playlist to be deleted!"_qs, u"Oops"_qs, MsgIcon::Information);
+        return;
+    }
+    if (!FileExists(name)) {
+        prompter().inform(u"Could not find "_qs + name + u" to delete it."_qs, u"Sorry"_qs,
+                          MsgIcon::Exclamation);
+        return;
+    }
+    if (!prompter().askYesNo(u"Are you sure you want to delete "_qs + name + u'?', u"Confirm"_qs))
+        return;
+    if (!QFile::remove(name)) {
+        prompter().inform(u"Could not delete. Perhaps in use."_qs, u"Notice"_qs,
+                          MsgIcon::Information);
+        return;
+    }
+    startNewPlaylist(*this);
+    File1->setFocus();
+}
 
 void frmMain::PickAPart(const QString& what, QString& fonly, QString& full) const {
     ::PickAPart(what, fonly, full);

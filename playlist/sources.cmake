@@ -1,5 +1,12 @@
 list(APPEND VELMORA_CORE_SOURCES
     playlist/PathStyle.cpp
-    playlist/Entry.cpp)
+    playlist/Entry.cpp
+    playlist/PlaylistText.cpp
+    playlist/PlaylistFormat.cpp
+    playlist/M3uFormat.cpp
+    playlist/PlsFormat.cpp
+    playlist/PlaylistDialog.cpp
+    playlist/ReadWholeFile.cpp)
 list(APPEND VELMORA_GUI_SOURCES
+    playlist/PlaylistProcedures.cpp
     playlist/frmMainFileCommands.cpp)

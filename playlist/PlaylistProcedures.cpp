@@ -1,0 +1,107 @@
+#include "playlist/PlaylistProcedures.h"
+
+#include "app/AtomicFile.h"
+#include "app/SharedState.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/PlaylistItems.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Prompter.h"
+#include "playlist/PlaylistDialog.h"
+#include "playlist/PlaylistFormat.h"
+#include "playlist/ReadWholeFile.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
+        return false;
+    const QVector<Entry> entries = parsePlaylist(format, *bytes);
+    w.lstSelected->clear();
+    appendEntries(*w.lstSelected, entries);
+    return true;
+}
+
+// UsePaths is read afresh for every save; a missing key means "Let computer decide".
+PathMode currentPathMode() {
+    IniFiler* ini = shared().settings.get();
+    if (!ini)
+        return PathMode::Decide;
+    ini->Section(u"Paths"_qs);
+    ini->Setting(u"UsePaths"_qs);
+    ini->Default(u"2"_qs);
+    ini->GetFromIni();
+    return pathModeFromText(ini->Value());
+}
+
+void cannotSave(const QString& text) {
+    shared().prompter->inform(text, u"Can't save"_qs, MsgIcon::Exclamation);
+}
+
+// Writes the whole playlist to path, replacing the file only once every byte is ready and
+// written. On failure the user is told why and the old file is untouched.
+bool writePlaylistFile(frmMain& w, const QString& path, PlaylistFormat format) {
+    const QVector<Entry> entries = allEntries(*w.lstSelected);
+    const WrittenPlaylist written = writePlaylist(format, entries, currentPathMode(), path);
+    if (!written.ok()) {
+        cannotSave(u"The song \"%1\" cannot be written into a playlist: its name holds a line "
+                   "break or a character that the system's text encoding cannot write.\n"
+                   "Nothing was saved."_qs.arg(fullPath(entries[written.unwritable])));
+        return false;
+    }
+    QString reason;
+    if (!replaceFileAtomically(path, written.bytes, &reason)) {
+        cannotSave(u"Could not save %1:\n%2"_qs.arg(path, reason));
+        return false;
+    }
+    return true;
+}
+
+bool saveWithDialog(frmMain& w, PlaylistFormat format) {
+    const QString current = w.lblName->text();
+    w.dlgCD.fileName.clear();
+    w.dlgCD.initialDir = current == kNewPlaylistName ? w.Dir1->Path() : FolderOnly(current);
+    w.dlgCD.flags = kPlaylistSaveFlags;
+    const QString path = shared().fileDialogs->getSaveFileName(w.dlgCD);
+    if (path.isEmpty())
+        return false;
+    if (!writePlaylistFile(w, path, format))
+        return false;
+    w.lblName->setText(path);
+    shared().prompter->inform(u"New playlist saved."_qs, u"Notice"_qs, MsgIcon::Information);
+    return true;
+}
+
+bool saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
+    if (!writePlaylistFile(w, w.lblName->text(), format))
+        return false;
+    shared().prompter->inform(u"Playlist saved."_qs, u"Notice"_qs, MsgIcon::Information);
+    return true;
+}
+} // namespace
+
+bool OpenM3U(frmMain& w, const QString& pickedfile) {
+    return openPlaylist(w, pickedfile, PlaylistFormat::M3u);
+}
+
+bool OpenPls(frmMain& w, const QString& pickedfile) {
+    return openPlaylist(w, pickedfile, PlaylistFormat::Pls);
+}
+
+bool SaveAs(frmMain& w) {
+    return saveWithDialog(w, PlaylistFormat::M3u);
+}
+
+bool SaveAsPls(frmMain& w) {
+    return saveWithDialog(w, PlaylistFormat::Pls);
+}
+
+bool SaveEdits(frmMain& w) {
+    return saveUnderCurrentName(w, PlaylistFormat::M3u);
+}
+
+bool SaveEditsPls(frmMain& w) {
+    return saveUnderCurrentName(w, PlaylistFormat::Pls);
+}

@@ -1,0 +1,25 @@
+#include "playlist/ReadWholeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText) {
+    if (QFileInfo(path).isDir()) {
+        if (errorText)
+            *errorText = u"Is a folder"_qs;
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorText)
+            *errorText = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (errorText)
+            *errorText = file.errorString();
+        return std::nullopt;
+    }
+    return bytes;
+}
