@@ -1,9 +1,99 @@
 #include "mainwindow/frmMain.h"
 
-// Filled in with the header report and the tag window.
-void frmMain::ShowHeader() {}
+#include "app/SharedState.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/FileList.h"
+#include "mainwindow/PlaylistItems.h"
+#include "mp3/CurrentTag.h"
+#include "mp3/HeaderReport.h"
+#include "mp3/MP3Hdr.h"
+#include "mp3/frmID.h"
+#include "platform/Prompter.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+namespace {
+QString inFolder(const QString& folder, const QString& name) {
+    const QChar separator = PathStyle::native().separator;
+    return folder.endsWith(separator) ? folder + name : folder + separator + name;
+}
+
+// The song last handed to the player may be held open by it: its tag is only shown.
+bool inUse(const frmMain& w, const QString& path) {
+    return path.toLower() == w.lblIsPlaying->text().toLower();
+}
+
+void openTagWindow(frmMain& w, bool readOnly) {
+    frmID window(&w);
+    window.Form_Load();
+    if (readOnly)
+        window.cmdSave->setEnabled(false);
+    window.showModal();
+}
+
+// Shows the song's tag, or offers to add one. False when the user was stopped on the way (the
+// caller then leaves the list's selection memory as it was).
+bool editTag(frmMain& w, const QString& path) {
+    Prompter& prompter = *shared().prompter;
+    const bool hasTag = FillTag(path);
+    TagFile = path;
+    const bool busy = inUse(w, path);
+    if (hasTag) {
+        if (busy &&
+            !prompter.askYesNo(u"File may be in use by player. Can only view ID3. Proceed?"_qs,
+                               u"Can't save ID3 changes right now."_qs, MsgAnswer::No))
+            return false;
+        openTagWindow(w, busy);
+        return true;
+    }
+    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_qs, u"No tag."_qs,
+                           MsgAnswer::No))
+        return true;
+    if (busy) {
+        prompter.inform(u"File may be in use by player. Can't add right now."_qs,
+                        u"Sorry - file in use."_qs, MsgIcon::Information);
+        return false;
+    }
+    CurrentTag = TagRecord::blank();
+    openTagWindow(w, false);
+    return true;
+}
+} // namespace
+
+void frmMain::ShowHeader() {
+    const QListWidgetItem* item = File1->currentItem();
+    if (!item)
+        return;
+    const QString path = inFolder(Dir1->Path(), item->text());
+    MP3Hdr header;
+    const QString title = u"File Header"_qs;
+    if (ReadHeader(path, header))
+        shared().prompter->inform(headerReport(header, QLocale()), title, MsgIcon::Information);
+    else if (header.HdrStatus == HeaderStatus::NoFrame)
+        shared().prompter->inform(noFrameMessage(path), title, MsgIcon::Information);
+}
+
 void frmMain::File1_DblClick() {
     ShowHeader();
 }
-void frmMain::File1_RightButtonDown() {}
-void frmMain::lstSelected_RightButtonDown() {}
+
+void frmMain::File1_RightButtonDown() {
+    const QListWidgetItem* item = File1->currentItem();
+    if (File1->count() == 0 || File1->currentRow() < 0 || !item)
+        return;
+    if (editTag(*this, inFolder(File1->Path(), item->text())))
+        SavePkF();
+}
+
+void frmMain::lstSelected_RightButtonDown() {
+    const int row = lstSelected->currentRow();
+    if (lstSelected->count() == 0 || row < 0)
+        return;
+    const Entry entry = entryAt(*lstSelected, row);
+    const QString path =
+        entry.folder.isEmpty() ? inFolder(File1->Path(), entry.name) : fullPath(entry);
+    if (editTag(*this, path))
+        SavePkS();
+}

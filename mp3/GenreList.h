@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// One line of genres.txt: the number in characters 1 to 3, the name from character 5 on.
+struct Genre {
+    int number = 0;
+    QString name;
+};
+
+// The genres of the file's text in file order. Lines end at CR LF, a lone CR or a lone LF; an
+// empty line is an entry with number 0 and no name; a line whose number does not fit a genre
+// byte (0 to 255) is skipped.
+QVector<Genre> parseGenres(const QByteArray& text);
+
+// The genres of genres.txt at path; an empty list when it cannot be read.
+QVector<Genre> readGenres(const QString& path);
+
+// Where genres.txt is: beside the program, else in the installed data folder; empty when in
+// neither (hidden files do not count).
+QString findGenresFile(const QString& programFolder, const QString& dataFolder);

@@ -1,0 +1,81 @@
+#include "mp3/TagFileAccess.h"
+
+#include "playlist/Entry.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<TagRecord> readTagBlock(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    const qint64 length = file.size();
+    if (length < TagRecord::kSize || !file.seek(length - TagRecord::kSize))
+        return std::nullopt;
+    const QByteArray block = file.read(TagRecord::kSize);
+    if (block.size() != TagRecord::kSize)
+        return std::nullopt;
+    return TagRecord::fromBytes(block);
+}
+
+namespace {
+bool badLength(qint64 length) {
+    return length <= 0 || length > kMaxTaggedSongLength;
+}
+
+TagSaveResult failed(const QFile& file) {
+    return {TagSaveStatus::Failed, file.errorString()};
+}
+
+// Writes all of bytes at pos. A short write is retried, so that a full disk is reported with
+// the system's reason rather than as a count that came up short.
+bool writeAt(QFile& file, qint64 pos, const QByteArray& bytes) {
+    if (!file.seek(pos))
+        return false;
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+bool endsInTag(QFile& file, qint64 length) {
+    if (length < TagRecord::kSize || !file.seek(length - TagRecord::kSize))
+        return false;
+    return file.read(3) == "TAG";
+}
+} // namespace
+
+TagSaveResult writeTag(const QString& path, TagRecord& tag) {
+    if (!FileExists(path))
+        return {TagSaveStatus::Missing, {}};
+    if (badLength(QFileInfo(path).size()))
+        return {TagSaveStatus::BadLength, {}};
+
+    // ExistingOnly: a song deleted meanwhile must not come back as an empty file.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly))
+        return failed(file);
+    const qint64 length = file.size();
+    if (badLength(length))
+        return {TagSaveStatus::BadLength, {}};
+
+    // Only a tag that is still there is overwritten; anything else goes after the audio.
+    const bool overwrite = tag.isTag() && endsInTag(file, length);
+    TagRecord written = tag;
+    written.Header = u"TAG"_qs;
+    if (!writeAt(file, overwrite ? length - TagRecord::kSize : length, written.toBytes())) {
+        const TagSaveResult result = failed(file);
+        if (!overwrite)
+            file.resize(length); // drop whatever part of the tag did get written
+        return result;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return failed(file);
+    tag.Header = written.Header;
+    return {TagSaveStatus::Saved, {}};
+}

@@ -1,0 +1,204 @@
+#include "mp3/frmID.h"
+
+#include "app/CenterForm.h"
+#include "app/SharedState.h"
+#include "mainwindow/Twips.h"
+#include "mp3/CurrentTag.h"
+#include "mp3/GenreList.h"
+#include "mp3/TagFileAccess.h"
+#include "platform/Prompter.h"
+#include "playlist/Entry.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+frmID::ModalHook& modalHook() {
+    static frmID::ModalHook hook;
+    return hook;
+}
+
+struct Row {
+    const char* caption;
+    int labelTop;
+    int boxTop;
+    int boxWidth;
+    int maxLength;
+};
+
+// Title, artist, album, year, comment and track, top to bottom, in twips.
+constexpr Row kRows[6] = {
+    {"Title :", 180, 120, 2955, TagRecord::kTitleWidth},
+    {"Artist :", 540, 480, 2955, TagRecord::kArtistWidth},
+    {"Album :", 900, 840, 2955, TagRecord::kAlbumWidth},
+    {"Year :", 1260, 1200, 555, TagRecord::kYearWidth},
+    {"Comment :", 1620, 1560, 2955, TagRecord::kCommentWidth},
+    {"Track* :", 1980, 1920, 555, 2},
+};
+
+QLabel* rightAlignedLabel(QWidget* parent, const QString& caption, int top) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(twipsRect(120, top, 855, 195));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+Prompter& prompter() {
+    return *shared().prompter;
+}
+} // namespace
+
+frmID::frmID(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(u"frmID"_qs);
+    setWindowTitle(u"ID3 Tag"_qs);
+    setModal(true);
+    setFixedSize(twipsToPixels(4215), twipsToPixels(3360));
+    QFont small = font();
+    small.setPointSizeF(8.25); // the boxes are sized for an 8-point font
+    setFont(small);
+    buildControls();
+}
+
+void frmID::buildControls() {
+    for (int i = 0; i < 6; ++i) {
+        const Row& row = kRows[i];
+        Label1[i] = rightAlignedLabel(this, QString::fromLatin1(row.caption), row.labelTop);
+        Label1[i]->setObjectName(u"Label1_%1"_qs.arg(i));
+        txtID[i] = new QLineEdit(this);
+        txtID[i]->setObjectName(u"txtID_%1"_qs.arg(i));
+        txtID[i]->setGeometry(twipsRect(1080, row.boxTop, row.boxWidth, 285));
+        txtID[i]->setMaxLength(row.maxLength);
+    }
+    Label1[6] = rightAlignedLabel(this, u"Genre :"_qs, 2340);
+    Label1[6]->setObjectName(u"Label1_6"_qs);
+
+    cboGenre = new QComboBox(this);
+    cboGenre->setObjectName(u"cboGenre"_qs);
+    cboGenre->setEditable(false);
+    cboGenre->setGeometry(twipsRect(1080, 2295, 2115, 315));
+
+    cmdSave = new QPushButton(u"Save Changes"_qs, this);
+    cmdSave->setObjectName(u"cmdSave"_qs);
+    cmdSave->setGeometry(twipsRect(1080, 2880, 1395, 345));
+    cmdSave->setAutoDefault(false);
+
+    cmdExit = new QPushButton(u"Exit"_qs, this);
+    cmdExit->setObjectName(u"cmdExit"_qs);
+    cmdExit->setGeometry(twipsRect(2490, 2880, 975, 345));
+    cmdExit->setAutoDefault(false);
+
+    Label2 = new QLabel(u"*Note: ID3v1.1 only"_qs, this);
+    Label2->setObjectName(u"Label2"_qs);
+    Label2->setGeometry(twipsRect(1710, 1980, 2265, 195));
+    QPalette grey = Label2->palette();
+    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    Label2->setPalette(grey);
+
+    QWidget* previous = txtID[0];
+    for (QWidget* next : {static_cast<QWidget*>(txtID[1]), static_cast<QWidget*>(txtID[2]),
+                          static_cast<QWidget*>(txtID[3]), static_cast<QWidget*>(txtID[4]),
+                          static_cast<QWidget*>(txtID[5]), static_cast<QWidget*>(cboGenre),
+                          static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdExit)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmID::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmID::cmdExit_Click);
+}
+
+void frmID::Form_Load() {
+    CenterForm(*this);
+    FillBox();
+    ShowInfo();
+}
+
+void frmID::FillBox() {
+    const QString path = findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    if (path.isEmpty()) {
+        prompter().inform(u"File 'genres.txt' is missing."_qs, u"Problem"_qs, MsgIcon::Exclamation);
+        return;
+    }
+    cboGenre->clear();
+    for (const Genre& genre : readGenres(path))
+        cboGenre->addItem(genre.name, genre.number);
+}
+
+int frmID::GetGenre(int n) const {
+    for (int i = 0; i < cboGenre->count(); ++i)
+        if (cboGenre->itemData(i).toInt() == n)
+            return i;
+    return -1;
+}
+
+void frmID::ShowInfo() {
+    const TagText text = decodeTag(CurrentTag);
+    txtID[0]->setText(text.title);
+    txtID[1]->setText(text.artist);
+    txtID[2]->setText(text.album);
+    txtID[3]->setText(text.year);
+    txtID[4]->setText(text.comment);
+    txtID[5]->setText(text.track ? QString::number(*text.track) : QString());
+    cboGenre->setCurrentIndex(text.genre == 255 ? -1 : GetGenre(text.genre));
+}
+
+void frmID::cmdSave_Click() {
+    const QString cantSave = u"Can't save"_qs;
+    const QString cantFind = u"Can't find "_qs + TagFile + u"."_qs;
+    if (!FileExists(TagFile)) {
+        prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
+        return;
+    }
+    const std::optional<quint8> track = trackFromText(txtID[5]->text());
+    if (!track) {
+        prompter().inform(u"The track number must lie between 0 and 255."_qs, cantSave,
+                          MsgIcon::Exclamation);
+        return;
+    }
+    CurrentTag.Title = TagRecord::fitText(txtID[0]->text(), TagRecord::kTitleWidth);
+    CurrentTag.Artist = TagRecord::fitText(txtID[1]->text(), TagRecord::kArtistWidth);
+    CurrentTag.Album = TagRecord::fitText(txtID[2]->text(), TagRecord::kAlbumWidth);
+    CurrentTag.Year = TagRecord::fitText(txtID[3]->text(), TagRecord::kYearWidth);
+    CurrentTag.Comment = TagRecord::fitText(txtID[4]->text(), TagRecord::kCommentWidth);
+    CurrentTag.Marker = 0;
+    CurrentTag.Track = *track;
+    CurrentTag.Genre =
+        cboGenre->currentIndex() < 0 ? 255 : static_cast<quint8>(cboGenre->currentData().toInt());
+
+    const TagSaveResult result = writeTag(TagFile, CurrentTag);
+    switch (result.status) {
+    case TagSaveStatus::Saved:
+        prompter().inform(u"Saved."_qs, u"Notice"_qs, MsgIcon::Information);
+        accept();
+        return;
+    case TagSaveStatus::Missing:
+        prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
+        return;
+    case TagSaveStatus::BadLength:
+        prompter().inform(u"Error getting file length."_qs, cantSave, MsgIcon::Information);
+        return;
+    case TagSaveStatus::Failed:
+        break;
+    }
+    prompter().inform(u"An error- "_qs + result.error + u", occurred while saving changes."_qs,
+                      u"Unsuccessful"_qs, MsgIcon::Exclamation);
+}
+
+void frmID::cmdExit_Click() {
+    reject();
+}
+
+void frmID::showModal() {
+    if (modalHook())
+        modalHook()(*this);
+    else
+        exec();
+}
+
+void frmID::setModalHook(ModalHook hook) {
+    modalHook() = std::move(hook);
+}
