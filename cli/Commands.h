@@ -1,0 +1,8 @@
+#pragma once
+
+#include "cli/CliIo.h"
+
+// Each takes the words after its command name and returns the exit status.
+int headerCommand(const QList<Arg>& args);
+int tagCommand(const QList<Arg>& args);
+int playlistCommand(const QList<Arg>& args);

@@ -1,0 +1,81 @@
+#include "cli/Commands.h"
+#include "cli/FileCheck.h"
+#include "mp3/HeaderReport.h"
+#include "mp3/MP3Hdr.h"
+
+#include <QJsonObject>
+#include <QLocale>
+
+namespace {
+const char* const kHeaderUsage =
+    "Usage: velmora-cli header [--json] FILE...\n"
+    "\n"
+    "Shows the MPEG audio frame header of each song: bitrate, frequency, channel mode, MPEG\n"
+    "version and layer, and whether a RIFF wrapper was found. With --json, one object per line.\n";
+
+// The analysis of one song, or why there is none.
+QString analyse(const Arg& file, MP3Hdr& header) {
+    if (const QString reason = unreadableReason(file); !reason.isEmpty())
+        return reason;
+    if (ReadHeader(file.text, header))
+        return {};
+    if (header.HdrStatus == HeaderStatus::NoFrame)
+        return noFrameMessage(file.text);
+    if (FindRiffData(file.text) == -1)
+        return u"a RIFF file without a \"data\" chunk in its first 1024 bytes"_qs;
+    return u"could not be read"_qs;
+}
+} // namespace
+
+int headerCommand(const QList<Arg>& args) {
+    bool json = false;
+    QList<Arg> files;
+    for (const Arg& a : args) {
+        if (a.text == u"--help" || a.text == u"-h") {
+            out(QString::fromLatin1(kHeaderUsage));
+            return kExitOk;
+        }
+        if (a.text == u"--json")
+            json = true;
+        else if (a.text.startsWith(u"--") && a.text.size() > 2)
+            return usageError(u"header"_qs, u"unknown option '"_qs + a.text + u"'."_qs);
+        else
+            files << a;
+    }
+    if (files.isEmpty())
+        return usageError(u"header"_qs, u"header needs at least one FILE."_qs);
+
+    int status = kExitOk;
+    bool first = true;
+    for (const Arg& file : files) {
+        MP3Hdr header;
+        const QString error = analyse(file, header);
+        const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
+        if (!error.isEmpty()) {
+            status = kExitFailed;
+            if (json)
+                outJson({{u"file"_qs, name}, {u"ok"_qs, false}, {u"error"_qs, error}});
+            else
+                err(name + u": "_qs + error + u'\n');
+            continue;
+        }
+        if (json) {
+            outJson({{u"file"_qs, name},
+                     {u"ok"_qs, true},
+                     {u"version"_qs, versionText(header.HdrVersion)},
+                     {u"layer"_qs, header.HdrLayer},
+                     {u"bitrate"_qs, header.HdrBitrate},
+                     {u"frequency"_qs, header.HdrFrequency},
+                     {u"mode"_qs, header.HdrMode},
+                     {u"riff"_qs, header.HdrRiff}});
+        } else {
+            QString report = headerReport(header, QLocale());
+            report.replace(u"\r\n"_qs, u"\n"_qs);
+            if (!report.endsWith(u'\n')) // the RIFF line has no line end of its own
+                report += u'\n';
+            out((first ? QString() : u"\n"_qs) + report);
+            first = false;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,242 @@
+#include "app/AtomicFile.h"
+#include "cli/Commands.h"
+#include "playlist/Entry.h"
+#include "playlist/PlaylistFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <cstdio>
+
+namespace {
+const char* const kPlaylistUsage =
+    "Usage:\n"
+    "  velmora-cli playlist show [--json] [--format m3u|pls] FILE\n"
+    "  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] OUT SONG...\n"
+    "  velmora-cli playlist convert [--paths never|always|decide] IN OUT\n"
+    "\n"
+    "The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format\n"
+    "says otherwise. A SONG of '-' reads song paths from standard input, one per line.\n"
+    "--paths: never writes bare file names, always full paths, decide (the default) a bare\n"
+    "name exactly when the song lies in the playlist's own folder.\n";
+
+struct Options {
+    bool json = false;
+    std::optional<QString> format;
+    PathMode paths = PathMode::Decide;
+    QList<Arg> operands;
+};
+
+// Parses the options every playlist command knows; false (after a message) on a usage error.
+bool parseOptions(const QList<Arg>& args, const QString& command, Options& options, int& status) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i].text;
+        if (a == u"--json") {
+            options.json = true;
+        } else if (a == u"--format" || a == u"--paths") {
+            if (i + 1 >= args.size()) {
+                status = usageError(command, a + u" needs a value."_qs);
+                return false;
+            }
+            const QString value = args[++i].text.toLower();
+            if (a == u"--format") {
+                if (value != u"m3u" && value != u"pls") {
+                    status = usageError(command, u"--format is m3u or pls."_qs);
+                    return false;
+                }
+                options.format = value;
+            } else if (value == u"never") {
+                options.paths = PathMode::Never;
+            } else if (value == u"always") {
+                options.paths = PathMode::Always;
+            } else if (value == u"decide") {
+                options.paths = PathMode::Decide;
+            } else {
+                status = usageError(command, u"--paths is never, always or decide."_qs);
+                return false;
+            }
+        } else if (a.startsWith(u"--") && a.size() > 2) {
+            status = usageError(command, u"unknown option '"_qs + a + u"'."_qs);
+            return false;
+        } else {
+            options.operands << args[i];
+        }
+    }
+    return true;
+}
+
+std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<QString>& given) {
+    const auto word = given ? given : formatOfExtension(path);
+    if (!word)
+        return std::nullopt;
+    return *word == u"pls" ? PlaylistFormat::Pls : PlaylistFormat::M3u;
+}
+
+// Reads a playlist file whole; nullopt after a message naming the file and the reason.
+std::optional<QByteArray> readPlaylistFile(const QString& path) {
+    QFileInfo info(path);
+    if (info.isDir()) {
+        err(path + u": is a folder, not a playlist\n"_qs);
+        return std::nullopt;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        err(path + u": "_qs + f.errorString() + u'\n');
+        return std::nullopt;
+    }
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        err(path + u": "_qs + f.errorString() + u'\n');
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// A song written into a playlist somewhere else must still lead to the same file: folderless
+// and relative entries are taken as relative to the folder of the playlist they came from.
+Entry anchored(Entry entry, const QString& folder) {
+    if (entry.folder.isEmpty())
+        entry.folder = folder;
+    else if (QDir::isRelativePath(entry.folder))
+        entry.folder = QDir::cleanPath(folder + u'/' + entry.folder);
+    return entry;
+}
+
+int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>& entries,
+             PathMode mode) {
+    const WrittenPlaylist written = writePlaylist(format, entries, mode, outPath);
+    if (!written.ok()) {
+        err(outPath + u": not written: the song "_qs + fullPath(entries[written.unwritable]) +
+            u" has a name this playlist format cannot hold\n"_qs);
+        return kExitFailed;
+    }
+    QString reason;
+    if (!replaceFileAtomically(outPath, written.bytes, &reason)) {
+        err(outPath + u": not written: "_qs + reason + u'\n');
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int show(const Options& o) {
+    if (o.operands.size() != 1)
+        return usageError(u"playlist"_qs, u"playlist show takes one FILE."_qs);
+    const Arg& file = o.operands.first();
+    if (!file.decodable()) {
+        err(QString::fromLocal8Bit(file.raw) + u": the file name is not valid text\n"_qs);
+        return kExitFailed;
+    }
+    const auto format = formatOf(file.text, o.format);
+    if (!format)
+        return usageError(u"playlist"_qs,
+                          file.text + u": unknown playlist extension; give --format."_qs);
+    const auto bytes = readPlaylistFile(file.text);
+    if (!bytes)
+        return kExitFailed;
+    for (const Entry& entry : parsePlaylist(*format, *bytes)) {
+        if (o.json)
+            outJson({{u"entry"_qs, entry.text()},
+                     {u"name"_qs, entry.name},
+                     {u"folder"_qs, entry.folder},
+                     {u"path"_qs, fullPath(entry)}});
+        else
+            out(entry.text() + u'\n');
+    }
+    return kExitOk;
+}
+
+QStringList songsFromStdin() {
+    QStringList songs;
+    char buffer[65536];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+        QByteArray line(buffer);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            songs << QFile::decodeName(line);
+    }
+    return songs;
+}
+
+int write(const Options& o) {
+    if (o.operands.size() < 2)
+        return usageError(u"playlist"_qs, u"playlist write takes OUT and at least one SONG."_qs);
+    const Arg& outArg = o.operands.first();
+    const auto format = formatOf(outArg.text, o.format);
+    if (!format)
+        return usageError(u"playlist"_qs,
+                          outArg.text + u": unknown playlist extension; give --format."_qs);
+    if (!outArg.decodable()) {
+        err(QString::fromLocal8Bit(outArg.raw) + u": the file name is not valid text\n"_qs);
+        return kExitFailed;
+    }
+    QVector<Entry> entries;
+    int status = kExitOk;
+    const auto addSong = [&](const QString& song) {
+        entries << entryFromPath(QDir::toNativeSeparators(QFileInfo(song).absoluteFilePath()));
+    };
+    for (qsizetype i = 1; i < o.operands.size(); ++i) {
+        const Arg& song = o.operands[i];
+        if (song.text == u"-") {
+            for (const QString& s : songsFromStdin())
+                addSong(s);
+        } else if (!song.decodable()) {
+            err(QString::fromLocal8Bit(song.raw) +
+                u": the file name is not valid text; left out of the playlist\n"_qs);
+            status = kExitFailed;
+        } else {
+            addSong(song.text);
+        }
+    }
+    const QString outPath = QFileInfo(outArg.text).absoluteFilePath();
+    const int written = writeOut(QDir::toNativeSeparators(outPath), *format, entries, o.paths);
+    return written != kExitOk ? written : status;
+}
+
+int convert(const Options& o) {
+    if (o.operands.size() != 2)
+        return usageError(u"playlist"_qs, u"playlist convert takes IN and OUT."_qs);
+    const Arg& in = o.operands[0];
+    const Arg& outArg = o.operands[1];
+    const auto inFormat = formatOf(in.text, std::nullopt);
+    const auto outFormat = formatOf(outArg.text, o.format);
+    if (!inFormat || !outFormat)
+        return usageError(u"playlist"_qs, u"unknown playlist extension (.m3u, .m3u8, .pls)."_qs);
+    if (!in.decodable() || !outArg.decodable()) {
+        err(u"the file name is not valid text\n"_qs);
+        return kExitFailed;
+    }
+    const auto bytes = readPlaylistFile(in.text);
+    if (!bytes)
+        return kExitFailed;
+    const QString inFolder = QFileInfo(in.text).absolutePath();
+    QVector<Entry> entries;
+    for (const Entry& entry : parsePlaylist(*inFormat, *bytes))
+        entries << anchored(entry, QDir::toNativeSeparators(inFolder));
+    return writeOut(QDir::toNativeSeparators(QFileInfo(outArg.text).absoluteFilePath()), *outFormat,
+                    entries, o.paths);
+}
+} // namespace
+
+int playlistCommand(const QList<Arg>& args) {
+    if (args.isEmpty())
+        return usageError(u"playlist"_qs, u"playlist needs show, write or convert."_qs);
+    const QString sub = args.first().text;
+    if (sub == u"--help" || sub == u"-h" ||
+        std::any_of(args.begin(), args.end(), [](const Arg& a) { return a.text == u"--help"; })) {
+        out(QString::fromLatin1(kPlaylistUsage));
+        return kExitOk;
+    }
+    Options options;
+    int status = kExitOk;
+    if (!parseOptions(args.mid(1), u"playlist"_qs, options, status))
+        return status;
+    if (sub == u"show")
+        return show(options);
+    if (sub == u"write")
+        return write(options);
+    if (sub == u"convert")
+        return convert(options);
+    return usageError(u"playlist"_qs, u"unknown playlist command '"_qs + sub + u"'."_qs);
+}

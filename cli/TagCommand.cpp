@@ -1,0 +1,247 @@
+#include "cli/Commands.h"
+#include "cli/FileCheck.h"
+#include "mp3/GenreList.h"
+#include "mp3/TagFileAccess.h"
+#include "mp3/TagRecord.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QJsonValue>
+
+namespace {
+const char* const kTagUsage =
+    "Usage:\n"
+    "  velmora-cli tag [--json] FILE...\n"
+    "  velmora-cli tag FILE --set FIELD=VALUE...\n"
+    "\n"
+    "Shows the ID3v1 tag of each song, or writes one song's tag. FIELD is title, artist,\n"
+    "album, year, comment, track (0 to 255; 0 for none) or genre (a number, or a name from\n"
+    "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
+    "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n";
+
+QVector<Genre> genres() {
+    static const QVector<Genre> list = readGenres(
+        findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR)));
+    return list;
+}
+
+QJsonValue genreName(int number) {
+    if (number == 255)
+        return QJsonValue::Null;
+    for (const Genre& g : genres())
+        if (g.number == number)
+            return g.name;
+    return QJsonValue::Null;
+}
+
+// The song's tag as the tag window shows it; nullopt (after a message) when it cannot be read.
+std::optional<std::optional<TagText>> readTag(const Arg& file, QString& error) {
+    error = unreadableReason(file);
+    if (!error.isEmpty())
+        return std::nullopt;
+    const auto block = readTagBlock(file.text);
+    if (!block) {
+        if (QFileInfo(file.text).size() < TagRecord::kSize)
+            return std::optional<TagText>(); // too short to hold a tag
+        error = u"could not be read"_qs;
+        return std::nullopt;
+    }
+    if (!block->isTag())
+        return std::optional<TagText>();
+    return std::optional<TagText>(decodeTag(*block));
+}
+
+int showTags(const QList<Arg>& files, bool json) {
+    int status = kExitOk;
+    bool first = true;
+    for (const Arg& file : files) {
+        const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
+        QString error;
+        const auto tag = readTag(file, error);
+        if (!tag) {
+            status = kExitFailed;
+            if (json)
+                outJson({{u"file"_qs, name}, {u"hasTag"_qs, false}, {u"error"_qs, error}});
+            err(name + u": "_qs + error + u'\n');
+            continue;
+        }
+        if (json) {
+            QJsonObject o{{u"file"_qs, name}, {u"hasTag"_qs, tag->has_value()}};
+            if (const auto& t = *tag) {
+                o.insert(u"title"_qs, t->title);
+                o.insert(u"artist"_qs, t->artist);
+                o.insert(u"album"_qs, t->album);
+                o.insert(u"year"_qs, t->year);
+                o.insert(u"comment"_qs, t->comment);
+                o.insert(u"track"_qs, t->track ? QJsonValue(*t->track) : QJsonValue::Null);
+                o.insert(u"genre"_qs, t->genre);
+                o.insert(u"genreName"_qs, genreName(t->genre));
+            }
+            outJson(o);
+            continue;
+        }
+        QString text = (first ? QString() : u"\n"_qs) + u"File:\t\t"_qs + name + u'\n';
+        first = false;
+        if (const auto& t = *tag) {
+            const QJsonValue g = genreName(t->genre);
+            text += u"Title:\t\t"_qs + t->title + u"\nArtist:\t\t"_qs + t->artist +
+                    u"\nAlbum:\t\t"_qs + t->album + u"\nYear:\t\t"_qs + t->year +
+                    u"\nComment:\t"_qs + t->comment + u"\nTrack:\t\t"_qs +
+                    (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_qs +
+                    (t->genre == 255 ? QString()
+                                     : QString::number(t->genre) +
+                                           (g.isString() ? u" "_qs + g.toString() : QString())) +
+                    u'\n';
+        } else {
+            text += u"No ID3v1 tag.\n"_qs;
+        }
+        out(text);
+    }
+    return status;
+}
+
+struct Changes {
+    std::optional<QString> title, artist, album, year, comment;
+    std::optional<quint8> track, genre;
+};
+
+// Reads FIELD=VALUE; false after a usage message.
+bool parseChange(const QString& word, Changes& c, int& status) {
+    const qsizetype eq = word.indexOf(u'=');
+    const QString field = eq < 0 ? word : word.left(eq).toLower();
+    const QString value = word.mid(eq + 1);
+    if (eq < 0) {
+        status = usageError(u"tag"_qs, u"'"_qs + word + u"' is not FIELD=VALUE."_qs);
+        return false;
+    }
+    if (field == u"title")
+        c.title = value;
+    else if (field == u"artist")
+        c.artist = value;
+    else if (field == u"album")
+        c.album = value;
+    else if (field == u"year")
+        c.year = value;
+    else if (field == u"comment")
+        c.comment = value;
+    else if (field == u"track") {
+        bool ok = value.isEmpty();
+        const int n = ok ? 0 : value.trimmed().toInt(&ok);
+        if (!ok || n < 0 || n > 255) {
+            status = usageError(u"tag"_qs, u"track is a number from 0 to 255."_qs);
+            return false;
+        }
+        c.track = static_cast<quint8>(n);
+    } else if (field == u"genre") {
+        bool numeric = false;
+        const int n = value.trimmed().toInt(&numeric);
+        if (numeric) {
+            if (n < 0 || n > 255) {
+                status = usageError(u"tag"_qs, u"genre is a number from 0 to 255, or a name."_qs);
+                return false;
+            }
+            c.genre = static_cast<quint8>(n);
+        } else {
+            for (const Genre& g : genres())
+                if (g.name.compare(value.trimmed(), Qt::CaseInsensitive) == 0) {
+                    c.genre = static_cast<quint8>(g.number);
+                    break;
+                }
+            if (!c.genre) {
+                status = usageError(u"tag"_qs, u"unknown genre '"_qs + value + u"'."_qs);
+                return false;
+            }
+        }
+    } else {
+        status = usageError(u"tag"_qs, u"unknown field '"_qs + field + u"'."_qs);
+        return false;
+    }
+    return true;
+}
+
+// The text a field receives, with a warning when it had to be cut or changed.
+QString fieldText(const QString& file, const char* field, const QString& value, int width) {
+    const QString fitted = TagRecord::fitText(value, width);
+    const QString kept = fitted.left(value.size());
+    if (value.size() > width)
+        err(file + u": warning: "_qs + QString::fromLatin1(field) + u" cut to "_qs +
+            QString::number(width) + u" characters: \""_qs + fitted.trimmed() + u"\"\n"_qs);
+    else if (kept != value)
+        err(file + u": warning: "_qs + QString::fromLatin1(field) +
+            u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_qs);
+    return fitted;
+}
+
+int setTag(const Arg& file, const Changes& c) {
+    const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
+    QString error;
+    const auto current = readTag(file, error);
+    if (!current) {
+        err(name + u": not written: "_qs + error + u'\n');
+        return kExitFailed;
+    }
+    // As the tag window saves: every field from what is shown, the changes applied.
+    TagRecord tag = current->has_value() ? *readTagBlock(file.text) : TagRecord::blank();
+    const TagText shown = current->value_or(TagText{});
+    tag.Title = fieldText(name, "title", c.title.value_or(shown.title), TagRecord::kTitleWidth);
+    tag.Artist =
+        fieldText(name, "artist", c.artist.value_or(shown.artist), TagRecord::kArtistWidth);
+    tag.Album = fieldText(name, "album", c.album.value_or(shown.album), TagRecord::kAlbumWidth);
+    tag.Year = fieldText(name, "year", c.year.value_or(shown.year), TagRecord::kYearWidth);
+    tag.Comment =
+        fieldText(name, "comment", c.comment.value_or(shown.comment), TagRecord::kCommentWidth);
+    tag.Marker = 0;
+    tag.Track = c.track.value_or(static_cast<quint8>(shown.track.value_or(0)));
+    tag.Genre = c.genre.value_or(shown.genre);
+    const TagSaveResult result = writeTag(file.text, tag);
+    switch (result.status) {
+    case TagSaveStatus::Saved:
+        return kExitOk;
+    case TagSaveStatus::Missing:
+        err(name + u": not written: the song is gone\n"_qs);
+        break;
+    case TagSaveStatus::BadLength:
+        err(name + u": not written: the song is empty or longer than 50,000,000 bytes\n"_qs);
+        break;
+    case TagSaveStatus::Failed:
+        err(name + u": not written: "_qs + result.error + u'\n');
+        break;
+    }
+    return kExitFailed;
+}
+} // namespace
+
+int tagCommand(const QList<Arg>& args) {
+    bool json = false;
+    bool setting = false;
+    QList<Arg> files;
+    Changes changes;
+    int status = kExitOk;
+    for (const Arg& a : args) {
+        if (a.text == u"--help" || a.text == u"-h") {
+            out(QString::fromLatin1(kTagUsage));
+            return kExitOk;
+        }
+        if (a.text == u"--json")
+            json = true;
+        else if (a.text == u"--set")
+            setting = true;
+        else if (a.text.startsWith(u"--") && a.text.size() > 2)
+            return usageError(u"tag"_qs, u"unknown option '"_qs + a.text + u"'."_qs);
+        else if (setting && a.text.contains(u'=') && !files.isEmpty()) {
+            if (!parseChange(a.text, changes, status))
+                return status;
+        } else
+            files << a;
+    }
+    if (files.isEmpty())
+        return usageError(u"tag"_qs, u"tag needs at least one FILE."_qs);
+    if (!setting)
+        return showTags(files, json);
+    if (files.size() != 1)
+        return usageError(u"tag"_qs, u"--set writes the tag of one FILE."_qs);
+    if (json)
+        return usageError(u"tag"_qs, u"--json shows tags; it does not go with --set."_qs);
+    return setTag(files.first(), changes);
+}
