@@ -12,11 +12,8 @@ void frmMain::Drive1_Change() {
     if (Dir1->setPath(Drive1->Drive()))
         return;
     Dir1->setPath(previous);
-    {
-        // The restore must not run this handler again.
-        const QSignalBlocker block(Drive1);
-        Drive1->setDrive(previous);
-    }
+    // Not through this handler again: it would move the folder list to the drive's root.
+    Drive1->restoreDrive(previous);
     shared().prompter->inform(u"Error changing drives."_qs, u"Oops"_qs, MsgIcon::Information);
 }
 

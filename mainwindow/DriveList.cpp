@@ -50,3 +50,10 @@ void DriveList::setDrive(const QString& path) {
     }
     setCurrentIndex(i);
 }
+
+void DriveList::restoreDrive(const QString& path) {
+    const QSignalBlocker block(this);
+    setDrive(path);
+    // Known as the current drive, so that choosing the unreadable one again is a change again.
+    current_ = currentText();
+}

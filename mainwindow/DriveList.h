@@ -12,6 +12,9 @@ public:
     // Selects the volume that holds path (adding it if the list does not know it yet).
     // Emits driveChanged when the choice changes, by program or by the user alike.
     void setDrive(const QString& path);
+    // Selects the volume that holds path without reporting a change: puts the list back after a
+    // drive that could not be read.
+    void restoreDrive(const QString& path);
     void refresh();
     // The root of the volume that holds path.
     static QString driveOf(const QString& path);

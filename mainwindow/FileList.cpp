@@ -18,7 +18,7 @@ void FileList::setPath(const QString& folder) {
 void FileList::refresh() {
     clear();
     // Without QDir::CaseSensitive the pattern matches without regard to case.
-    const QStringList names = QDir(path_).entryList({pattern_}, QDir::Files | QDir::Hidden,
-                                                    QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        QDir(path_).entryList({pattern_}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     addItems(names);
 }

@@ -1,5 +1,7 @@
 #include "mainwindow/PlaylistItems.h"
 
+#include "mainwindow/ListSelection.h"
+
 #include <QListWidget>
 
 namespace {
@@ -45,4 +47,31 @@ QVector<Entry> allEntries(const QListWidget& list) {
     for (int i = 0; i < list.count(); ++i)
         entries << entryAt(list, i);
     return entries;
+}
+
+void swapEntries(QListWidget& list, int a, int b) {
+    QListWidgetItem* first = list.item(a);
+    QListWidgetItem* second = list.item(b);
+    if (!first || !second)
+        return;
+    for (int role : {int(Qt::DisplayRole), kNameRole, kFolderRole}) {
+        const QVariant kept = first->data(role);
+        first->setData(role, second->data(role));
+        second->setData(role, kept);
+    }
+}
+
+void removeSelectedEntries(QListWidget& list) {
+    const QVector<bool> selected = selectionFlags(list);
+    // Each run of selected entries goes in one step, so long runs cost no more than short ones.
+    for (int row = selected.size() - 1; row >= 0;) {
+        if (!selected[row]) {
+            --row;
+            continue;
+        }
+        const int last = row;
+        while (row >= 0 && selected[row])
+            --row;
+        list.model()->removeRows(row + 1, last - row);
+    }
 }

@@ -13,3 +13,7 @@ void appendEntries(QListWidget& list, const QVector<Entry>& entries);
 // The entry at row: the carried name and folder, or the split of its text when it carries none.
 Entry entryAt(const QListWidget& list, int row);
 QVector<Entry> allEntries(const QListWidget& list);
+// Swaps the entries at rows a and b: text and carried name and folder alike.
+void swapEntries(QListWidget& list, int a, int b);
+// Removes the selected entries, from the bottom up; the others keep their order.
+void removeSelectedEntries(QListWidget& list);

@@ -1,4 +1,5 @@
 #include "mainwindow/FileList.h"
+#include "mainwindow/ListSelection.h"
 #include "mainwindow/frmMain.h"
 
 #include <QListWidget>
@@ -6,17 +7,10 @@
 namespace {
 // A memory sized for the list (one flag when the list is empty), true where an entry is selected.
 QVector<bool> record(const QListWidget& list) {
-    const int n = list.count();
-    QVector<bool> memory(n > 0 ? n : 1, false);
-    for (int i = 0; i < n; ++i)
-        memory[i] = list.item(i)->isSelected();
+    QVector<bool> memory = selectionFlags(list);
+    if (memory.isEmpty())
+        memory.append(false);
     return memory;
-}
-
-void restore(QListWidget& list, const frmMain& w, const QString& which) {
-    for (int i = 0; i < list.count(); ++i)
-        if (w.IsSel(which, i))
-            list.item(i)->setSelected(true);
 }
 } // namespace
 
@@ -28,12 +22,13 @@ void frmMain::SavePkS() {
     PkS = record(*lstSelected);
 }
 
+// Restoring never unselects: an entry selected since the recording stays selected.
 void frmMain::SetPkF() {
-    restore(*File1, *this, u"F"_qs);
+    selectFlagged(*File1, PkF);
 }
 
 void frmMain::SetPkS() {
-    restore(*lstSelected, *this, u"S"_qs);
+    selectFlagged(*lstSelected, PkS);
 }
 
 bool frmMain::IsSel(const QString& w, qint64 el) const {

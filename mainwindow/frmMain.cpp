@@ -281,7 +281,7 @@ void frmMain::connectHandlers() {
     connect(File1, &FileList::pathChanged, this, &frmMain::File1_PathChange);
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
-    // Mouse, drag and hint events are routed in mainwindow/ (see installEventRouting).
+    installEventRouting(); // mouse, drag and hint events
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -146,12 +146,33 @@ public:
     // The cursor a source list shows while it is dragged: the drop cursor or the carry cursor.
     void setDragCursor(QWidget* source, bool drop);
     bool showsDropCursor(const QWidget* source) const;
+    // Drag mode: a list is in it from the press that begins a drag until the drag ends.
+    void setDragMode(QWidget* list, bool dragging);
+    bool isInDragMode(const QWidget* list) const;
 
     void cmdUp_Click();
     void cmdDn_Click();
     void cmdClear_Click();
 
     void Timer1_Timer();
+
+    // Pointer movements feed the hint bar.
+    void Form_MouseMove();
+    void cmdNew_MouseMove();
+    void cmdOpen_MouseMove();
+    void cmdSave_MouseMove();
+    void cmdDelete_MouseMove();
+    void cmdClear_MouseMove();
+    void cmdUp_MouseMove();
+    void cmdDn_MouseMove();
+    void Dir1_MouseMove();
+    void File1_MouseMove();
+    void lstSelected_MouseMove();
+    void fraAvail_MouseMove();
+    void fraSelected_MouseMove();
+    void fraMenu_MouseMove();
+    void fraFiller_MouseMove();
+    void fraInfo_MouseMove();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -160,6 +181,7 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    void installEventRouting(); // mouse, drag and hint events (mainwindow/EventRouting.cpp)
 
     QVector<bool> PkF; // selection memory of File1
     QVector<bool> PkS; // selection memory of lstSelected

@@ -1,11 +1,22 @@
-list(APPEND VELMORA_CORE_SOURCES)
+list(APPEND VELMORA_CORE_SOURCES
+    mainwindow/EntryTextSet.cpp
+    mainwindow/ShellDrop.cpp
+    mainwindow/HintText.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
     mainwindow/DriveList.cpp
     mainwindow/DirList.cpp
     mainwindow/FileList.cpp
     mainwindow/PlaylistItems.cpp
+    mainwindow/ListSelection.cpp
     mainwindow/SelectionMemory.cpp
     mainwindow/Browsing.cpp
-    mainwindow/DragAndDropStubs.cpp
-    mainwindow/DragCursor.cpp)
+    mainwindow/ListDragState.cpp
+    mainwindow/ListPresses.cpp
+    mainwindow/DragFeedback.cpp
+    mainwindow/MovingSongs.cpp
+    mainwindow/EditingCommands.cpp
+    mainwindow/ShowHint.cpp
+    mainwindow/HintBar.cpp
+    mainwindow/Counters.cpp
+    mainwindow/EventRouting.cpp)
