@@ -1,4 +1,8 @@
+#include "app/frmOptions.h"
 #include "mainwindow/frmMain.h"
 
-// Filled in with the Options dialog.
-void frmMain::mnuConfig_Click() {}
+// A fresh dialog for every showing: it loads what the settings file holds now.
+void frmMain::mnuConfig_Click() {
+    frmOptions dialog(this);
+    dialog.exec();
+}

@@ -7,4 +7,6 @@ list(APPEND VELMORA_CORE_SOURCES
 list(APPEND VELMORA_GUI_SOURCES
     app/CenterForm.cpp
     app/frmMainStartup.cpp
-    app/frmMainOptions.cpp)
+    app/frmMainOptions.cpp
+    app/frmOptions.cpp
+    app/FitFont.cpp)

@@ -1,5 +1,14 @@
+#include "infowindows/frmAbout.h"
+#include "infowindows/frmHints.h"
 #include "mainwindow/frmMain.h"
 
-// Filled in with the About and Hints windows.
-void frmMain::mnuAbout_Click() {}
-void frmMain::mnuHints_Click() {}
+// Each showing gets a fresh window, released when it closes.
+void frmMain::mnuAbout_Click() {
+    frmAbout dialog(this);
+    dialog.exec();
+}
+
+void frmMain::mnuHints_Click() {
+    frmHints dialog(this);
+    dialog.exec();
+}

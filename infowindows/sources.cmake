@@ -1,3 +1,8 @@
-list(APPEND VELMORA_CORE_SOURCES)
+list(APPEND VELMORA_CORE_SOURCES
+    infowindows/GetKeyValue.cpp
+    infowindows/StartSysInfo.cpp
+    infowindows/ShellToBrowser.cpp)
 list(APPEND VELMORA_GUI_SOURCES
-    infowindows/frmMainInfo.cpp)
+    infowindows/frmMainInfo.cpp
+    infowindows/frmAbout.cpp
+    infowindows/frmHints.cpp)

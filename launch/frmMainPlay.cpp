@@ -1,13 +1,127 @@
+#include "app/SharedState.h"
+#include "launch/PlayerCommand.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/FileList.h"
+#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Prompter.h"
+#include "platform/Shell.h"
+#include "playlist/Entry.h"
 
-// Filled in with the player launch.
-void frmMain::imgPlay1_DragOver(QWidget*) {}
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+// Show the player's window in its current size and position.
+constexpr int kShowNormal = 5;
+
+QString inFolder(const QString& folder, const QString& name) {
+    const QChar separator = PathStyle::native().separator;
+    return folder + (folder.endsWith(separator) ? QString() : QString(separator)) + name;
+}
+
+void inform(const QString& text, const QString& title) {
+    shared().prompter->inform(text, title, MsgIcon::Information);
+}
+
+void reportMissing(const QString& path) {
+    inform(u"Can't find file "_qs + path + u'.', u"Can't play."_qs);
+}
+
+void reportNoPlaylistPlayer() {
+    inform(shared().style == 1 ? u"Can't find default .pls player."_qs
+                               : u"Can't find default .m3u player."_qs,
+           u"Sorry"_qs);
+}
+
+bool openWithDefaultProgram(const QString& path) {
+    return shellSucceeded(
+        shared().shell->open(path, QString(), shared().programFolder(), kShowNormal));
+}
+
+// The player (or the file manager) would not start: say which command failed.
+void startCommand(const QString& commandLine) {
+    if (commandLine.isEmpty()) {
+        inform(u"Can't start the default player: it gave no command line."_qs, u"Sorry"_qs);
+        return;
+    }
+    if (!shared().shell->startCommandLine(commandLine))
+        inform(u"Can't start "_qs + commandLine + u'.', u"Sorry"_qs);
+}
+} // namespace
+
+void frmMain::imgPlay1_DragOver(QWidget* Source) {
+    if (Source == lstSelected || Source == File1)
+        setDragCursor(Source, true);
+}
+
+void frmMain::imPlayAll_DragOver(QWidget* Source) {
+    if (Source == lstSelected)
+        setDragCursor(Source, true);
+}
+
 void frmMain::imgPlay1_DragDrop(QWidget* Source) {
+    QString full;
+    if (Source == lstSelected) {
+        const int row = lstSelected->currentRow();
+        if (row >= 0 && lstSelected->count() > 0) {
+            const Entry entry = entryAt(*lstSelected, row);
+            // An entry without a folder names a song in the folder the file list shows now.
+            full = entry.folder.isEmpty() ? inFolder(File1->Path(), entry.name) : fullPath(entry);
+            if (!FileExists(full)) {
+                reportMissing(full);
+                full.clear();
+            }
+        }
+    } else if (Source == File1 && File1->currentItem()) {
+        // No existence check here: a song that vanished shows up as a failed open.
+        full = inFolder(File1->Path(), File1->currentItem()->text());
+    }
+    if (!full.isEmpty()) {
+        if (openWithDefaultProgram(full))
+            lblIsPlaying->setText(full);
+        else
+            inform(u"Can't find default .mp3 player."_qs, u"Sorry"_qs);
+    }
     EndDrag(Source);
 }
-void frmMain::imPlayAll_DragOver(QWidget*) {}
+
+void frmMain::imPlayAll_Click() {
+    const QString name = lblName->text();
+    if (name == u"<new>") {
+        inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
+        return;
+    }
+    if (!FileExists(name)) {
+        reportMissing(name);
+        return;
+    }
+    if (!openWithDefaultProgram(name))
+        reportNoPlaylistPlayer();
+}
+
 void frmMain::imPlayAll_DragDrop(QWidget* Source) {
+    if (Source == lstSelected) {
+        const QString name = lblName->text();
+        if (name == u"<new>") {
+            inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
+        } else if (lstSelected->currentRow() >= 0) {
+            if (!FileExists(name)) {
+                reportMissing(name);
+            } else {
+                const ShellLookup lookup = shared().shell->findExecutable(name, FolderOnly(name));
+                if (shellSucceeded(lookup.result))
+                    startCommand(playerCommandLine(lookup.program));
+                else
+                    reportNoPlaylistPlayer();
+            }
+        }
+    }
     EndDrag(Source);
 }
-void frmMain::imPlayAll_Click() {}
-void frmMain::mnuExplorer_Click() {}
+
+void frmMain::mnuExplorer_Click() {
+    const QString folder = Dir1->Path();
+    if (!openWithDefaultProgram(folder))
+        inform(u"Can't start the file manager on "_qs + folder + u'.', u"Sorry"_qs);
+}

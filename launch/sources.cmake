@@ -1,3 +1,4 @@
-list(APPEND VELMORA_CORE_SOURCES)
+list(APPEND VELMORA_CORE_SOURCES
+    launch/PlayerCommand.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     launch/frmMainPlay.cpp)

@@ -11,14 +11,29 @@
 #include <gio/gio.h>
 #endif
 
+namespace {
+constexpr int kShellSuccess = 42;
+
+// A path (absolute, or a drive letter on Windows) rather than an address such as https://...
+bool isLocalPath(const QString& file) {
+    if (QDir::isAbsolutePath(file))
+        return true;
+    return QUrl(file, QUrl::StrictMode).scheme().size() < 2;
+}
+} // namespace
+
 int DesktopShell::open(const QString& file, const QString&, const QString&, int) {
-    QUrl url = QUrl(file, QUrl::StrictMode);
-    if (url.scheme().size() < 2) { // a plain path (or a drive letter on Windows)
+    QUrl url;
+    if (isLocalPath(file)) {
         if (!QFileInfo::exists(file))
             return kShellFileNotFound;
         url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    } else {
+        url = QUrl(file, QUrl::StrictMode);
+        if (!url.isValid())
+            return kShellFileNotFound;
     }
-    return QDesktopServices::openUrl(url) ? 42 : kShellNoAssociation;
+    return QDesktopServices::openUrl(url) ? kShellSuccess : kShellNoAssociation;
 }
 
 ShellLookup DesktopShell::findExecutable(const QString& file, const QString& folder) {
@@ -36,13 +51,14 @@ ShellLookup DesktopShell::findExecutable(const QString& file, const QString& fol
     gchar* type = g_content_type_guess(encoded.constData(), nullptr, 0, &uncertain);
     if (GAppInfo* app = type ? g_app_info_get_default_for_type(type, FALSE) : nullptr) {
         const char* exe = g_app_info_get_executable(app);
-        const QString program = exe ? QString::fromLocal8Bit(exe) : QString();
-        const QString full =
-            QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
-        if (!full.isEmpty()) {
-            answer.result = 42;
-            answer.program = full + u" \""_qs + path + u'"';
-        }
+        const QString program = exe ? QFile::decodeName(exe) : QString();
+        const QString full = program.isEmpty() || QFileInfo(program).isAbsolute()
+                                 ? program
+                                 : QStandardPaths::findExecutable(program);
+        // A program the answer cannot name (no path, a double quote in it) counts as none.
+        answer.program = lookupAnswerText(full, path);
+        if (!answer.program.isEmpty())
+            answer.result = kShellSuccess;
         g_object_unref(app);
     }
     g_free(type);
@@ -55,5 +71,6 @@ bool DesktopShell::startCommandLine(const QString& commandLine) {
     if (words.isEmpty() || words.first().isEmpty())
         return false;
     const QString program = words.takeFirst();
+    // Started directly, never through a shell: nothing in a path is ever read as a command.
     return QProcess::startDetached(program, words);
 }

@@ -8,6 +8,9 @@
 // 2 means the file was not found.
 constexpr int kShellNoAssociation = 31;
 constexpr int kShellFileNotFound = 2;
+constexpr bool shellSucceeded(int result) {
+    return result > 32;
+}
 
 struct ShellLookup {
     int result = kShellNoAssociation;
@@ -27,5 +30,12 @@ public:
 };
 
 // Splits a command line into program and arguments the way the Windows shell does for the
-// common cases: blanks separate words, double quotes group them and are removed.
+// common cases: blanks separate words, double quotes group them and are removed, and two double
+// quotes inside a quoted word stand for one. Blanks around the program are dropped.
 QStringList splitCommandLine(const QString& commandLine);
+// One word of a command line: text in double quotes, its own double quotes doubled, so that
+// splitCommandLine gives it back whole whatever it holds.
+QString quoteArgument(const QString& text);
+// The program lookup's answer: the program's path, a blank and the file's path as one quoted
+// word. A program whose path holds a double quote cannot be named this way: empty.
+QString lookupAnswerText(const QString& program, const QString& file);

@@ -5,9 +5,16 @@ QStringList splitCommandLine(const QString& commandLine) {
     QString word;
     bool inQuotes = false;
     bool haveWord = false;
-    for (const QChar c : commandLine) {
+    for (qsizetype i = 0; i < commandLine.size(); ++i) {
+        const QChar c = commandLine[i];
         if (c == u'"') {
-            inQuotes = !inQuotes;
+            // A path may hold a double quote; inside quotes it is written twice.
+            if (inQuotes && i + 1 < commandLine.size() && commandLine[i + 1] == u'"') {
+                word += c;
+                ++i;
+            } else {
+                inQuotes = !inQuotes;
+            }
             haveWord = true;
         } else if (!inQuotes && (c == u' ' || c == u'\t')) {
             if (haveWord) {
@@ -26,4 +33,16 @@ QStringList splitCommandLine(const QString& commandLine) {
     if (!words.isEmpty())
         words.first() = words.first().trimmed();
     return words;
+}
+
+QString quoteArgument(const QString& text) {
+    QString doubled = text;
+    doubled.replace(u'"', u"\"\""_qs);
+    return u'"' + doubled + u'"';
+}
+
+QString lookupAnswerText(const QString& program, const QString& file) {
+    if (program.isEmpty() || program.contains(u'"'))
+        return {};
+    return program + u' ' + quoteArgument(file);
 }

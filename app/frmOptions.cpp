@@ -1,0 +1,134 @@
+#include "app/frmOptions.h"
+
+#include "app/FitFont.h"
+#include "app/IniFiler.h"
+#include "app/LeadingNumber.h"
+#include "app/SharedState.h"
+#include "mainwindow/Twips.h"
+#include "platform/Prompter.h"
+#include "playlist/Entry.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace {
+QString readSetting(IniFiler& ini, const QString& section, const QString& key,
+                    const QString& fallback) {
+    ini.Section(section);
+    ini.Setting(key);
+    ini.Default(fallback);
+    ini.GetFromIni();
+    return ini.Value();
+}
+
+void writeSetting(IniFiler& ini, const QString& section, const QString& key, const QString& value) {
+    ini.Section(section);
+    ini.Setting(key);
+    ini.Value(value);
+    ini.WriToIni();
+}
+
+double roundedNumber(const QString& text) {
+    return roundHalfEven(leadingNumber(text));
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, QRect r, const QString& caption) {
+    auto* f = new QGroupBox(caption, parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setGeometry(r);
+    return f;
+}
+
+template <typename Button>
+Button* button(QWidget* parent, const QString& name, QRect r, const QString& caption) {
+    auto* b = new Button(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    return b;
+}
+} // namespace
+
+frmOptions::frmOptions(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(u"frmOptions"_qs);
+    setWindowTitle(u"Configuration Options"_qs);
+    setFixedSize(twipsToPixels(4740), twipsToPixels(2955));
+
+    Frame2 = frame(this, "Frame2", twipsRect(180, 120, 4395, 1215), u"General"_qs);
+    chkGeneral[0] = button<QCheckBox>(Frame2, u"chkGeneral_0"_qs, twipsRect(540, 300, 3255, 195),
+                                      u"Remember last mp3 folder"_qs);
+    chkGeneral[0]->setChecked(true);
+    optStyle[0] = button<QRadioButton>(Frame2, u"optStyle_0"_qs, twipsRect(540, 630, 2235, 195),
+                                       u".m3u style"_qs);
+    optStyle[1] = button<QRadioButton>(Frame2, u"optStyle_1"_qs, twipsRect(540, 870, 1635, 195),
+                                       u".pls style"_qs);
+    optStyle[0]->setChecked(true);
+
+    Frame1 = frame(this, "Frame1", twipsRect(180, 1470, 4395, 1275),
+                   u"Paths in .mp3 filenames in playlist file"_qs);
+    const QString usePathCaptions[] = {u"Never use pathnames"_qs, u"Always use pathnames"_qs,
+                                       u"Let computer decide"_qs};
+    for (int i = 0; i < 3; ++i)
+        optUsePath[i] =
+            button<QRadioButton>(Frame1, u"optUsePath_%1"_qs.arg(i),
+                                 twipsRect(540, 360 + 240 * i, 2295, 195), usePathCaptions[i]);
+    optUsePath[2]->setChecked(true);
+
+    // Clicks only: a selection made by the program is no change of the user's.
+    connect(chkGeneral[0], &QCheckBox::clicked, this, [this] { chkGeneral_Click(0); });
+    for (int i = 0; i < 2; ++i)
+        connect(optStyle[i], &QRadioButton::clicked, this, [this, i] { optStyle_Click(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(optUsePath[i], &QRadioButton::clicked, this, [this, i] { optUsePath_Click(i); });
+
+    FitFont(*this);
+    Form_Load();
+}
+
+void frmOptions::Form_Load() {
+    IniFiler& ini = *shared().settings;
+    // A hand-edited value that names no choice shows the choice the program acts on.
+    chkGeneral[0]->setChecked(
+        roundedNumber(readSetting(ini, u"Options"_qs, u"Remember"_qs, u"1"_qs)) != 0);
+    const bool pls = roundedNumber(readSetting(ini, u"Options"_qs, u"Style"_qs, u"0"_qs)) == 1;
+    optStyle[pls ? 1 : 0]->setChecked(true);
+    const PathMode mode = pathModeFromText(readSetting(ini, u"Paths"_qs, u"UsePaths"_qs, u"2"_qs));
+    optUsePath[static_cast<int>(mode)]->setChecked(true);
+    changed_ = false;
+}
+
+void frmOptions::chkGeneral_Click(int) {
+    changed_ = true;
+}
+
+void frmOptions::optStyle_Click(int) {
+    changed_ = true;
+}
+
+void frmOptions::optUsePath_Click(int) {
+    changed_ = true;
+}
+
+void frmOptions::Form_Unload() {
+    if (!changed_)
+        return;
+    if (!shared().prompter->askYesNo(u"Save options?"_qs, u"Confirm"_qs))
+        return;
+    IniFiler& ini = *shared().settings;
+    writeSetting(ini, u"Options"_qs, u"Remember"_qs,
+                 chkGeneral[0]->isChecked() ? u"1"_qs : u"0"_qs);
+    shared().style = optStyle[1]->isChecked() ? 1 : 0;
+    writeSetting(ini, u"Options"_qs, u"Style"_qs, QString::number(shared().style));
+    const int usePaths = optUsePath[0]->isChecked() ? 0 : optUsePath[1]->isChecked() ? 1 : 2;
+    writeSetting(ini, u"Paths"_qs, u"UsePaths"_qs, QString::number(usePaths));
+}
+
+void frmOptions::done(int result) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}

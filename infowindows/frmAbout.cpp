@@ -1,0 +1,104 @@
+#include "infowindows/frmAbout.h"
+
+#include "app/FitFont.h"
+#include "infowindows/HomePage.h"
+#include "infowindows/ShellToBrowser.h"
+#include "infowindows/StartSysInfo.h"
+#include "mainwindow/Twips.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+QLabel* label(QWidget* parent, const QString& name, QRect r, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, QRect r, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(r);
+    return b;
+}
+
+QFrame* etchedLine(QWidget* parent, int index, int top, const char* colour) {
+    auto* l = new QFrame(parent);
+    l->setObjectName(u"Line1_%1"_qs.arg(index));
+    l->setGeometry(twipsToPixels(225), twipsToPixels(top), twipsToPixels(5310), 1);
+    l->setStyleSheet(u"background-color: %1;"_qs.arg(QString::fromLatin1(colour)));
+    return l;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(u"frmAbout"_qs);
+    setWindowTitle(u"About ..."_qs);
+    setFixedSize(twipsToPixels(5745), twipsToPixels(4575));
+
+    picIcon = label(this, u"picIcon"_qs, twipsRect(240, 240, 540, 540), {});
+    picIcon->setPixmap(QPixmap(u":/icons/velmora.png"_qs));
+    picIcon->setScaledContents(true);
+
+    lblTitle = label(this, u"lblTitle"_qs, twipsRect(1050, 240, 3885, 330), u"Velmora"_qs);
+    QFont titleFont(u"Arial"_qs);
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblVer = label(this, u"lblVer"_qs, twipsRect(1050, 720, 3885, 225),
+                   u"Version 1.7- np (no built-in player- uses default player)"_qs);
+    lblDescription = label(this, u"lblDescription"_qs, twipsRect(1050, 1065, 3885, 570),
+                           u"Creates and maintains playlists of MP3 files for use in players "
+                           u"such as WinAmp, Media Player, etc."_qs);
+    lblDescription->setWordWrap(true);
+
+    Line1[0] = etchedLine(this, 0, 2430, "grey");
+    Line1[1] = etchedLine(this, 1, 2445, "white");
+
+    cmdOK = button(this, "cmdOK", twipsRect(4245, 2625, 1260, 345), u"OK"_qs);
+    cmdOK->setDefault(true);
+    cmdSysInfo =
+        button(this, "cmdSysInfo", twipsRect(4260, 3075, 1245, 345), u"&System Info..."_qs);
+
+    Label3[2] = label(this, u"Label3_2"_qs, twipsRect(90, 4230, 465, 195), u"Visit at"_qs);
+    lblURL = label(this, u"lblURL"_qs, twipsRect(660, 4230, 2655, 195), kHomePage);
+    lblURL->setStyleSheet(u"color: blue;"_qs);
+    lblURL->setCursor(Qt::PointingHandCursor);
+    lblURL->installEventFilter(this);
+    Label3[3] = label(this, u"Label3_3"_qs, twipsRect(3420, 4230, 720, 195), u"for details."_qs);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    FitFont(*this);
+
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::lblURL_Click() {
+    // The caller gives no window style of its own: the platform reads that as 0.
+    ShellToBrowser(lblURL->text(), 0);
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblURL && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblURL_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,38 @@
+#include "launch/PlayerCommand.h"
+
+namespace {
+QString trimBlanks(const QString& text) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.mid(start, end - start);
+}
+} // namespace
+
+QString StripNuls(const QString& text) {
+    QString result = text;
+    for (qsizetype nul = result.indexOf(QChar(0)); nul >= 0; nul = result.indexOf(QChar(0)))
+        result = result.left(nul) + trimBlanks(result.mid(nul + 1));
+    return result;
+}
+
+QString QuotePlayerCommand(const QString& text) {
+    const qsizetype quote = text.indexOf(u'"', 1);
+    if (quote < 0)
+        return {};
+    const QString program = text.left(quote);
+    QString argument = text.mid(quote + 1);
+    if (argument.endsWith(u'"'))
+        argument.chop(1);
+    return u'"' + program + u"\" \""_qs + argument + u'"';
+}
+
+QString playerCommandLine(const QString& lookupAnswer) {
+    QString buffer = lookupAnswer;
+    if (buffer.size() < kLookupBufferSize)
+        buffer += QString(kLookupBufferSize - buffer.size(), QChar(0));
+    return QuotePlayerCommand(StripNuls(buffer));
+}
