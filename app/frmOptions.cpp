@@ -3,6 +3,7 @@
 #include "app/FitFont.h"
 #include "app/IniFiler.h"
 #include "app/LeadingNumber.h"
+#include "app/PlaceControl.h"
 #include "app/SharedState.h"
 #include "mainwindow/Twips.h"
 #include "platform/Prompter.h"
@@ -33,20 +34,6 @@ double roundedNumber(const QString& text) {
     return roundHalfEven(leadingNumber(text));
 }
 
-QGroupBox* frame(QWidget* parent, const char* name, QRect r, const QString& caption) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setGeometry(r);
-    return f;
-}
-
-template <typename Button>
-Button* button(QWidget* parent, const QString& name, QRect r, const QString& caption) {
-    auto* b = new Button(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    return b;
-}
 } // namespace
 
 frmOptions::frmOptions(QWidget* parent)
@@ -56,24 +43,25 @@ frmOptions::frmOptions(QWidget* parent)
     setWindowTitle(u"Configuration Options"_qs);
     setFixedSize(twipsToPixels(4740), twipsToPixels(2955));
 
-    Frame2 = frame(this, "Frame2", twipsRect(180, 120, 4395, 1215), u"General"_qs);
-    chkGeneral[0] = button<QCheckBox>(Frame2, u"chkGeneral_0"_qs, twipsRect(540, 300, 3255, 195),
-                                      u"Remember last mp3 folder"_qs);
+    Frame2 =
+        placeControl<QGroupBox>(this, u"Frame2"_qs, twipsRect(180, 120, 4395, 1215), u"General"_qs);
+    chkGeneral[0] = placeControl<QCheckBox>(
+        Frame2, u"chkGeneral_0"_qs, twipsRect(540, 300, 3255, 195), u"Remember last mp3 folder"_qs);
     chkGeneral[0]->setChecked(true);
-    optStyle[0] = button<QRadioButton>(Frame2, u"optStyle_0"_qs, twipsRect(540, 630, 2235, 195),
-                                       u".m3u style"_qs);
-    optStyle[1] = button<QRadioButton>(Frame2, u"optStyle_1"_qs, twipsRect(540, 870, 1635, 195),
-                                       u".pls style"_qs);
+    optStyle[0] = placeControl<QRadioButton>(Frame2, u"optStyle_0"_qs,
+                                             twipsRect(540, 630, 2235, 195), u".m3u style"_qs);
+    optStyle[1] = placeControl<QRadioButton>(Frame2, u"optStyle_1"_qs,
+                                             twipsRect(540, 870, 1635, 195), u".pls style"_qs);
     optStyle[0]->setChecked(true);
 
-    Frame1 = frame(this, "Frame1", twipsRect(180, 1470, 4395, 1275),
-                   u"Paths in .mp3 filenames in playlist file"_qs);
+    Frame1 = placeControl<QGroupBox>(this, u"Frame1"_qs, twipsRect(180, 1470, 4395, 1275),
+                                     u"Paths in .mp3 filenames in playlist file"_qs);
     const QString usePathCaptions[] = {u"Never use pathnames"_qs, u"Always use pathnames"_qs,
                                        u"Let computer decide"_qs};
     for (int i = 0; i < 3; ++i)
-        optUsePath[i] =
-            button<QRadioButton>(Frame1, u"optUsePath_%1"_qs.arg(i),
-                                 twipsRect(540, 360 + 240 * i, 2295, 195), usePathCaptions[i]);
+        optUsePath[i] = placeControl<QRadioButton>(Frame1, u"optUsePath_%1"_qs.arg(i),
+                                                   twipsRect(540, 360 + 240 * i, 2295, 195),
+                                                   usePathCaptions[i]);
     optUsePath[2]->setChecked(true);
 
     // Clicks only: a selection made by the program is no change of the user's.

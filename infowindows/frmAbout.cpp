@@ -1,6 +1,7 @@
 #include "infowindows/frmAbout.h"
 
 #include "app/FitFont.h"
+#include "app/PlaceControl.h"
 #include "infowindows/HomePage.h"
 #include "infowindows/ShellToBrowser.h"
 #include "infowindows/StartSysInfo.h"
@@ -13,25 +14,16 @@
 #include <QPushButton>
 
 namespace {
-QLabel* label(QWidget* parent, const QString& name, QRect r, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
+QLabel* label(QWidget* parent, const QString& name, QRect place, const QString& caption) {
+    auto* l = placeControl<QLabel>(parent, name, place, caption);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, QRect r, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(r);
-    return b;
-}
-
 QFrame* etchedLine(QWidget* parent, int index, int top, const char* colour) {
-    auto* l = new QFrame(parent);
-    l->setObjectName(u"Line1_%1"_qs.arg(index));
-    l->setGeometry(twipsToPixels(225), twipsToPixels(top), twipsToPixels(5310), 1);
+    auto* l =
+        placeControl<QFrame>(parent, u"Line1_%1"_qs.arg(index),
+                             QRect(twipsToPixels(225), twipsToPixels(top), twipsToPixels(5310), 1));
     l->setStyleSheet(u"background-color: %1;"_qs.arg(QString::fromLatin1(colour)));
     return l;
 }
@@ -63,14 +55,18 @@ frmAbout::frmAbout(QWidget* parent)
     Line1[0] = etchedLine(this, 0, 2430, "grey");
     Line1[1] = etchedLine(this, 1, 2445, "white");
 
-    cmdOK = button(this, "cmdOK", twipsRect(4245, 2625, 1260, 345), u"OK"_qs);
+    cmdOK =
+        placeControl<QPushButton>(this, u"cmdOK"_qs, twipsRect(4245, 2625, 1260, 345), u"OK"_qs);
     cmdOK->setDefault(true);
-    cmdSysInfo =
-        button(this, "cmdSysInfo", twipsRect(4260, 3075, 1245, 345), u"&System Info..."_qs);
+    cmdSysInfo = placeControl<QPushButton>(this, u"cmdSysInfo"_qs, twipsRect(4260, 3075, 1245, 345),
+                                           u"&System Info..."_qs);
 
     Label3[2] = label(this, u"Label3_2"_qs, twipsRect(90, 4230, 465, 195), u"Visit at"_qs);
     lblURL = label(this, u"lblURL"_qs, twipsRect(660, 4230, 2655, 195), kHomePage);
-    lblURL->setStyleSheet(u"color: blue;"_qs);
+    // A palette, not a style sheet: a style sheet would stop the window's font reaching it.
+    QPalette linkColours = lblURL->palette();
+    linkColours.setColor(QPalette::WindowText, Qt::blue);
+    lblURL->setPalette(linkColours);
     lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->installEventFilter(this);
     Label3[3] = label(this, u"Label3_3"_qs, twipsRect(3420, 4230, 720, 195), u"for details."_qs);

@@ -2,6 +2,7 @@
 
 #include "app/CenterForm.h"
 #include "app/FitFont.h"
+#include "app/PlaceControl.h"
 #include "infowindows/HomePage.h"
 #include "mainwindow/Twips.h"
 
@@ -37,11 +38,10 @@ frmHints::frmHints(QWidget* parent)
         {180, 3360, 4155, u"Questions? E-mail "_qs + kContactAddress},
     };
     for (size_t i = 0; i < Label1.size(); ++i) {
-        auto* l = new QLabel(lines[i].text, this);
-        l->setObjectName(u"Label1_%1"_qs.arg(i));
-        l->setGeometry(twipsRect(lines[i].left, lines[i].top, lines[i].width, 195));
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        Label1[i] = l;
+        Label1[i] = placeControl<QLabel>(
+            this, u"Label1_%1"_qs.arg(i),
+            twipsRect(lines[i].left, lines[i].top, lines[i].width, 195), lines[i].text);
+        Label1[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     FitFont(*this);
     Form_Load();

@@ -1,21 +1,11 @@
 #include "launch/PlayerCommand.h"
 
-namespace {
-QString trimBlanks(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
-} // namespace
+#include "playlist/PlaylistText.h"
 
 QString StripNuls(const QString& text) {
     QString result = text;
     for (qsizetype nul = result.indexOf(QChar(0)); nul >= 0; nul = result.indexOf(QChar(0)))
-        result = result.left(nul) + trimBlanks(result.mid(nul + 1));
+        result = result.left(nul) + trimBlanks(QStringView(result).mid(nul + 1)).toString();
     return result;
 }
 

@@ -173,6 +173,8 @@ TEST_F(InfoWindows, AboutShowsItsTextsAndActs) {
     EXPECT_EQ(about.Label3[3]->text(), u"for details.");
     EXPECT_EQ(about.lblURL->text(), kHomePage);
     EXPECT_EQ(about.lblURL->geometry(), twipsRect(660, 4230, 2655, 195));
+    EXPECT_EQ(about.lblURL->font(), about.Label3[2]->font()) << "the address in the window's font";
+    EXPECT_EQ(about.lblURL->palette().color(QPalette::WindowText), QColor(Qt::blue));
     EXPECT_FALSE(about.picIcon->pixmap().isNull());
     EXPECT_EQ(clippedTexts(about), QStringList());
 
