@@ -5,6 +5,18 @@
 #include <QWidget>
 #include <utility>
 
+// A small tool-window title bar with only a close box; such windows stay out of the task bar.
+constexpr Qt::WindowFlags kToolWindowFlags =
+    Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// Names a secondary window, gives it its caption and fixes its client area (pixels).
+inline void fixWindow(QWidget& window, const QString& name, const QString& caption,
+                      QSize clientArea) {
+    window.setObjectName(name);
+    window.setWindowTitle(caption);
+    window.setFixedSize(clientArea);
+}
+
 // Makes a control of kind Control in parent, with its name and its fixed place (pixels, as
 // twipsRect gives them). Extra arguments go to the control's constructor before the parent.
 template <typename Control, typename... Args>

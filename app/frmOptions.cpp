@@ -36,12 +36,9 @@ double roundedNumber(const QString& text) {
 
 } // namespace
 
-frmOptions::frmOptions(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(u"frmOptions"_qs);
-    setWindowTitle(u"Configuration Options"_qs);
-    setFixedSize(twipsToPixels(4740), twipsToPixels(2955));
+frmOptions::frmOptions(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
+    fixWindow(*this, u"frmOptions"_qs, u"Configuration Options"_qs,
+              {twipsToPixels(4740), twipsToPixels(2955)});
 
     Frame2 =
         placeControl<QGroupBox>(this, u"Frame2"_qs, twipsRect(180, 120, 4395, 1215), u"General"_qs);

@@ -29,12 +29,8 @@ QFrame* etchedLine(QWidget* parent, int index, int top, const char* colour) {
 }
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(u"frmAbout"_qs);
-    setWindowTitle(u"About ..."_qs);
-    setFixedSize(twipsToPixels(5745), twipsToPixels(4575));
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
+    fixWindow(*this, u"frmAbout"_qs, u"About ..."_qs, {twipsToPixels(5745), twipsToPixels(4575)});
 
     picIcon = label(this, u"picIcon"_qs, twipsRect(240, 240, 540, 540), {});
     picIcon->setPixmap(QPixmap(u":/icons/velmora.png"_qs));

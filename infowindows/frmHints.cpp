@@ -19,10 +19,9 @@ struct HintLine {
 frmHints::frmHints(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName(u"frmHints"_qs);
-    setWindowTitle(u"Hints for Using Velmora"_qs);
+    fixWindow(*this, u"frmHints"_qs, u"Hints for Using Velmora"_qs,
+              {twipsToPixels(4680), twipsToPixels(3810)});
     setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
-    setFixedSize(twipsToPixels(4680), twipsToPixels(3810));
 
     const HintLine lines[] = {
         {120, 210, 4485, u"1. Use the Tools | Options menu choice to set m3u or pls style."_qs},

@@ -148,7 +148,7 @@ TEST_F(Options, YesWritesRememberStyleAndUsePathsInThatOrder) {
 TEST_F(Options, TheMenuEntryShowsAFreshModalDialog) {
     frmMain w;
     int opened = 0;
-    const auto inspectAndClose = [&] {
+    const auto checkAndClose = [&] {
         auto* d = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
         ++opened;
@@ -160,9 +160,9 @@ TEST_F(Options, TheMenuEntryShowsAFreshModalDialog) {
         }
         d->close();
     };
-    QTimer::singleShot(0, &w, inspectAndClose);
+    QTimer::singleShot(0, &w, checkAndClose);
     w.mnuConfig_Click();
-    QTimer::singleShot(0, &w, inspectAndClose); // loads what the first one saved
+    QTimer::singleShot(0, &w, checkAndClose); // loads what the first one saved
     w.mnuConfig_Click();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(prompter.shown().size(), 1u);
