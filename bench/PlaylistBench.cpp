@@ -1,0 +1,90 @@
+#include "app/SharedState.h"
+#include "mainwindow/PlaylistItems.h"
+#include "mainwindow/frmMain.h"
+#include "playlist/PlaylistFormat.h"
+#include "playlist/PlaylistProcedures.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int kMostEntries = 32767; // the most a playlist holds
+
+// Songs spread over a few folders, one of them the playlist's own, with names of usual length.
+QVector<Entry> manySongs() {
+    QVector<Entry> songs;
+    songs.reserve(kMostEntries);
+    for (int i = 0; i < kMostEntries; ++i) {
+        const QString folder = u"/home/someone/Music/Artist %1/Album %2"_qs.arg(i % 97).arg(i % 13);
+        songs << Entry{u"%1 - A Song Title Of Usual Length.mp3"_qs.arg(i, 5, 10, QChar(u'0')),
+                       i % 4 == 0 ? u"/home/someone/Music"_qs : folder};
+    }
+    return songs;
+}
+
+const QString kPlaylist = u"/home/someone/Music/Everything"_qs;
+
+void parseAndWrite(benchmark::State& state, PlaylistFormat format) {
+    const QVector<Entry> songs = manySongs();
+    const QByteArray file = writePlaylist(format, songs, PathMode::Always, kPlaylist).bytes;
+    for (auto _ : state) {
+        const QVector<Entry> read = parsePlaylist(format, file);
+        const WrittenPlaylist written = writePlaylist(format, read, PathMode::Decide, kPlaylist);
+        benchmark::DoNotOptimize(written.bytes.data());
+    }
+    state.counters["entries"] = kMostEntries;
+    state.counters["bytes"] = double(file.size());
+}
+
+void BM_M3uParseAndWrite(benchmark::State& state) {
+    parseAndWrite(state, PlaylistFormat::M3u);
+}
+void BM_PlsParseAndWrite(benchmark::State& state) {
+    parseAndWrite(state, PlaylistFormat::Pls);
+}
+
+// Open of a full playlist over a list that is already full, as the Open command does it.
+void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"Everything"_qs);
+    const QVector<Entry> songs = manySongs();
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        state.SkipWithError("cannot write the playlist");
+    f.write(writePlaylist(format, songs, PathMode::Always, kPlaylist).bytes);
+    f.close();
+    frmMain w;
+    appendEntries(*w.lstSelected, songs);
+    for (auto _ : state) {
+        const bool read = format == PlaylistFormat::Pls ? OpenPls(w, path) : OpenM3U(w, path);
+        w.SavePkS();
+        if (!read || w.lstSelected->count() != kMostEntries)
+            state.SkipWithError("the playlist was not read");
+    }
+}
+
+void BM_OpenM3uIntoFilledList(benchmark::State& state) {
+    openIntoFilledList(state, PlaylistFormat::M3u);
+}
+void BM_OpenPlsIntoFilledList(benchmark::State& state) {
+    openIntoFilledList(state, PlaylistFormat::Pls);
+}
+} // namespace
+
+BENCHMARK(BM_M3uParseAndWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlsParseAndWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenM3uIntoFilledList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPlsIntoFilledList)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
