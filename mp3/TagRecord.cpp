@@ -1,6 +1,7 @@
 #include "mp3/TagRecord.h"
 
 #include "app/LeadingNumber.h"
+#include "playlist/PlaylistText.h"
 
 namespace {
 constexpr char16_t kUnknown = u'?';
@@ -11,20 +12,10 @@ QString latin1Field(const QByteArray& block, int& offset, int width) {
     return text;
 }
 
-// Spaces only: zero bytes and other white space belong to the text.
-QString trimSpaces(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
-
 QString visibleText(const QString& field) {
     const qsizetype zero = field.indexOf(QChar(0));
-    return trimSpaces(zero < 0 ? field : field.left(zero));
+    // Spaces only: other white space belongs to the text.
+    return trimBlanks(zero < 0 ? QStringView(field) : QStringView(field).left(zero)).toString();
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "mp3/frmID.h"
 
 #include "app/CenterForm.h"
+#include "app/FitFont.h"
+#include "app/PlaceControl.h"
 #include "app/SharedState.h"
 #include "mainwindow/Twips.h"
 #include "mp3/CurrentTag.h"
@@ -38,9 +40,9 @@ constexpr Row kRows[6] = {
     {"Track* :", 1980, 1920, 555, 2},
 };
 
-QLabel* rightAlignedLabel(QWidget* parent, const QString& caption, int top) {
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(twipsRect(120, top, 855, 195));
+QLabel* rightAlignedLabel(QWidget* parent, int index, const QString& caption, int top) {
+    auto* label = placeControl<QLabel>(parent, u"Label1_%1"_qs.arg(index),
+                                       twipsRect(120, top, 855, 195), caption);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
 }
@@ -53,47 +55,32 @@ Prompter& prompter() {
 frmID::frmID(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(u"frmID"_qs);
-    setWindowTitle(u"ID3 Tag"_qs);
+    fixWindow(*this, u"frmID"_qs, u"ID3 Tag"_qs, {twipsToPixels(4215), twipsToPixels(3360)});
     setModal(true);
-    setFixedSize(twipsToPixels(4215), twipsToPixels(3360));
-    QFont small = font();
-    small.setPointSizeF(8.25); // the boxes are sized for an 8-point font
-    setFont(small);
     buildControls();
+    FitFont(*this);
 }
 
 void frmID::buildControls() {
     for (int i = 0; i < 6; ++i) {
         const Row& row = kRows[i];
-        Label1[i] = rightAlignedLabel(this, QString::fromLatin1(row.caption), row.labelTop);
-        Label1[i]->setObjectName(u"Label1_%1"_qs.arg(i));
-        txtID[i] = new QLineEdit(this);
-        txtID[i]->setObjectName(u"txtID_%1"_qs.arg(i));
-        txtID[i]->setGeometry(twipsRect(1080, row.boxTop, row.boxWidth, 285));
+        Label1[i] = rightAlignedLabel(this, i, QString::fromLatin1(row.caption), row.labelTop);
+        txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_qs.arg(i),
+                                           twipsRect(1080, row.boxTop, row.boxWidth, 285));
         txtID[i]->setMaxLength(row.maxLength);
     }
-    Label1[6] = rightAlignedLabel(this, u"Genre :"_qs, 2340);
-    Label1[6]->setObjectName(u"Label1_6"_qs);
+    Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_qs, 2340);
 
-    cboGenre = new QComboBox(this);
-    cboGenre->setObjectName(u"cboGenre"_qs);
+    cboGenre = placeControl<QComboBox>(this, u"cboGenre"_qs, twipsRect(1080, 2295, 2115, 315));
     cboGenre->setEditable(false);
-    cboGenre->setGeometry(twipsRect(1080, 2295, 2115, 315));
-
-    cmdSave = new QPushButton(u"Save Changes"_qs, this);
-    cmdSave->setObjectName(u"cmdSave"_qs);
-    cmdSave->setGeometry(twipsRect(1080, 2880, 1395, 345));
+    cmdSave = placeControl<QPushButton>(this, u"cmdSave"_qs, twipsRect(1080, 2880, 1395, 345),
+                                        u"Save Changes"_qs);
     cmdSave->setAutoDefault(false);
-
-    cmdExit = new QPushButton(u"Exit"_qs, this);
-    cmdExit->setObjectName(u"cmdExit"_qs);
-    cmdExit->setGeometry(twipsRect(2490, 2880, 975, 345));
+    cmdExit =
+        placeControl<QPushButton>(this, u"cmdExit"_qs, twipsRect(2490, 2880, 975, 345), u"Exit"_qs);
     cmdExit->setAutoDefault(false);
-
-    Label2 = new QLabel(u"*Note: ID3v1.1 only"_qs, this);
-    Label2->setObjectName(u"Label2"_qs);
-    Label2->setGeometry(twipsRect(1710, 1980, 2265, 195));
+    Label2 = placeControl<QLabel>(this, u"Label2"_qs, twipsRect(1710, 1980, 2265, 195),
+                                  u"*Note: ID3v1.1 only"_qs);
     QPalette grey = Label2->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     Label2->setPalette(grey);

@@ -80,35 +80,36 @@ protected:
 };
 } // namespace
 
-TEST_F(TagWindow, LayoutCaptionsLimitsAndTabOrder) {
+TEST_F(TagWindow, CaptionsLimitsAndTabOrder) {
     frmID window;
+    window.show();
     EXPECT_EQ(window.windowTitle(), u"ID3 Tag");
     EXPECT_EQ(window.size(), QSize(281, 224));
     EXPECT_FALSE(window.windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     const char* captions[] = {
         "Title :", "Artist :", "Album :", "Year :", "Comment :", "Track* :", "Genre :"};
-    const int labelTops[] = {12, 36, 60, 84, 108, 132, 156};
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(window.Label1[i]->text(), QString::fromUtf8(captions[i]));
-        EXPECT_EQ(window.Label1[i]->geometry(), QRect(8, labelTops[i], 57, 13));
-        EXPECT_TRUE(window.Label1[i]->alignment() & Qt::AlignRight);
-    }
     const int limits[] = {30, 30, 30, 4, 28, 2};
-    const int widths[] = {197, 197, 197, 37, 197, 37};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(window.txtID[i]->maxLength(), limits[i]) << i;
-        EXPECT_EQ(window.txtID[i]->geometry(), QRect(72, 8 + 24 * i, widths[i], 19)) << i;
+        EXPECT_LT(window.Label1[i]->geometry().right(), window.txtID[i]->x()) << "label first";
     }
     EXPECT_FALSE(window.cboGenre->isEditable());
-    EXPECT_EQ(window.cboGenre->geometry(), QRect(72, 153, 141, 21));
     EXPECT_EQ(window.cmdSave->text(), u"Save Changes");
-    EXPECT_EQ(window.cmdSave->geometry(), QRect(72, 192, 93, 23));
     EXPECT_EQ(window.cmdExit->text(), u"Exit");
-    EXPECT_EQ(window.cmdExit->geometry(), QRect(166, 192, 65, 23));
     EXPECT_EQ(window.Label2->text(), u"*Note: ID3v1.1 only");
-    EXPECT_EQ(window.Label2->geometry(), QRect(114, 132, 151, 13));
     EXPECT_EQ(window.Label2->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    EXPECT_LT(window.txtID[5]->geometry().right(), window.Label2->x()) << "beside the track";
+    // Every caption fits its control. (The style's 80-pixel minimum for buttons says nothing
+    // about whether "Exit" can be read.)
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+    for (const QPushButton* button : {window.cmdSave, window.cmdExit})
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width())
+            << button->text().toStdString();
 
     // Tab goes from box to box, then to the genre list and the two buttons.
     const QList<const QWidget*> order = {window.txtID[0], window.txtID[1], window.txtID[2],
