@@ -15,12 +15,15 @@ const char* const kHeaderUsage =
 
 // The analysis of one song, or why there is none.
 QString analyse(const Arg& file, MP3Hdr& header) {
-    if (const QString reason = unreadableReason(file); !reason.isEmpty())
-        return reason;
+    if (!file.decodable())
+        return unreadableReason(file);
     if (ReadHeader(file.text, header))
         return {};
     if (header.HdrStatus == HeaderStatus::NoFrame)
         return noFrameMessage(file.text);
+    // Only a failure is looked at closer, so that the common case costs one open.
+    if (const QString reason = unreadableReason(file); !reason.isEmpty())
+        return reason;
     if (FindRiffData(file.text) == -1)
         return u"a RIFF file without a \"data\" chunk in its first 1024 bytes"_qs;
     return u"could not be read"_qs;

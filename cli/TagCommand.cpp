@@ -37,11 +37,11 @@ QJsonValue genreName(int number) {
 
 // The song's tag as the tag window shows it; nullopt (after a message) when it cannot be read.
 std::optional<std::optional<TagText>> readTag(const Arg& file, QString& error) {
-    error = unreadableReason(file);
-    if (!error.isEmpty())
-        return std::nullopt;
-    const auto block = readTagBlock(file.text);
+    const auto block = file.decodable() ? readTagBlock(file.text) : std::nullopt;
     if (!block) {
+        error = unreadableReason(file);
+        if (!error.isEmpty())
+            return std::nullopt;
         if (QFileInfo(file.text).size() < TagRecord::kSize)
             return std::optional<TagText>(); // too short to hold a tag
         error = u"could not be read"_qs;
