@@ -1,7 +1,6 @@
 #include "cli/CliIo.h"
 
 #include <QFile>
-#include <QJsonDocument>
 #include <cstdio>
 
 void out(const QString& text) {
@@ -14,9 +13,68 @@ void err(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
-void outJson(const QJsonObject& object) {
-    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+void JsonLine::key(const char* name) {
+    if (text_.size() > 1)
+        text_ += ',';
+    text_ += '"';
+    text_ += name;
+    text_ += "\":";
+}
+
+JsonLine& JsonLine::add(const char* name, const QString& value) {
+    key(name);
+    text_ += '"';
+    for (const char c : value.toUtf8()) {
+        switch (c) {
+        case '"':
+            text_ += "\\\"";
+            break;
+        case '\\':
+            text_ += "\\\\";
+            break;
+        case '\n':
+            text_ += "\\n";
+            break;
+        case '\r':
+            text_ += "\\r";
+            break;
+        case '\t':
+            text_ += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20)
+                text_ +=
+                    "\\u00" +
+                    QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+            else
+                text_ += c;
+        }
+    }
+    text_ += '"';
+    return *this;
+}
+
+JsonLine& JsonLine::add(const char* name, qint64 value) {
+    key(name);
+    text_ += QByteArray::number(value);
+    return *this;
+}
+
+JsonLine& JsonLine::add(const char* name, bool value) {
+    key(name);
+    text_ += value ? "true" : "false";
+    return *this;
+}
+
+JsonLine& JsonLine::addNull(const char* name) {
+    key(name);
+    text_ += "null";
+    return *this;
+}
+
+void JsonLine::print() {
+    text_ += "}\n";
+    std::fwrite(text_.constData(), 1, static_cast<size_t>(text_.size()), stdout);
 }
 
 bool Arg::decodable() const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,7 +13,20 @@ constexpr int kExitUsage = 2;
 // Standard output and error, always UTF-8.
 void out(const QString& text);
 void err(const QString& text);
-void outJson(const QJsonObject& object); // one object per line
+// One JSON object on one line, its keys in the order they were added. Written by hand because
+// a QJsonObject sorts its keys and costs more than reading the song did.
+class JsonLine {
+public:
+    JsonLine& add(const char* key, const QString& value);
+    JsonLine& add(const char* key, qint64 value);
+    JsonLine& add(const char* key, bool value);
+    JsonLine& addNull(const char* key);
+    void print(); // writes the object and a line end to standard output
+
+private:
+    void key(const char* name);
+    QByteArray text_ = "{";
+};
 
 // Command-line words as given: raw bytes, so that file names that are not valid text in the
 // locale's encoding can be told apart and refused instead of silently naming another file.

@@ -3,7 +3,6 @@
 #include "mp3/HeaderReport.h"
 #include "mp3/MP3Hdr.h"
 
-#include <QJsonObject>
 #include <QLocale>
 
 namespace {
@@ -57,20 +56,22 @@ int headerCommand(const QList<Arg>& args) {
         if (!error.isEmpty()) {
             status = kExitFailed;
             if (json)
-                outJson({{u"file"_qs, name}, {u"ok"_qs, false}, {u"error"_qs, error}});
+                JsonLine().add("file", name).add("ok", false).add("error", error).print();
             else
                 err(name + u": "_qs + error + u'\n');
             continue;
         }
         if (json) {
-            outJson({{u"file"_qs, name},
-                     {u"ok"_qs, true},
-                     {u"version"_qs, versionText(header.HdrVersion)},
-                     {u"layer"_qs, header.HdrLayer},
-                     {u"bitrate"_qs, header.HdrBitrate},
-                     {u"frequency"_qs, header.HdrFrequency},
-                     {u"mode"_qs, header.HdrMode},
-                     {u"riff"_qs, header.HdrRiff}});
+            JsonLine()
+                .add("file", name)
+                .add("ok", true)
+                .add("version", versionText(header.HdrVersion))
+                .add("layer", qint64(header.HdrLayer))
+                .add("bitrate", qint64(header.HdrBitrate))
+                .add("frequency", qint64(header.HdrFrequency))
+                .add("mode", header.HdrMode)
+                .add("riff", header.HdrRiff)
+                .print();
         } else {
             QString report = headerReport(header, QLocale());
             report.replace(u"\r\n"_qs, u"\n"_qs);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonObject>
 #include <cstdio>
 
 namespace {
@@ -136,10 +135,12 @@ int show(const Options& o) {
         return kExitFailed;
     for (const Entry& entry : parsePlaylist(*format, *bytes)) {
         if (o.json)
-            outJson({{u"entry"_qs, entry.text()},
-                     {u"name"_qs, entry.name},
-                     {u"folder"_qs, entry.folder},
-                     {u"path"_qs, fullPath(entry)}});
+            JsonLine()
+                .add("entry", entry.text())
+                .add("name", entry.name)
+                .add("folder", entry.folder)
+                .add("path", fullPath(entry))
+                .print();
         else
             out(entry.text() + u'\n');
     }

@@ -6,8 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QJsonObject>
-#include <QJsonValue>
+#include <QHash>
 
 namespace {
 const char* const kTagUsage =
@@ -20,19 +19,25 @@ const char* const kTagUsage =
     "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
     "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n";
 
-QVector<Genre> genres() {
+const QVector<Genre>& genres() {
     static const QVector<Genre> list = readGenres(
         findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR)));
     return list;
 }
 
-QJsonValue genreName(int number) {
-    if (number == 255)
-        return QJsonValue::Null;
-    for (const Genre& g : genres())
-        if (g.number == number)
-            return g.name;
-    return QJsonValue::Null;
+// The name of a genre number; the first line of genres.txt with that number wins.
+std::optional<QString> genreName(int number) {
+    static const QHash<int, QString> names = [] {
+        QHash<int, QString> byNumber;
+        for (const Genre& g : genres())
+            if (!byNumber.contains(g.number))
+                byNumber.insert(g.number, g.name);
+        return byNumber;
+    }();
+    const auto it = names.constFind(number);
+    if (number == 255 || it == names.constEnd())
+        return std::nullopt;
+    return *it;
 }
 
 // The song's tag as the tag window shows it; nullopt (after a message) when it cannot be read.
@@ -62,36 +67,42 @@ int showTags(const QList<Arg>& files, bool json) {
         if (!tag) {
             status = kExitFailed;
             if (json)
-                outJson({{u"file"_qs, name}, {u"hasTag"_qs, false}, {u"error"_qs, error}});
+                JsonLine().add("file", name).add("hasTag", false).add("error", error).print();
             err(name + u": "_qs + error + u'\n');
             continue;
         }
         if (json) {
-            QJsonObject o{{u"file"_qs, name}, {u"hasTag"_qs, tag->has_value()}};
+            JsonLine line;
+            line.add("file", name).add("hasTag", tag->has_value());
             if (const auto& t = *tag) {
-                o.insert(u"title"_qs, t->title);
-                o.insert(u"artist"_qs, t->artist);
-                o.insert(u"album"_qs, t->album);
-                o.insert(u"year"_qs, t->year);
-                o.insert(u"comment"_qs, t->comment);
-                o.insert(u"track"_qs, t->track ? QJsonValue(*t->track) : QJsonValue::Null);
-                o.insert(u"genre"_qs, t->genre);
-                o.insert(u"genreName"_qs, genreName(t->genre));
+                line.add("title", t->title)
+                    .add("artist", t->artist)
+                    .add("album", t->album)
+                    .add("year", t->year)
+                    .add("comment", t->comment);
+                if (t->track)
+                    line.add("track", qint64(*t->track));
+                else
+                    line.addNull("track");
+                line.add("genre", qint64(t->genre));
+                if (const auto g = genreName(t->genre))
+                    line.add("genreName", *g);
+                else
+                    line.addNull("genreName");
             }
-            outJson(o);
+            line.print();
             continue;
         }
         QString text = (first ? QString() : u"\n"_qs) + u"File:\t\t"_qs + name + u'\n';
         first = false;
         if (const auto& t = *tag) {
-            const QJsonValue g = genreName(t->genre);
+            const auto g = genreName(t->genre);
             text += u"Title:\t\t"_qs + t->title + u"\nArtist:\t\t"_qs + t->artist +
                     u"\nAlbum:\t\t"_qs + t->album + u"\nYear:\t\t"_qs + t->year +
                     u"\nComment:\t"_qs + t->comment + u"\nTrack:\t\t"_qs +
                     (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_qs +
                     (t->genre == 255 ? QString()
-                                     : QString::number(t->genre) +
-                                           (g.isString() ? u" "_qs + g.toString() : QString())) +
+                                     : QString::number(t->genre) + (g ? u" "_qs + *g : QString())) +
                     u'\n';
         } else {
             text += u"No ID3v1 tag.\n"_qs;

@@ -196,7 +196,9 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
             break;
         start += tagSize;
     }
-    const std::optional<QByteArray> window = reader.bytesAt(start, kSearchWindow);
+    // Small songs are read as far as they go, without a 64 KiB buffer for each.
+    const std::optional<QByteArray> window =
+        reader.bytesAt(start, qBound<qint64>(0, fileSize - start, kSearchWindow));
     if (!window)
         return false;
 
