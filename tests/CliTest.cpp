@@ -3,8 +3,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 // Two MPEG-1 Layer III frames, 128 kbit/s, 44,100 Hz, joint stereo (417 bytes each).
@@ -270,4 +272,36 @@ TEST_F(Cli, TagSetAppendsOnceThenOverwritesAndNeverTouchesAudio) {
     }
     EXPECT_EQ(read(u"song.mp3"_qs), before) << "a usage error writes nothing";
     EXPECT_EQ(run({u"tag"_qs, u"gone.mp3"_qs, u"--set"_qs, u"title=x"_qs}).status, 1);
+}
+
+TEST_F(Cli, AFileWithoutReadPermissionIsReportedAndTheOthersStillRun) {
+    write(u"good.mp3"_qs, audio());
+    const QString locked = write(u"locked.mp3"_qs, audio());
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    // Root reads every file; run the tool as an ordinary user then, as a person would.
+    QStringList command{QStringLiteral(VELMORA_CLI), u"header"_qs, u"--json"_qs, u"locked.mp3"_qs,
+                        u"good.mp3"_qs};
+    if (geteuid() == 0) {
+        if (QStandardPaths::findExecutable(u"setpriv"_qs).isEmpty())
+            GTEST_SKIP() << "running as root without setpriv";
+        const QStringList asNobody{u"--reuid=65534"_qs, u"--regid=65534"_qs, u"--clear-groups"_qs};
+        if (QProcess::execute(u"setpriv"_qs, asNobody + QStringList{QStringLiteral(VELMORA_CLI),
+                                                                    u"--version"_qs}) != 0)
+            GTEST_SKIP() << "the build folder cannot be reached by an ordinary user";
+        command = QStringList{u"setpriv"_qs} + asNobody + command;
+    }
+    QProcess p;
+    p.setWorkingDirectory(tmp.path());
+    p.start(command.takeFirst(), command);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1) << p.readAllStandardError().constData();
+    const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject refused = QJsonDocument::fromJson(lines[0]).object();
+    EXPECT_FALSE(refused[u"ok"_qs].toBool());
+    EXPECT_EQ(refused[u"error"_qs].toString(), u"Permission denied"_qs);
+    EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object()[u"ok"_qs].toBool());
 }
