@@ -5,18 +5,39 @@
 
 #include <QFileInfo>
 
+namespace {
+// FileOnly and FolderOnly as views into the path, for the loops over whole playlists.
+qsizetype lastSeparator(QStringView path, QChar separator) {
+    qsizetype i = path.size() - 1;
+    while (i >= 0 && path[i] != separator)
+        --i;
+    return i;
+}
+
+QStringView fileView(QStringView path, qsizetype last) {
+    return path.mid(last + 1);
+}
+
+QStringView folderView(QStringView path, qsizetype last, QChar separator) {
+    if (last < 0)
+        return {};
+    QStringView folder = path.left(last);
+    if (folder.endsWith(separator))
+        folder.chop(1);
+    return folder;
+}
+
+QStringView folderView(QStringView path, QChar separator) {
+    return folderView(path, lastSeparator(path, separator), separator);
+}
+} // namespace
+
 QString FileOnly(const QString& path, const PathStyle& style) {
-    return path.mid(path.lastIndexOf(style.separator) + 1);
+    return fileView(path, lastSeparator(path, style.separator)).toString();
 }
 
 QString FolderOnly(const QString& path, const PathStyle& style) {
-    const qsizetype last = path.lastIndexOf(style.separator);
-    if (last < 0)
-        return {};
-    QString folder = path.left(last);
-    if (folder.endsWith(style.separator))
-        folder.chop(1);
-    return folder;
+    return folderView(path, style.separator).toString();
 }
 
 bool FileExists(const QString& path) {
@@ -26,11 +47,11 @@ bool FileExists(const QString& path) {
 namespace {
 // A folder as an entry keeps it: one trailing separator removed, case folded where the file
 // system ignores case. The POSIX root stays "/" so that the entry still leads to the song.
-QString entryFolder(QString folder, const PathStyle& style) {
-    const bool posixRoot = !style.ignoresCase && folder == QString(style.separator);
+QString entryFolder(QStringView folder, const PathStyle& style) {
+    const bool posixRoot = !style.ignoresCase && folder.size() == 1 && folder[0] == style.separator;
     if (folder.endsWith(style.separator) && !posixRoot)
         folder.chop(1);
-    return style.folded(folder);
+    return style.ignoresCase ? folder.toString().toLower() : folder.toString();
 }
 } // namespace
 
@@ -51,11 +72,12 @@ void PickAPart(const QString& what, QString& fonly, QString& full, const PathSty
     full = rest + (rest.endsWith(style.separator) ? QString() : QString(style.separator)) + name;
 }
 
-Entry entryFromPath(const QString& path, const PathStyle& style) {
-    QString folder = FolderOnly(path, style);
+Entry entryFromPath(QStringView path, const PathStyle& style) {
+    const qsizetype last = lastSeparator(path, style.separator);
+    QStringView folder = folderView(path, last, style.separator);
     if (folder.isEmpty() && !style.ignoresCase && path.startsWith(style.separator))
-        folder = style.separator; // a song in the root folder
-    return {FileOnly(path, style), entryFolder(folder, style)};
+        folder = path.left(1); // a song in the root folder
+    return {fileView(path, last).toString(), entryFolder(folder, style)};
 }
 
 Entry entryFromFolderAndName(const QString& folder, const QString& name, const PathStyle& style) {
@@ -76,9 +98,13 @@ Entry entryFromText(const QString& text, const PathStyle& style) {
 QString fullPath(const Entry& entry, const PathStyle& style) {
     if (entry.folder.isEmpty())
         return entry.name;
-    return entry.folder +
-           (entry.folder.endsWith(style.separator) ? QString() : QString(style.separator)) +
-           entry.name;
+    QString full;
+    full.reserve(entry.folder.size() + 1 + entry.name.size());
+    full += entry.folder;
+    if (!entry.folder.endsWith(style.separator))
+        full += style.separator;
+    full += entry.name;
+    return full;
 }
 
 PathMode pathModeFromText(const QString& usePaths) {
@@ -92,16 +118,14 @@ PathMode pathModeFromText(const QString& usePaths) {
 
 QString playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
                      const PathStyle& style) {
-    const QString full = fullPath(entry, style);
-    switch (mode) {
-    case PathMode::Never:
+    if (mode == PathMode::Never)
         return entry.name;
-    case PathMode::Always:
+    const QString full = fullPath(entry, style);
+    if (mode == PathMode::Always)
         return full;
-    case PathMode::Decide:
-        break;
-    }
+    const Qt::CaseSensitivity cs = style.ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
     const bool sameFolder =
-        style.folded(FolderOnly(full, style)) == style.folded(FolderOnly(playlistPath, style));
+        folderView(full, style.separator).compare(folderView(playlistPath, style.separator), cs) ==
+        0;
     return sameFolder ? entry.name : full;
 }

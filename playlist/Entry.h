@@ -25,7 +25,7 @@ bool FileExists(const QString& path);
 void PickAPart(const QString& what, QString& fonly, QString& full,
                const PathStyle& style = PathStyle::native());
 
-Entry entryFromPath(const QString& path, const PathStyle& style = PathStyle::native());
+Entry entryFromPath(QStringView path, const PathStyle& style = PathStyle::native());
 Entry entryFromFolderAndName(const QString& folder, const QString& name,
                              const PathStyle& style = PathStyle::native());
 // The entry a text stands for (the split PickAPart makes).

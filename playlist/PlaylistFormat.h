@@ -1,6 +1,7 @@
 #pragma once
 
 #include "playlist/Entry.h"
+#include "playlist/PlaylistText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,12 +30,15 @@ enum class PlaylistFormat { M3u, Pls };
 // The format the style setting asks for: 1 is PLS, every other value M3U.
 PlaylistFormat formatForStyle(int style);
 
-// What a writer makes: the file's bytes, or which entry the format cannot hold. An entry whose
-// line would hold a line break (a CR or LF in its name or folder), or a character the locale's
-// encoding cannot write, would read back as a different song; then nothing is written at all.
+// What a writer makes: the file's bytes, or which entry the format cannot hold. A song whose
+// line would not read back as the same song is refused, and then nothing is written at all:
+// a line break (CR or LF) or a character the locale's encoding cannot write anywhere in the
+// line; an empty line or value, or blanks at its ends (the readers drop them); in M3U a line
+// starting with "#EXT", or a first line starting with U+FEFF (read as a byte-order mark).
 struct WrittenPlaylist {
-    QByteArray bytes;          // the whole file when ok()
-    qsizetype unwritable = -1; // index of the first entry that cannot be written, or -1
+    QByteArray bytes;                  // the whole file when ok()
+    qsizetype unwritable = -1;         // index of the first entry that cannot be written, or -1
+    LineFault fault = LineFault::None; // what is wrong with that entry's line
     bool ok() const { return unwritable < 0; }
 };
 

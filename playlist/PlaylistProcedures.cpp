@@ -36,6 +36,25 @@ PathMode currentPathMode() {
     return pathModeFromText(ini->Value());
 }
 
+QString unwritableSong(const QString& song, LineFault fault) {
+    QString why;
+    switch (fault) {
+    case LineFault::LineBreak:
+        why = u"its name holds a line break"_qs;
+        break;
+    case LineFault::Encoding:
+        why = u"its name holds a character that the system's text encoding cannot write"_qs;
+        break;
+    case LineFault::ReadAsOther:
+    case LineFault::None:
+        why = u"its line would be read back as another file (an empty name, blanks at either "
+              "end, or a leading \"#EXT\")"_qs;
+        break;
+    }
+    return u"The song \"%1\" cannot be saved in this playlist: %2.\nNothing was saved."_qs.arg(song,
+                                                                                               why);
+}
+
 void cannotSave(const QString& text) {
     shared().prompter->inform(text, u"Can't save"_qs, MsgIcon::Exclamation);
 }
@@ -46,9 +65,7 @@ bool writePlaylistFile(frmMain& w, const QString& path, PlaylistFormat format) {
     const QVector<Entry> entries = allEntries(*w.lstSelected);
     const WrittenPlaylist written = writePlaylist(format, entries, currentPathMode(), path);
     if (!written.ok()) {
-        cannotSave(u"The song \"%1\" cannot be written into a playlist: its name holds a line "
-                   "break or a character that the system's text encoding cannot write.\n"
-                   "Nothing was saved."_qs.arg(fullPath(entries[written.unwritable])));
+        cannotSave(unwritableSong(fullPath(entries[written.unwritable]), written.fault));
         return false;
     }
     QString reason;

@@ -2,24 +2,53 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <QStringConverter>
 #include <QStringView>
-#include <optional>
+#include <functional>
 
 // The text of playlist files, shared by the M3U and PLS readers and writers.
 
-// The lines of a playlist file. A UTF-8 byte-order mark at the start is skipped and the rest read
-// as UTF-8; otherwise the bytes are read in the locale's 8-bit encoding (QFile::decodeName).
-// Lines end at CR LF, a lone CR or a lone LF; the last line needs no line end, and a line end
-// at the very end of the file gives no empty last line.
-QStringList playlistLines(const QByteArray& bytes);
+// Calls onLine with each line of a playlist file's bytes. A UTF-8 byte-order mark at the start
+// is skipped and the rest read as UTF-8; otherwise the bytes are read in the locale's 8-bit
+// encoding (as QFile::decodeName reads them). Lines end at CR LF, a lone CR or a lone LF; the
+// last line needs no line end, and a line end at the very end gives no empty last line.
+// The view is valid only during the call.
+void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
+
+// About how many lines the bytes hold: enough to make room for their entries at once.
+qsizetype estimatedLineCount(const QByteArray& bytes);
 
 // The text with space characters removed at both ends (tabs and other white space stay).
 QStringView trimBlanks(QStringView text);
 
-// The bytes of a playlist file: every line followed by CR LF, in the locale's 8-bit encoding
-// (QFile::encodeName), no byte-order mark. A line that would not read back as itself (it holds
-// a CR or LF, or a character the encoding cannot write) makes the whole file unwritable: the
-// result is then empty and *badLine, when given, is that line's index.
-std::optional<QByteArray> encodePlaylistLines(const QStringList& lines,
-                                              qsizetype* badLine = nullptr);
+// Why a line cannot stand in a playlist file.
+enum class LineFault {
+    None,
+    LineBreak,   // a CR or LF in it
+    Encoding,    // a character the locale's encoding cannot write
+    ReadAsOther, // the reader would take it for another song, or skip it
+};
+
+// Builds the bytes of a playlist file line by line: every line followed by CR LF, in the
+// locale's 8-bit encoding (as QFile::encodeName writes it), no byte-order mark.
+class PlaylistTextWriter {
+public:
+    explicit PlaylistTextWriter(qsizetype expectedBytes = 0);
+
+    // Adds text to the current line.
+    PlaylistTextWriter& operator<<(QStringView text);
+    // Ends the current line. Says why the line would not read back as itself (a CR or LF, or a
+    // character the encoding cannot write); a file with such a line must not be written.
+    LineFault endLine();
+    // The file's bytes; the writer is spent afterwards.
+    QByteArray takeBytes() {
+        bytes_.truncate(used_);
+        return std::move(bytes_);
+    }
+
+private:
+    QByteArray bytes_;
+    qsizetype used_ = 0;
+    LineFault lineFault_ = LineFault::None;
+    QStringEncoder encoder_;
+};

@@ -64,6 +64,15 @@ TEST(M3u, ReadsUtf8WithOrWithoutAByteOrderMark) {
         EXPECT_EQ(entries[0], (Entry{name, u"/Music"_qs}));
     }
     EXPECT_EQ(texts(parseM3u("\xEF\xBB\xBF", posix)), QStringList{});
+    // Only the file's first mark is skipped: one that begins a later line is part of a name.
+    const QVector<Entry> marked = parseM3u("\xEF\xBB\xBF/a.mp3\n\xEF\xBB\xBF"
+                                           "b.mp3\n",
+                                           posix);
+    ASSERT_EQ(marked.size(), 2);
+    EXPECT_EQ(marked[1].name, QChar(0xFEFF) + u"b.mp3"_qs);
+    EXPECT_EQ(writeM3u(marked, PathMode::Never, u"/L"_qs, posix).bytes,
+              QByteArray("a.mp3\r\n\xEF\xBB\xBF"
+                         "b.mp3\r\n"));
 }
 
 TEST(M3u, WritesOneCrLfLinePerEntryAndNothingElse) {
@@ -159,29 +168,47 @@ TEST(PlaylistFormats, RoundTripInEveryFormatAndPathMode) {
               kWindowsList);
 }
 
-TEST(PlaylistFormats, RefuseNamesThatALineCannotHold) {
-    const QVector<Entry> songs{{u"Fine.mp3"_qs, u"/Music"_qs},
-                               {u"Two\nLines.mp3"_qs, u"/Music"_qs},
-                               {u"Also.mp3"_qs, u"/Music"_qs}};
+TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
+    // The first entry the format cannot hold, and why, in one format and mode.
+    const auto refusal = [](PlaylistFormat format, const QVector<Entry>& songs, PathMode mode) {
+        const WrittenPlaylist written = writePlaylist(format, songs, mode, u"/Music/L"_qs, posix);
+        EXPECT_EQ(written.bytes.isEmpty(), !written.ok()) << "a refused file has no bytes";
+        return std::pair(written.unwritable, written.fault);
+    };
+    using Refusal = std::pair<qsizetype, LineFault>;
+    const Refusal none{-1, LineFault::None};
+    const Entry fine{u"Fine.mp3"_qs, u"/Music"_qs};
     for (PlaylistFormat format : {PlaylistFormat::M3u, PlaylistFormat::Pls}) {
-        const WrittenPlaylist written =
-            writePlaylist(format, songs, PathMode::Never, u"/Music/L"_qs, posix);
-        EXPECT_FALSE(written.ok());
-        EXPECT_EQ(written.unwritable, 1);
-        EXPECT_TRUE(written.bytes.isEmpty());
-
+        SCOPED_TRACE(int(format));
+        const QVector<Entry> broken{fine, {u"Two\nLines.mp3"_qs, u"/Music"_qs}, fine};
+        EXPECT_EQ(refusal(format, broken, PathMode::Never), Refusal(1, LineFault::LineBreak));
         const QVector<Entry> crInFolder{{u"A.mp3"_qs, u"/x\ry"_qs}};
-        EXPECT_EQ(writePlaylist(format, crInFolder, PathMode::Always, u"/L"_qs, posix).unwritable,
-                  0);
-        // In Never mode the folder is not written, so a CR in it does no harm.
-        EXPECT_TRUE(writePlaylist(format, crInFolder, PathMode::Never, u"/L"_qs, posix).ok());
+        EXPECT_EQ(refusal(format, crInFolder, PathMode::Always), Refusal(0, LineFault::LineBreak));
+        EXPECT_EQ(refusal(format, crInFolder, PathMode::Never), none)
+            << "a folder that is not written does no harm";
+        const QVector<Entry> unencodable{fine, {QChar(0xD800) + u".mp3"_qs, {}}};
+        EXPECT_EQ(refusal(format, unencodable, PathMode::Never), Refusal(1, LineFault::Encoding));
 
-        const QVector<Entry> unencodable{{u"Ok.mp3"_qs, {}},
-                                         {QString(QChar(0xD800)) + u".mp3"_qs, {}}};
-        EXPECT_EQ(writePlaylist(format, unencodable, PathMode::Never, u"/L"_qs, posix).unwritable,
-                  1)
-            << "a character the encoding cannot write would name another file";
+        // The readers drop blanks at the ends and skip what is empty.
+        const QVector<Entry> leading{fine, {u" Lead.mp3"_qs, u"/Music"_qs}};
+        EXPECT_EQ(refusal(format, leading, PathMode::Never), Refusal(1, LineFault::ReadAsOther));
+        EXPECT_EQ(refusal(format, leading, PathMode::Always), none);
+        const QVector<Entry> trailing{{u"Trail.mp3 "_qs, u"/Music"_qs}};
+        EXPECT_EQ(refusal(format, trailing, PathMode::Always), Refusal(0, LineFault::ReadAsOther));
+        const QVector<Entry> nameless{{QString(), u"/Music"_qs}};
+        EXPECT_EQ(refusal(format, nameless, PathMode::Never), Refusal(0, LineFault::ReadAsOther));
+        EXPECT_EQ(refusal(format, nameless, PathMode::Always), none) << "\"/Music/\" reads back";
     }
+    const QVector<Entry> ext{fine, {u"#EXTRA.mp3"_qs, u"/Music"_qs}};
+    EXPECT_EQ(refusal(PlaylistFormat::M3u, ext, PathMode::Decide),
+              Refusal(1, LineFault::ReadAsOther));
+    EXPECT_EQ(refusal(PlaylistFormat::M3u, ext, PathMode::Always), none);
+    EXPECT_EQ(refusal(PlaylistFormat::Pls, ext, PathMode::Decide), none);
+    const QVector<Entry> marked{{QChar(0xFEFF) + u"b.mp3"_qs, {}}};
+    EXPECT_EQ(refusal(PlaylistFormat::M3u, marked, PathMode::Never),
+              Refusal(0, LineFault::ReadAsOther))
+        << "a mark opening the file is read as a byte-order mark";
+    EXPECT_EQ(refusal(PlaylistFormat::Pls, marked, PathMode::Never), none);
 }
 
 TEST(PlaylistFormats, StyleChoosesTheFormat) {
