@@ -43,8 +43,23 @@ void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStri
     }
 }
 
+namespace {
+qsizetype occurrences(const QByteArray& bytes, char c) {
+    qsizetype found = 0;
+    const char* p = bytes.constData();
+    const char* const end = p + bytes.size();
+    while ((p = static_cast<const char*>(std::memchr(p, c, size_t(end - p)))) != nullptr) {
+        ++found;
+        ++p;
+    }
+    return found;
+}
+} // namespace
+
 qsizetype estimatedLineCount(const QByteArray& bytes) {
-    return std::max(bytes.count('\n'), bytes.count('\r')) + 1;
+    // Lines end in LF or CR LF almost everywhere; only files without any LF are counted again.
+    const qsizetype lineFeeds = occurrences(bytes, '\n');
+    return (lineFeeds > 0 ? lineFeeds : occurrences(bytes, '\r')) + 1;
 }
 
 QStringView trimBlanks(QStringView text) {
@@ -64,13 +79,6 @@ PlaylistTextWriter::PlaylistTextWriter(qsizetype expectedBytes)
 
 namespace {
 LineFault faultIn(QStringView text) {
-    // Printable ASCII (nearly every line) is written alike by every 8-bit encoding; this loop is
-    // cheap, and only the rare rest needs a closer look.
-    bool printable = true;
-    for (const QChar c : text)
-        printable &= unsigned(c.unicode() - 0x20) < 0x60;
-    if (printable)
-        return LineFault::None;
     if (text.contains(u'\r') || text.contains(u'\n'))
         return LineFault::LineBreak;
     QStringEncoder encoder(QStringConverter::System, kLineByLine);
@@ -85,13 +93,25 @@ LineFault faultIn(QStringView text) {
 PlaylistTextWriter& PlaylistTextWriter::operator<<(QStringView text) {
     if (lineFault_ != LineFault::None)
         return *this;
-    lineFault_ = faultIn(text);
-    if (lineFault_ != LineFault::None)
-        return *this;
     const qsizetype need = encoder_.requiredSpace(text.size());
     if (used_ + need > bytes_.size())
         bytes_.resize(std::max(bytes_.size() * 2, used_ + need));
-    used_ = encoder_.appendToBuffer(bytes_.data() + used_, text) - bytes_.constData();
+    // Printable ASCII, nearly every line, is the same byte in every 8-bit encoding: copied and
+    // checked in one cheap pass. Only the rare rest goes through the encoder.
+    char* out = bytes_.data() + used_;
+    bool printable = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        printable &= unsigned(c - 0x20) < 0x60;
+        out[i] = char(c);
+    }
+    if (printable) {
+        used_ += text.size();
+        return *this;
+    }
+    lineFault_ = faultIn(text);
+    if (lineFault_ == LineFault::None)
+        used_ = encoder_.appendToBuffer(out, text) - bytes_.constData();
     return *this;
 }
 

@@ -27,10 +27,13 @@ void startNewPlaylist(frmMain& w) {
     w.SavePkS();
 }
 
-// After any save that wrote the file.
-void offerToClear(frmMain& w) {
-    if (prompter().askYesNo(u"Saved. Clear selections for new list?"_qs, u"What now?"_qs))
+// After Save and Save As: a written file offers a fresh list, anything else says so.
+void afterSave(frmMain& w, bool saved, const QString& notSavedTitle) {
+    if (!saved)
+        prompter().inform(u"Not saved."_qs, notSavedTitle, MsgIcon::Information);
+    else if (prompter().askYesNo(u"Saved. Clear selections for new list?"_qs, u"What now?"_qs))
         startNewPlaylist(w);
+    w.File1->setFocus();
 }
 } // namespace
 
@@ -76,21 +79,13 @@ void frmMain::cmdSave_Click() {
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
         saved = stylePls() ? SaveEditsPls(*this) : SaveEdits(*this);
-    if (saved)
-        offerToClear(*this);
-    else
-        prompter().inform(u"Not saved."_qs, u"Notice"_qs, MsgIcon::Information);
-    File1->setFocus();
+    afterSave(*this, saved, u"Notice"_qs);
 }
 
 void frmMain::mnuSaveAs_Click() {
     // Keeps the filter and default extension that Open or Save last set.
     const bool saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
-    if (saved)
-        offerToClear(*this);
-    else
-        prompter().inform(u"Not saved."_qs, u"Notice!"_qs, MsgIcon::Information);
-    File1->setFocus();
+    afterSave(*this, saved, u"Notice!"_qs);
 }
 
 void frmMain::cmdDelete_Click() {

@@ -3,8 +3,6 @@ list(APPEND VELMORA_CORE_SOURCES
     playlist/Entry.cpp
     playlist/PlaylistText.cpp
     playlist/PlaylistFormat.cpp
-    playlist/M3uFormat.cpp
-    playlist/PlsFormat.cpp
     playlist/PlaylistDialog.cpp
     playlist/ReadWholeFile.cpp)
 list(APPEND VELMORA_GUI_SOURCES
