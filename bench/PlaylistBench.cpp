@@ -1,4 +1,3 @@
-#include "app/SharedState.h"
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "playlist/PlaylistFormat.h"
@@ -61,26 +60,6 @@ void writeOnly(benchmark::State& state, PlaylistFormat format) {
     }
 }
 
-void BM_M3uParse(benchmark::State& state) {
-    parseOnly(state, PlaylistFormat::M3u);
-}
-void BM_M3uWrite(benchmark::State& state) {
-    writeOnly(state, PlaylistFormat::M3u);
-}
-void BM_PlsParse(benchmark::State& state) {
-    parseOnly(state, PlaylistFormat::Pls);
-}
-void BM_PlsWrite(benchmark::State& state) {
-    writeOnly(state, PlaylistFormat::Pls);
-}
-
-void BM_M3uParseAndWrite(benchmark::State& state) {
-    parseAndWrite(state, PlaylistFormat::M3u);
-}
-void BM_PlsParseAndWrite(benchmark::State& state) {
-    parseAndWrite(state, PlaylistFormat::Pls);
-}
-
 // Open of a full playlist over a list that is already full, as the Open command does it.
 void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
     QTemporaryDir dir;
@@ -100,23 +79,16 @@ void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
             state.SkipWithError("the playlist was not read");
     }
 }
-
-void BM_OpenM3uIntoFilledList(benchmark::State& state) {
-    openIntoFilledList(state, PlaylistFormat::M3u);
-}
-void BM_OpenPlsIntoFilledList(benchmark::State& state) {
-    openIntoFilledList(state, PlaylistFormat::Pls);
-}
 } // namespace
 
-BENCHMARK(BM_M3uParse)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_M3uWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlsParse)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlsWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_M3uParseAndWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlsParseAndWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenM3uIntoFilledList)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_OpenPlsIntoFilledList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(parseOnly, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeOnly, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(parseOnly, Pls, PlaylistFormat::Pls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(writeOnly, Pls, PlaylistFormat::Pls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(parseAndWrite, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(parseAndWrite, Pls, PlaylistFormat::Pls)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openIntoFilledList, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(openIntoFilledList, Pls, PlaylistFormat::Pls)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
