@@ -2,6 +2,7 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
+#include "mainwindow/ListSelection.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 
@@ -26,12 +27,12 @@ void frmMain::File1_PathChange() {
 }
 
 namespace {
+// The memory is not recorded again: it keeps its size, with no entry remembered.
 void unselectAll(QListWidget& list, QVector<bool>& memory) {
-    for (int i = 0; i < list.count(); ++i) {
-        list.item(i)->setSelected(false);
-        if (i < memory.size())
-            memory[i] = false;
-    }
+    if (list.count() == 0)
+        return;
+    unselectAll(list);
+    memory.fill(false);
 }
 } // namespace
 

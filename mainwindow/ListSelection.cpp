@@ -3,6 +3,18 @@
 #include <QItemSelectionModel>
 #include <QListWidget>
 
+namespace {
+// A shown list works out the area to repaint range by range, measuring items as it goes; for
+// thousands of scattered ranges one repaint of the whole list is far cheaper.
+template <typename Change> void changeWholesale(QListWidget& list, Change change) {
+    const bool updates = list.updatesEnabled();
+    list.setUpdatesEnabled(false);
+    change();
+    list.setUpdatesEnabled(updates);
+    list.viewport()->update();
+}
+} // namespace
+
 QVector<bool> selectionFlags(const QListWidget& list) {
     QVector<bool> flags(list.count(), false);
     const QItemSelectionModel* model = list.selectionModel();
@@ -20,17 +32,27 @@ void selectFlagged(QListWidget& list, const QVector<bool>& flags) {
         return;
     const QAbstractItemModel* items = list.model();
     const int n = std::min<int>(list.count(), flags.size());
+    // Only what is not selected yet: the selection model merges a new selection with the one it
+    // holds range by range, so re-selecting thousands of ranges would cost their square.
+    const QVector<bool> already = selectionFlags(list);
+    const auto wanted = [&](int row) { return flags[row] && !already[row]; };
     QItemSelection runs;
     for (int row = 0; row < n;) {
-        if (!flags[row]) {
+        if (!wanted(row)) {
             ++row;
             continue;
         }
         const int first = row;
-        while (row < n && flags[row])
+        while (row < n && wanted(row))
             ++row;
         runs.select(items->index(first, 0), items->index(row - 1, 0));
     }
     if (!runs.isEmpty())
-        model->select(runs, QItemSelectionModel::Select);
+        changeWholesale(list, [&] { model->select(runs, QItemSelectionModel::Select); });
+}
+
+void unselectAll(QListWidget& list) {
+    // One step for all: unselecting entry by entry costs a pass over the selection each.
+    if (list.selectionModel() && list.selectionModel()->hasSelection())
+        changeWholesale(list, [&] { list.clearSelection(); });
 }

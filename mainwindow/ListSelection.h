@@ -11,3 +11,5 @@ class QListWidget;
 QVector<bool> selectionFlags(const QListWidget& list);
 // Selects every entry whose flag is true; entries without a true flag keep their selection.
 void selectFlagged(QListWidget& list, const QVector<bool>& flags);
+// Unselects every entry.
+void unselectAll(QListWidget& list);

@@ -63,6 +63,8 @@ void swapEntries(QListWidget& list, int a, int b) {
 
 void removeSelectedEntries(QListWidget& list) {
     const QVector<bool> selected = selectionFlags(list);
+    // Every removal would otherwise move the selection's bookmarks of all later entries.
+    unselectAll(list);
     // Each run of selected entries goes in one step, so long runs cost no more than short ones.
     for (int row = selected.size() - 1; row >= 0;) {
         if (!selected[row]) {

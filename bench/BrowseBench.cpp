@@ -1,0 +1,185 @@
+#include "app/SharedState.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/DriveList.h"
+#include "mainwindow/FileList.h"
+#include "mainwindow/ListSelection.h"
+#include "mainwindow/PlaylistItems.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+// Folders of thousands of songs and playlists of tens of thousands of entries, in a shown main
+// window: dropping songs, showing a folder, recording and restoring the playlist's selection.
+namespace {
+// Answers No and counts: the drops measured here must ask nothing.
+class CountingPrompter : public Prompter {
+public:
+    MsgAnswer show(const MessageBoxRequest&) override {
+        ++shown;
+        return MsgAnswer::No;
+    }
+    int shown = 0;
+};
+
+// A folder of count empty songs, made once per program run.
+QString songFolder(int count) {
+    static QTemporaryDir root;
+    const QString folder = root.filePath(u"songs%1"_qs.arg(count));
+    if (QDir().mkpath(folder) && QDir(folder).isEmpty())
+        for (int i = 0; i < count; ++i) {
+            QFile song(QDir(folder).filePath(u"Song %1.mp3"_qs.arg(i, 5, 10, QChar(u'0'))));
+            song.open(QIODevice::WriteOnly);
+        }
+    return folder;
+}
+
+QVector<Entry> otherEntries(int count) {
+    QVector<Entry> entries;
+    for (int i = 0; i < count; ++i)
+        entries << Entry{u"Other %1.mp3"_qs.arg(i), u"/elsewhere/music"_qs};
+    return entries;
+}
+
+struct Window {
+    Window() {
+        shared().prompter = &prompter;
+        w.show();
+        QApplication::processEvents();
+    }
+    ~Window() { shared().prompter = nullptr; }
+    CountingPrompter prompter;
+    frmMain w;
+};
+
+void DropTenThousandSongsOntoTwentyThousand(benchmark::State& state) {
+    Window window;
+    frmMain& w = window.w;
+    w.Dir1->setPath(songFolder(10000));
+    w.File1->selectAll();
+    const QVector<Entry> others = otherEntries(20000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.lstSelected->clear();
+        appendEntries(*w.lstSelected, others);
+        w.setDragMode(w.File1, true);
+        state.ResumeTiming();
+        w.lstSelected_DragDrop(w.File1);
+        state.PauseTiming();
+        QApplication::processEvents(); // the list lays itself out and paints, outside the drop
+        state.ResumeTiming();
+    }
+    if (w.lstSelected->count() != 30000 || window.prompter.shown != 0)
+        state.SkipWithError("the drop did not add every song without a question");
+}
+BENCHMARK(DropTenThousandSongsOntoTwentyThousand)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void ShowFolderOfTenThousandSongs(benchmark::State& state) {
+    Window window;
+    frmMain& w = window.w;
+    const QString songs = songFolder(10000);
+    const QString empty = songFolder(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.Dir1->setPath(empty);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        // As start-up shows a folder: drive, folder list, file list, selection memory, and the
+        // window drawn with it.
+        w.Drive1->setDrive(songs);
+        w.Dir1->setPath(songs);
+        QApplication::processEvents();
+    }
+    if (w.File1->count() != 10000)
+        state.SkipWithError("the folder was not shown");
+}
+BENCHMARK(ShowFolderOfTenThousandSongs)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The largest playlist the program keeps, every other entry selected: the most scattered
+// selection there is.
+void fillScattered(frmMain& w) {
+    appendEntries(*w.lstSelected, otherEntries(32767));
+    QVector<bool> everyOther(32767);
+    for (int i = 0; i < everyOther.size(); i += 2)
+        everyOther[i] = true;
+    selectFlagged(*w.lstSelected, everyOther);
+}
+
+void SavePkSOnTheLargestPlaylist(benchmark::State& state) {
+    Window window;
+    fillScattered(window.w);
+    for (auto _ : state)
+        window.w.SavePkS();
+    if (!window.w.IsSel(u"S"_qs, 32766) || window.w.IsSel(u"S"_qs, 32765))
+        state.SkipWithError("the memory is wrong");
+}
+BENCHMARK(SavePkSOnTheLargestPlaylist)->Unit(benchmark::kMillisecond);
+
+void SetPkSOnTheLargestPlaylist(benchmark::State& state) {
+    Window window;
+    frmMain& w = window.w;
+    fillScattered(w);
+    w.SavePkS();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.lstSelected->clearSelection();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        w.SetPkS();
+    }
+    if (!w.lstSelected->item(32766)->isSelected() || w.lstSelected->item(32765)->isSelected())
+        state.SkipWithError("the selection was not restored");
+}
+BENCHMARK(SetPkSOnTheLargestPlaylist)->Unit(benchmark::kMillisecond);
+
+void UnselectAllOnTheLargestPlaylist(benchmark::State& state) {
+    Window window;
+    frmMain& w = window.w;
+    fillScattered(w);
+    w.SavePkS();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.SetPkS();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        w.cmdClearSel_Click();
+    }
+    if (!w.lstSelected->selectedItems().isEmpty() || w.IsSel(u"S"_qs, 0))
+        state.SkipWithError("not everything was unselected");
+}
+BENCHMARK(UnselectAllOnTheLargestPlaylist)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void RemoveScatteredHalfOfTheLargestPlaylist(benchmark::State& state) {
+    Window window;
+    frmMain& w = window.w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.lstSelected->clear();
+        fillScattered(w);
+        QApplication::processEvents();
+        w.setDragMode(w.lstSelected, true);
+        state.ResumeTiming();
+        w.cmdClear_DragDrop(w.lstSelected);
+    }
+    if (w.lstSelected->count() != 16383)
+        state.SkipWithError("the selected half was not removed");
+}
+BENCHMARK(RemoveScatteredHalfOfTheLargestPlaylist)->Unit(benchmark::kMillisecond)->Iterations(3);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
