@@ -136,6 +136,7 @@ void frmMain::buildControls() {
     Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), u"Playlist:"_qs);
     lblName = label(fraInfo, "lblName", twipsRect(870, 300, 3285, 195), u"<new>"_qs,
                     Qt::AlignHCenter | Qt::AlignTop);
+    lblName->setTextFormat(Qt::PlainText); // a path is shown as it is, never as markup
     fraFiller = frame(client, "fraFiller", twipsRect(6750, 0, 1200, 675));
     cmdClear = pictureButton(fraFiller, "cmdClear", twipsRect(240, 180, 495, 435),
                              ":/icons/recycle.png", u"Remove MP3(s) from playlist"_qs);

@@ -19,6 +19,7 @@ MsgAnswer QtPrompter::show(const MessageBoxRequest& box) {
         break;
     }
     QMessageBox mb(icon, box.title, box.text, QMessageBox::NoButton, QApplication::activeWindow());
+    mb.setTextFormat(Qt::PlainText); // messages quote file names, which are never markup
     if (box.buttons == MsgButtons::YesNo) {
         mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         mb.setDefaultButton(box.defaultButton == MsgAnswer::No ? QMessageBox::No
