@@ -45,6 +45,10 @@ QString unwritableSong(const QString& song, LineFault fault) {
     case LineFault::Encoding:
         why = u"its name holds a character that the system's text encoding cannot write"_qs;
         break;
+    case LineFault::NotText:
+        why = u"its name is not valid text in the system's encoding, so the playlist would name "
+              "another file"_qs;
+        break;
     case LineFault::ReadAsOther:
     case LineFault::None:
         why = u"its line would be read back as another file (an empty name, blanks at either "

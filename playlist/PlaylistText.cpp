@@ -81,6 +81,9 @@ namespace {
 LineFault faultIn(QStringView text) {
     if (text.contains(u'\r') || text.contains(u'\n'))
         return LineFault::LineBreak;
+    // Bytes that were not text were read as U+FFFD: written back, they would name another file.
+    if (text.contains(QChar::ReplacementCharacter))
+        return LineFault::NotText;
     QStringEncoder encoder(QStringConverter::System, kLineByLine);
     QStringDecoder decoder(QStringConverter::System, kLineByLine);
     const QByteArray written = encoder(text);

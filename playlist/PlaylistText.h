@@ -26,6 +26,7 @@ enum class LineFault {
     None,
     LineBreak,   // a CR or LF in it
     Encoding,    // a character the locale's encoding cannot write
+    NotText,     // the name came from bytes that are not text in the locale's encoding
     ReadAsOther, // the reader would take it for another song, or skip it
 };
 
