@@ -1,0 +1,31 @@
+#include "mp3/TagRecord.h"
+#include "playlist/PlaylistFormat.h"
+
+#include <gtest/gtest.h>
+
+// Inputs the fuzzers found, kept so that what they showed stays mended.
+
+TEST(FuzzRegression, APlaylistLineNamingAFolderIsNeverWrittenAsAnEmptyLine) {
+    // "/" reads as a song without a name in the root folder. Written as a bare name it would
+    // be an empty line, which the reader skips: the playlist would silently lose a song.
+    const QVector<Entry> entries = parseM3u("/");
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_FALSE(writeM3u(entries, PathMode::Never, u"/lists/mix.m3u"_qs, PathStyle::posix()).ok());
+    EXPECT_FALSE(writePls(entries, PathMode::Never, u"/lists/mix.pls"_qs, PathStyle::posix()).ok());
+    const WrittenPlaylist full =
+        writeM3u(entries, PathMode::Always, u"/lists/mix.m3u"_qs, PathStyle::posix());
+    ASSERT_TRUE(full.ok());
+    EXPECT_EQ(parseM3u(full.bytes).size(), 1);
+}
+
+TEST(FuzzRegression, ATagBlockWrittenBackKeepsEveryByteButZerosInText) {
+    QByteArray block(128, '\xD3');
+    block[2] = '\0';  // in the header
+    block[58] = '\0'; // in the artist
+    block[125] = '\0';
+    block[127] = '\0';
+    QByteArray expected = block;
+    expected[2] = ' ';
+    expected[58] = ' ';
+    EXPECT_EQ(TagRecord::fromBytes(block).toBytes(), expected);
+}
