@@ -148,3 +148,19 @@ TEST_F(EventRouting, FilesFromTheDesktopAreTakenOnlyByThePlaylist) {
     QApplication::sendEvent(w->cmdClear, &onBin);
     EXPECT_FALSE(onBin.isAccepted());
 }
+
+TEST_F(EventRouting, ALeftClickOnTheNotesAsksToPlayThePlaylist) {
+    const QPoint centre = w->imPlayAll->rect().center();
+    prompter.expectMessage();
+    mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    mouse(w->imPlayAll, QEvent::MouseButtonRelease, centre, Qt::LeftButton, {});
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_EQ(prompter.last().text, u"You must save the playlist first!");
+
+    // The right button, or a press whose release ends off the notes, is no click.
+    mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::RightButton, Qt::RightButton);
+    mouse(w->imPlayAll, QEvent::MouseButtonRelease, centre, Qt::RightButton, {});
+    mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+    mouse(w->imPlayAll, QEvent::MouseButtonRelease, QPoint(-20, -20), Qt::LeftButton, {});
+    EXPECT_EQ(prompter.shown().size(), 1u);
+}
