@@ -204,6 +204,9 @@ bool EventRouter::listMouse(QObject* viewport, QListWidget* list, QMouseEvent* e
         forward(viewport, event);
         (w_.*handlers.down)(buttonNumber(event->button()));
         pressPosition_ = event->position().toPoint();
+        // Below the last entry the list keeps its current entry, but nothing was pressed on.
+        if (!list->itemAt(pressPosition_))
+            w_.setDragMode(list, false);
         return true;
     case QEvent::MouseButtonRelease:
         // The drag took the release that ended it; the list must not treat it as a click that

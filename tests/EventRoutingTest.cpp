@@ -75,6 +75,12 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
     EXPECT_FALSE(w->isInDragMode(w->File1));
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({2}));
     EXPECT_FALSE(w->IsSel(u"F"_qs, 0));
+
+    // A press below the last song, with C still current and remembered, drags nothing.
+    const QPoint below = centreOf(*w->File1, 2) + QPoint(0, 200);
+    ASSERT_EQ(w->File1->itemAt(below), nullptr);
+    mouse(w->File1->viewport(), QEvent::MouseButtonPress, below, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_FALSE(w->isInDragMode(w->File1));
 }
 
 TEST_F(EventRouting, PlaylistPressesToo) {
