@@ -56,7 +56,12 @@ private:
     void watchList(QListWidget* list, void (frmMain::*down)(int), void (frmMain::*up)(int));
     void watchDrops(QWidget* widget, DropTarget target);
 
-    bool listMouse(QObject* viewport, QListWidget* list, QMouseEvent* event);
+    struct ListHandlers {
+        QListWidget* list;
+        void (frmMain::*down)(int);
+        void (frmMain::*up)(int);
+    };
+    bool listMouse(QObject* viewport, const ListHandlers& handlers, QMouseEvent* event);
     bool playAllMouse(QMouseEvent* event);
     bool dragEvent(QObject* watched, QDropEvent* event);
     bool shellDragEvent(QDropEvent* event);
@@ -68,11 +73,6 @@ private:
 
     frmMain& w_;
     QHash<QObject*, std::function<void()>> pointerHandlers_;
-    struct ListHandlers {
-        QListWidget* list;
-        void (frmMain::*down)(int);
-        void (frmMain::*up)(int);
-    };
     QHash<QObject*, ListHandlers> lists_;     // by viewport
     QHash<QObject*, DropTarget> dropTargets_; // those without a drag-over handler refuse
     QPointer<QDrag> drag_;
@@ -170,8 +170,8 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
             if (auto handler = pointerHandlers_.find(watched); handler != pointerHandlers_.end())
                 (*handler)();
         }
-        if (auto list = lists_.find(watched); list != lists_.end())
-            return listMouse(watched, list->list, mouse);
+        if (auto list = lists_.constFind(watched); list != lists_.constEnd())
+            return listMouse(watched, *list, mouse);
         if (watched == w_.imPlayAll)
             return playAllMouse(mouse);
         // Movements end here (a button keeps its own while pressed), so that the frame or the
@@ -196,8 +196,8 @@ void EventRouter::forward(QObject* watched, QEvent* event) {
     forwarding_ = false;
 }
 
-bool EventRouter::listMouse(QObject* viewport, QListWidget* list, QMouseEvent* event) {
-    const ListHandlers& handlers = lists_[viewport];
+bool EventRouter::listMouse(QObject* viewport, const ListHandlers& handlers, QMouseEvent* event) {
+    QListWidget* list = handlers.list;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         swallowRelease_ = nullptr;
