@@ -1,5 +1,7 @@
 #include "mainwindow/frmMain.h"
 
+#include "app/FitFont.h"
+
 #include "mainwindow/DirList.h"
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
@@ -101,12 +103,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // The layout was measured for an 8-point interface font.
-    QFont small = font();
-    small.setFamilies({u"MS Sans Serif"_qs, u"Arial"_qs, u"Liberation Sans"_qs, u"Nimbus Sans"_qs,
-                       u"Helvetica"_qs});
-    small.setPixelSize(11);
-    setFont(small);
     carryCursor = QPixmap(u":/icons/carry.png"_qs);
     dropCursor = QPixmap(u":/icons/drop.png"_qs);
     buildMenus();
@@ -224,6 +220,9 @@ void frmMain::buildControls() {
     dlgCD.title = u"Select playlist file"_qs;
     dlgCD.filter = u"Playlists (*.m3u)|*.m3u"_qs;
     dlgCD.defaultExt = u".m3u"_qs;
+
+    // The layout was measured for an 8-point interface font.
+    FitFont(*this);
 
     // Fixed size: the client area plus the menu bar; no maximise, no resizing.
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
