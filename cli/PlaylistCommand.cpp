@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "playlist/Entry.h"
 #include "playlist/PlaylistFormat.h"
+#include "playlist/ReadWholeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,21 +75,10 @@ std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<
 
 // Reads a playlist file whole; nullopt after a message naming the file and the reason.
 std::optional<QByteArray> readPlaylistFile(const QString& path) {
-    QFileInfo info(path);
-    if (info.isDir()) {
-        err(path + u": is a folder, not a playlist\n"_qs);
-        return std::nullopt;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        err(path + u": "_qs + f.errorString() + u'\n');
-        return std::nullopt;
-    }
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        err(path + u": "_qs + f.errorString() + u'\n');
-        return std::nullopt;
-    }
+    QString reason;
+    std::optional<QByteArray> bytes = readWholeFile(path, &reason);
+    if (!bytes)
+        err(path + u": "_qs + reason + u'\n');
     return bytes;
 }
 

@@ -40,21 +40,22 @@ std::optional<QString> genreName(int number) {
     return *it;
 }
 
-// The song's tag as the tag window shows it; nullopt (after a message) when it cannot be read.
-std::optional<std::optional<TagText>> readTag(const Arg& file, QString& error) {
+// A song's tag as read from its last 128 bytes.
+struct SongTag {
+    QString error;                // why the song could not be read; empty when it could
+    std::optional<TagRecord> tag; // the tag, when the song has one
+};
+
+SongTag readTag(const Arg& file) {
     const auto block = file.decodable() ? readTagBlock(file.text) : std::nullopt;
-    if (!block) {
-        error = unreadableReason(file);
-        if (!error.isEmpty())
-            return std::nullopt;
-        if (QFileInfo(file.text).size() < TagRecord::kSize)
-            return std::optional<TagText>(); // too short to hold a tag
-        error = u"could not be read"_qs;
-        return std::nullopt;
-    }
-    if (!block->isTag())
-        return std::optional<TagText>();
-    return std::optional<TagText>(decodeTag(*block));
+    if (block)
+        return {{}, block->isTag() ? block : std::nullopt};
+    // Only a failure is looked at closer, so that the common case costs one open.
+    if (QString reason = unreadableReason(file); !reason.isEmpty())
+        return {reason, {}};
+    if (QFileInfo(file.text).size() < TagRecord::kSize)
+        return {}; // too short to hold a tag
+    return {u"could not be read"_qs, {}};
 }
 
 int showTags(const QList<Arg>& files, bool json) {
@@ -62,19 +63,20 @@ int showTags(const QList<Arg>& files, bool json) {
     bool first = true;
     for (const Arg& file : files) {
         const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
-        QString error;
-        const auto tag = readTag(file, error);
-        if (!tag) {
+        const SongTag song = readTag(file);
+        if (!song.error.isEmpty()) {
             status = kExitFailed;
             if (json)
-                JsonLine().add("file", name).add("hasTag", false).add("error", error).print();
-            err(name + u": "_qs + error + u'\n');
+                JsonLine().add("file", name).add("hasTag", false).add("error", song.error).print();
+            err(name + u": "_qs + song.error + u'\n');
             continue;
         }
+        const std::optional<TagText> tag =
+            song.tag ? std::optional<TagText>(decodeTag(*song.tag)) : std::nullopt;
         if (json) {
             JsonLine line;
-            line.add("file", name).add("hasTag", tag->has_value());
-            if (const auto& t = *tag) {
+            line.add("file", name).add("hasTag", tag.has_value());
+            if (const auto& t = tag) {
                 line.add("title", t->title)
                     .add("artist", t->artist)
                     .add("album", t->album)
@@ -95,7 +97,7 @@ int showTags(const QList<Arg>& files, bool json) {
         }
         QString text = (first ? QString() : u"\n"_qs) + u"File:\t\t"_qs + name + u'\n';
         first = false;
-        if (const auto& t = *tag) {
+        if (const auto& t = tag) {
             const auto g = genreName(t->genre);
             text += u"Title:\t\t"_qs + t->title + u"\nArtist:\t\t"_qs + t->artist +
                     u"\nAlbum:\t\t"_qs + t->album + u"\nYear:\t\t"_qs + t->year +
@@ -186,15 +188,14 @@ QString fieldText(const QString& file, const char* field, const QString& value, 
 
 int setTag(const Arg& file, const Changes& c) {
     const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
-    QString error;
-    const auto current = readTag(file, error);
-    if (!current) {
-        err(name + u": not written: "_qs + error + u'\n');
+    const SongTag song = readTag(file);
+    if (!song.error.isEmpty()) {
+        err(name + u": not written: "_qs + song.error + u'\n');
         return kExitFailed;
     }
     // As the tag window saves: every field from what is shown, the changes applied.
-    TagRecord tag = current->has_value() ? *readTagBlock(file.text) : TagRecord::blank();
-    const TagText shown = current->value_or(TagText{});
+    TagRecord tag = song.tag.value_or(TagRecord::blank());
+    const TagText shown = song.tag ? decodeTag(*song.tag) : TagText{};
     tag.Title = fieldText(name, "title", c.title.value_or(shown.title), TagRecord::kTitleWidth);
     tag.Artist =
         fieldText(name, "artist", c.artist.value_or(shown.artist), TagRecord::kArtistWidth);
