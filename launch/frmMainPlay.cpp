@@ -2,11 +2,11 @@
 #include "launch/PlayerCommand.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "playlist/Entry.h"
+#include "playlist/PlaylistProcedures.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,11 +14,6 @@
 namespace {
 // Show the player's window in its current size and position.
 constexpr int kShowNormal = 5;
-
-QString inFolder(const QString& folder, const QString& name) {
-    const QChar separator = PathStyle::native().separator;
-    return folder + (folder.endsWith(separator) ? QString() : QString(separator)) + name;
-}
 
 void inform(const QString& text, const QString& title) {
     shared().prompter->inform(text, title, MsgIcon::Information);
@@ -65,17 +60,15 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
         const int row = lstSelected->currentRow();
         if (row >= 0 && lstSelected->count() > 0) {
-            const Entry entry = entryAt(*lstSelected, row);
-            // An entry without a folder names a song in the folder the file list shows now.
-            full = entry.folder.isEmpty() ? inFolder(File1->Path(), entry.name) : fullPath(entry);
+            full = playlistSong(row);
             if (!FileExists(full)) {
                 reportMissing(full);
                 full.clear();
             }
         }
-    } else if (Source == File1 && File1->currentItem()) {
+    } else if (Source == File1) {
         // No existence check here: a song that vanished shows up as a failed open.
-        full = inFolder(File1->Path(), File1->currentItem()->text());
+        full = currentFileListSong();
     }
     if (!full.isEmpty()) {
         if (openWithDefaultProgram(full))
@@ -88,7 +81,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 
 void frmMain::imPlayAll_Click() {
     const QString name = lblName->text();
-    if (name == u"<new>") {
+    if (name == kNewPlaylistName) {
         inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
         return;
     }
@@ -103,7 +96,7 @@ void frmMain::imPlayAll_Click() {
 void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
         const QString name = lblName->text();
-        if (name == u"<new>") {
+        if (name == kNewPlaylistName) {
             inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {

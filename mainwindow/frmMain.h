@@ -143,6 +143,12 @@ public:
     void Label1_DragOver(int Index, QWidget* Source);
     // Ending a drag: the source gets the carry cursor back and returns to normal mode.
     void EndDrag(QWidget* Source);
+
+    // The full path of the file list's current song; empty when it has none.
+    QString currentFileListSong() const;
+    // The full path of the playlist's entry at row. An entry without a folder names a song in
+    // the folder the file list shows.
+    QString playlistSong(int row) const;
     // The cursor a source list shows while it is dragged: the drop cursor or the carry cursor.
     void setDragCursor(QWidget* source, bool drop);
     bool showsDropCursor(const QWidget* source) const;

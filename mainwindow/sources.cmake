@@ -10,6 +10,7 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/PlaylistItems.cpp
     mainwindow/ListSelection.cpp
     mainwindow/SelectionMemory.cpp
+    mainwindow/SongPaths.cpp
     mainwindow/Browsing.cpp
     mainwindow/ListDragState.cpp
     mainwindow/ListPresses.cpp

@@ -1,9 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "app/SharedState.h"
-#include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mp3/CurrentTag.h"
 #include "mp3/HeaderReport.h"
 #include "mp3/MP3Hdr.h"
@@ -15,11 +13,6 @@
 #include <QPushButton>
 
 namespace {
-QString inFolder(const QString& folder, const QString& name) {
-    const QChar separator = PathStyle::native().separator;
-    return folder.endsWith(separator) ? folder + name : folder + separator + name;
-}
-
 // The song last handed to the player may be held open by it: its tag is only shown.
 bool inUse(const frmMain& w, const QString& path) {
     return path.toLower() == w.lblIsPlaying->text().toLower();
@@ -63,10 +56,9 @@ bool editTag(frmMain& w, const QString& path) {
 } // namespace
 
 void frmMain::ShowHeader() {
-    const QListWidgetItem* item = File1->currentItem();
-    if (!item)
+    const QString path = currentFileListSong();
+    if (path.isEmpty())
         return;
-    const QString path = inFolder(Dir1->Path(), item->text());
     MP3Hdr header;
     const QString title = u"File Header"_qs;
     if (ReadHeader(path, header))
@@ -80,10 +72,10 @@ void frmMain::File1_DblClick() {
 }
 
 void frmMain::File1_RightButtonDown() {
-    const QListWidgetItem* item = File1->currentItem();
-    if (File1->count() == 0 || File1->currentRow() < 0 || !item)
+    const QString path = currentFileListSong();
+    if (File1->count() == 0 || File1->currentRow() < 0 || path.isEmpty())
         return;
-    if (editTag(*this, inFolder(File1->Path(), item->text())))
+    if (editTag(*this, path))
         SavePkF();
 }
 
@@ -91,9 +83,6 @@ void frmMain::lstSelected_RightButtonDown() {
     const int row = lstSelected->currentRow();
     if (lstSelected->count() == 0 || row < 0)
         return;
-    const Entry entry = entryAt(*lstSelected, row);
-    const QString path =
-        entry.folder.isEmpty() ? inFolder(File1->Path(), entry.name) : fullPath(entry);
-    if (editTag(*this, path))
+    if (editTag(*this, playlistSong(row)))
         SavePkS();
 }
