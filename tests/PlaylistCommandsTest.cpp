@@ -5,7 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "playlist/PlaylistProcedures.h"
 #include "support/FileSizeLimit.h"
-#include "support/WindowFixture.h"
+#include "support/SongsWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,14 +17,6 @@
 #include <unistd.h>
 
 namespace {
-// A box as one line: "[title] text (buttons, icon)".
-QString describe(const MessageBoxRequest& box) {
-    const char* icons[] = {"no icon", "information", "question", "exclamation"};
-    return u"[%1] %2 (%3, %4)"_qs.arg(box.title, box.text,
-                                      box.buttons == MsgButtons::Ok ? u"OK"_qs : u"Yes/No"_qs,
-                                      QString::fromLatin1(icons[int(box.icon)]));
-}
-
 const QString kNewSaved = u"[Notice] New playlist saved. (OK, information)"_qs;
 const QString kSaved = u"[Notice] Playlist saved. (OK, information)"_qs;
 const QString kClearQuestion =
@@ -34,20 +26,12 @@ const QString kCannotAccess = u"[Problem] Could not access this file. (OK, excla
 const QString kM3uFilter = u"Playlists (*.m3u)|*.m3u"_qs;
 const QString kPlsFilter = u"Playlists (*.pls)|*.pls"_qs;
 
-class PlaylistCommands : public WindowFixture {
+class PlaylistCommands : public SongsWindowFixture {
 protected:
     void SetUp() override {
-        WindowFixture::SetUp();
+        SongsWindowFixture::SetUp();
         shared().settings = std::make_unique<IniFiler>(iniPath());
-        music = makeFolder(u"Music"_qs);
-        w = std::make_unique<frmMain>();
         w->Dir1->setPath(music);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-    }
-    void TearDown() override {
-        w.reset();
-        WindowFixture::TearDown();
     }
 
     QStringList boxes() const {
@@ -55,12 +39,6 @@ protected:
         for (const MessageBoxRequest& box : prompter.shown())
             all << describe(box);
         return all;
-    }
-    QStringList listed() const {
-        QStringList texts;
-        for (int i = 0; i < w->lstSelected->count(); ++i)
-            texts << w->lstSelected->item(i)->text();
-        return texts;
     }
     QString name() const { return w->lblName->text(); }
     // Two songs: one in the Music folder, one elsewhere.
@@ -73,9 +51,6 @@ protected:
         w->lstSelected->setFocus();
         ASSERT_TRUE(w->lstSelected->hasFocus());
     }
-
-    QString music;
-    std::unique_ptr<frmMain> w;
 };
 } // namespace
 
@@ -84,13 +59,13 @@ TEST_F(PlaylistCommands, NewClearsOnlyWhenTheUserSaysYes) {
     w->lblName->setText(path(u"Old.m3u"_qs));
     prompter.answerNo();
     w->cmdNew_Click();
-    EXPECT_EQ(listed().size(), 2);
+    EXPECT_EQ(playlist().size(), 2);
     EXPECT_EQ(name(), path(u"Old.m3u"_qs));
 
     focusPlaylist();
     prompter.answerYes();
     w->mnuNew->trigger();
-    EXPECT_EQ(listed(), QStringList());
+    EXPECT_EQ(playlist(), QStringList());
     EXPECT_EQ(name(), u"<new>");
     EXPECT_TRUE(w->File1->hasFocus());
     const QString ask = u"[Confirm] Clear current selections and prepare a new playlist? (be sure "
@@ -105,7 +80,7 @@ TEST_F(PlaylistCommands, OpenReadsTheWholeFileByStyleAndKeepsTheNamesCase) {
     focusPlaylist();
     dialogs.answer(m3u);
     w->cmdOpen_Click();
-    EXPECT_EQ(listed(), (QStringList{u"A.mp3 {/Music}"_qs, u"B.mp3 {}"_qs}));
+    EXPECT_EQ(playlist(), (QStringList{u"A.mp3 {/Music}"_qs, u"B.mp3 {}"_qs}));
     EXPECT_EQ(name(), m3u) << "a POSIX path keeps its case";
     EXPECT_TRUE(w->File1->hasFocus());
     EXPECT_FALSE(w->IsSel(u"S"_qs, 0)) << "the playlist's selection memory was recorded anew";
@@ -124,15 +99,15 @@ TEST_F(PlaylistCommands, OpenReadsTheWholeFileByStyleAndKeepsTheNamesCase) {
     shared().style = 1;
     dialogs.answer(plsText);
     w->mnuOpen->trigger();
-    EXPECT_EQ(listed(), QStringList{u"C.mp3 {/Music}"_qs});
+    EXPECT_EQ(playlist(), QStringList{u"C.mp3 {/Music}"_qs});
     EXPECT_EQ(dialogs.opened()[1].filter, kPlsFilter);
     EXPECT_EQ(dialogs.opened()[1].defaultExt, u".pls");
 
     shared().style = 7; // only a hand-edited settings file holds this: read as M3U
     dialogs.answer(plsText);
     w->cmdOpen_Click();
-    EXPECT_EQ(listed(), (QStringList{u"[playlist] {}"_qs, u"C.mp3 {file1=/Music}"_qs,
-                                     u"NumberOfEntries=1 {}"_qs}));
+    EXPECT_EQ(playlist(), (QStringList{u"[playlist] {}"_qs, u"C.mp3 {file1=/Music}"_qs,
+                                       u"NumberOfEntries=1 {}"_qs}));
     EXPECT_EQ(dialogs.opened()[2].filter, kM3uFilter);
     EXPECT_EQ(boxes(), QStringList());
 }
@@ -141,7 +116,7 @@ TEST_F(PlaylistCommands, OpenOfAFileThatCannotBeReadChangesNothing) {
     fillTwoSongs();
     const QString current = writeFile(u"Current.m3u"_qs, twoSongsM3u());
     w->lblName->setText(current);
-    const QStringList before = listed();
+    const QStringList before = playlist();
 
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
@@ -159,7 +134,7 @@ TEST_F(PlaylistCommands, OpenOfAFileThatCannotBeReadChangesNothing) {
         prompter.expectMessage();
         dialogs.answer(file);
         w->cmdOpen_Click();
-        EXPECT_EQ(listed(), before) << file.toStdString();
+        EXPECT_EQ(playlist(), before) << file.toStdString();
         EXPECT_EQ(name(), current);
     }
     EXPECT_EQ(boxes(), QStringList(unreadable.size(), kCannotAccess));
@@ -182,7 +157,7 @@ TEST_F(PlaylistCommands, FirstSaveWritesTheChosenFileThenSavesAgainUnderItsName)
     w->cmdSave_Click();
     EXPECT_EQ(readFile(chosen), twoSongsM3u()) << "no UsePaths: the computer decides";
     EXPECT_EQ(name(), chosen);
-    EXPECT_EQ(listed().size(), 2);
+    EXPECT_EQ(playlist().size(), 2);
     EXPECT_EQ(boxes(), (QStringList{kNewSaved, kClearQuestion}));
     ASSERT_EQ(dialogs.saved().size(), 1u);
     const FileDialogRequest& save = dialogs.saved()[0];
@@ -203,7 +178,7 @@ TEST_F(PlaylistCommands, FirstSaveWritesTheChosenFileThenSavesAgainUnderItsName)
     EXPECT_EQ(readFile(chosen), twoSongsM3u());
     EXPECT_EQ(boxes(), (QStringList{kSaved, kClearQuestion}));
     EXPECT_EQ(name(), u"<new>");
-    EXPECT_EQ(listed(), QStringList());
+    EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
 }
 
@@ -376,14 +351,14 @@ TEST_F(PlaylistCommands, DeleteAsksAndRemovesOnlyAnExistingPlaylist) {
     prompter.answerNo();
     w->cmdDelete_Click();
     EXPECT_TRUE(QFileInfo::exists(file));
-    EXPECT_EQ(listed().size(), 2);
+    EXPECT_EQ(playlist().size(), 2);
 
     focusPlaylist();
     prompter.answerYes();
     w->cmdDelete_Click();
     EXPECT_FALSE(QFileInfo::exists(file));
     EXPECT_EQ(name(), u"<new>");
-    EXPECT_EQ(listed(), QStringList());
+    EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
 
     const QString ask =
@@ -409,7 +384,7 @@ TEST_F(PlaylistCommands, DeleteThatFailsChangesNothing) {
         w->cmdDelete_Click();
         EXPECT_TRUE(QFileInfo::exists(file));
         EXPECT_EQ(name(), file);
-        EXPECT_EQ(listed().size(), 2);
+        EXPECT_EQ(playlist().size(), 2);
         EXPECT_EQ(describe(prompter.last()),
                   u"[Notice] Could not delete. Perhaps in use. (OK, information)"_qs);
     }

@@ -4,9 +4,8 @@
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "mp3/CurrentTag.h"
-#include "support/WindowFixture.h"
+#include "support/SongsWindowFixture.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -26,24 +25,16 @@ QByteArray taggedSong(const QString& title) {
            QByteArray(92, ' ') + QByteArray("\0\0\xFF", 3);
 }
 
-class StrangeNames : public WindowFixture {
+class StrangeNames : public SongsWindowFixture {
 protected:
     void SetUp() override {
-        WindowFixture::SetUp();
+        SongsWindowFixture::SetUp();
         shared().settings = std::make_unique<IniFiler>(iniPath());
-        music = makeFolder(u"music"_qs);
         for (int i = 0; i < kRoundTrip.size(); ++i)
-            writeFile(u"music/"_qs + kRoundTrip[i], taggedSong(u"song %1"_qs.arg(i)));
-        writeFile(u"music/line\nbreak.mp3"_qs, taggedSong(u"newline"_qs));
+            writeFile(u"Music/"_qs + kRoundTrip[i], taggedSong(u"song %1"_qs.arg(i)));
+        writeFile(u"Music/line\nbreak.mp3"_qs, taggedSong(u"newline"_qs));
         makeFolder(u"lists"_qs);
-        w = std::make_unique<frmMain>();
         w->Dir1->setPath(music);
-        w->show();
-        QApplication::setActiveWindow(w.get());
-    }
-    void TearDown() override {
-        w.reset();
-        WindowFixture::TearDown();
     }
     // Drops every song of the file list on the playlist, as a drag would.
     void dropAll() {
@@ -58,8 +49,6 @@ protected:
         return -1;
     }
     void removeRow(int row) { delete w->lstSelected->takeItem(row); }
-    QString music;
-    std::unique_ptr<frmMain> w;
 };
 } // namespace
 
@@ -118,7 +107,7 @@ TEST_F(StrangeNames, BareNamesThatAReaderWouldTrimAreRefused) {
     ini.write("[Paths]\r\nUsePaths=0\r\n");
     ini.close();
     appendEntry(*w->lstSelected, {u"  blanks at both ends  .mp3"_qs, music});
-    const QString list = path(u"music/here.m3u"_qs);
+    const QString list = path(u"Music/here.m3u"_qs);
     dialogs.answer(list);
     prompter.expectMessage();
     prompter.expectMessage();

@@ -26,3 +26,10 @@ QStringList FakePrompter::texts() const {
         t << b.text;
     return t;
 }
+
+QString describe(const MessageBoxRequest& box) {
+    const char* icons[] = {"no icon", "information", "question", "exclamation"};
+    return u"[%1] %2 (%3, %4)"_qs.arg(box.title, box.text,
+                                      box.buttons == MsgButtons::Ok ? u"OK"_qs : u"Yes/No"_qs,
+                                      QString::fromLatin1(icons[int(box.icon)]));
+}

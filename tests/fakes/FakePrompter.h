@@ -5,6 +5,9 @@
 #include <deque>
 #include <vector>
 
+// A box as one line, "[title] text (buttons, icon)", for comparing a whole box at once.
+QString describe(const MessageBoxRequest& box);
+
 // Records every box and answers from a script. A box the script did not expect fails the test.
 class FakePrompter : public Prompter {
 public:
