@@ -1,6 +1,7 @@
 #include "cli/CliIo.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstdio>
 
 void out(const QString& text) {
@@ -94,6 +95,19 @@ int usageError(const QString& command, const QString& message) {
     err(u"velmora-cli: "_qs + message + u"\nTry 'velmora-cli "_qs +
         (command.isEmpty() ? QString() : command + u' ') + u"--help'.\n"_qs);
     return kExitUsage;
+}
+
+bool asksForHelp(const QList<Arg>& args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](const Arg& a) { return a.text == u"--help" || a.text == u"-h"; });
+}
+
+bool isOption(const QString& word) {
+    return word.startsWith(u"--") && word.size() > 2;
+}
+
+int unknownOption(const QString& command, const QString& option) {
+    return usageError(command, u"unknown option '"_qs + option + u"'."_qs);
 }
 
 std::optional<QString> formatOfExtension(const QString& path) {

@@ -40,5 +40,12 @@ QList<Arg> rawArguments(int argc, char** argv);
 // A usage error: message on standard error, then a hint at --help.
 int usageError(const QString& command, const QString& message);
 
+// True when a word asks for help (--help or -h), wherever it stands.
+bool asksForHelp(const QList<Arg>& args);
+// True for a word that looks like an option ("--json"); "-" and "--" alone are not options.
+bool isOption(const QString& word);
+// The usage error for an option the command does not know.
+int unknownOption(const QString& command, const QString& option);
+
 // The format word of --format, or of a playlist's extension (.m3u, .m3u8, .pls in any case).
 std::optional<QString> formatOfExtension(const QString& path);

@@ -30,17 +30,17 @@ QString analyse(const Arg& file, MP3Hdr& header) {
 } // namespace
 
 int headerCommand(const QList<Arg>& args) {
+    if (asksForHelp(args)) {
+        out(QString::fromLatin1(kHeaderUsage));
+        return kExitOk;
+    }
     bool json = false;
     QList<Arg> files;
     for (const Arg& a : args) {
-        if (a.text == u"--help" || a.text == u"-h") {
-            out(QString::fromLatin1(kHeaderUsage));
-            return kExitOk;
-        }
         if (a.text == u"--json")
             json = true;
-        else if (a.text.startsWith(u"--") && a.text.size() > 2)
-            return usageError(u"header"_qs, u"unknown option '"_qs + a.text + u"'."_qs);
+        else if (isOption(a.text))
+            return unknownOption(u"header"_qs, a.text);
         else
             files << a;
     }

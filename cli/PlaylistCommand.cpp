@@ -56,8 +56,8 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
                 status = usageError(command, u"--paths is never, always or decide."_qs);
                 return false;
             }
-        } else if (a.startsWith(u"--") && a.size() > 2) {
-            status = usageError(command, u"unknown option '"_qs + a + u"'."_qs);
+        } else if (isOption(a)) {
+            status = unknownOption(command, a);
             return false;
         } else {
             options.operands << args[i];
@@ -214,8 +214,7 @@ int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
         return usageError(u"playlist"_qs, u"playlist needs show, write or convert."_qs);
     const QString sub = args.first().text;
-    if (sub == u"--help" || sub == u"-h" ||
-        std::any_of(args.begin(), args.end(), [](const Arg& a) { return a.text == u"--help"; })) {
+    if (asksForHelp(args)) {
         out(QString::fromLatin1(kPlaylistUsage));
         return kExitOk;
     }

@@ -225,22 +225,22 @@ int setTag(const Arg& file, const Changes& c) {
 } // namespace
 
 int tagCommand(const QList<Arg>& args) {
+    if (asksForHelp(args)) {
+        out(QString::fromLatin1(kTagUsage));
+        return kExitOk;
+    }
     bool json = false;
     bool setting = false;
     QList<Arg> files;
     Changes changes;
     int status = kExitOk;
     for (const Arg& a : args) {
-        if (a.text == u"--help" || a.text == u"-h") {
-            out(QString::fromLatin1(kTagUsage));
-            return kExitOk;
-        }
         if (a.text == u"--json")
             json = true;
         else if (a.text == u"--set")
             setting = true;
-        else if (a.text.startsWith(u"--") && a.text.size() > 2)
-            return usageError(u"tag"_qs, u"unknown option '"_qs + a.text + u"'."_qs);
+        else if (isOption(a.text))
+            return unknownOption(u"tag"_qs, a.text);
         else if (setting && a.text.contains(u'=') && !files.isEmpty()) {
             if (!parseChange(a.text, changes, status))
                 return status;
