@@ -1,38 +1,29 @@
 #include "mp3/GenreList.h"
 
 #include "app/LeadingNumber.h"
+#include "playlist/PlaylistText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-Genre parseLine(const QByteArray& line) {
-    QString digits = QString::fromLocal8Bit(line.left(3));
+Genre parseLine(QStringView line) {
+    QString digits = line.left(3).toString();
     digits.remove(u' ');
     // Three characters hold at most "999": the number always fits an int.
-    return {static_cast<int>(roundHalfEven(leadingNumber(digits))),
-            QString::fromLocal8Bit(line.mid(4))};
+    return {static_cast<int>(roundHalfEven(leadingNumber(digits))), line.mid(4).toString()};
 }
 } // namespace
 
 QVector<Genre> parseGenres(const QByteArray& text) {
     QVector<Genre> genres;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        const Genre genre = parseLine(text.mid(start, end - start));
+    // The same text and line ends as a playlist file: 8-bit, CR LF, a lone CR or a lone LF.
+    forEachPlaylistLine(text, [&genres](QStringView line) {
+        const Genre genre = parseLine(line);
         if (genre.number >= 0 && genre.number <= 255)
             genres << genre;
-        start = end;
-        if (start < size && text[start] == '\r')
-            ++start;
-        if (start < size && text[start] == '\n')
-            ++start;
-    }
+    });
     return genres;
 }
 
