@@ -2,9 +2,9 @@
 
 #include "app/LeadingNumber.h"
 #include "playlist/PlaylistText.h"
+#include "playlist/ReadWholeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -28,10 +28,7 @@ QVector<Genre> parseGenres(const QByteArray& text) {
 }
 
 QVector<Genre> readGenres(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseGenres(file.readAll());
+    return parseGenres(readWholeFile(path).value_or(QByteArray()));
 }
 
 QString findGenresFile(const QString& programFolder, const QString& dataFolder) {
