@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 IniFiler::IniFiler(QString fixedPath) : fixedPath_(std::move(fixedPath)) {}
 
 QString IniFiler::iniPathFor(const QString& programFolder, const QString& executableName) {
@@ -16,7 +18,7 @@ QString IniFiler::iniPathFor(const QString& programFolder, const QString& execut
     if (dot > 0)
         name.truncate(dot);
     return programFolder + (programFolder.endsWith(sep) ? QString() : QString(sep)) + name +
-           u".ini"_qs;
+           u".ini"_s;
 }
 
 void IniFiler::BuildIniPath() {
@@ -33,7 +35,7 @@ void IniFiler::BuildIniPath() {
     }
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
-    IniPath_ = QDir(config).filePath(u"velmora.ini"_qs);
+    IniPath_ = QDir(config).filePath(u"velmora.ini"_s);
 }
 
 void IniFiler::GetFromIni() {
@@ -41,7 +43,7 @@ void IniFiler::GetFromIni() {
     const QString key = Setting_.trimmed();
     const QString def = Default_.trimmed();
     if (section.isEmpty() || key.isEmpty() || def.isEmpty()) {
-        ResCode_ = u"0"_qs;
+        ResCode_ = u"0"_s;
         return;
     }
     BuildIniPath();
@@ -56,16 +58,16 @@ void IniFiler::WriToIni() {
     const QString key = Setting_.trimmed();
     const QString value = Value_.trimmed();
     if (section.isEmpty() || key.isEmpty() || value.isEmpty()) {
-        ResCode_ = u"0"_qs;
+        ResCode_ = u"0"_s;
         return;
     }
     BuildIniPath();
     // A file that exists but cannot be read is never replaced: its other lines would be lost.
     auto file = ProfileFile::load(IniPath_);
     if (!file) {
-        ResCode_ = u"0"_qs;
+        ResCode_ = u"0"_s;
         return;
     }
     file->setValue(section, key, value);
-    ResCode_ = file->save(IniPath_) ? u"1"_qs : u"0"_qs;
+    ResCode_ = file->save(IniPath_) ? u"1"_s : u"0"_s;
 }

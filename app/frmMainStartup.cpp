@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Shows folder in the drive and folder lists; false when it cannot be shown.
 bool selectFolder(frmMain& w, const QString& folder) {
@@ -36,18 +38,18 @@ void frmMain::Form_Load() {
     s.settings = std::make_unique<IniFiler>(s.settingsPath);
     IniFiler& ini = *s.settings;
 
-    ini.Section(u"Options"_qs);
-    ini.Setting(u"Style"_qs);
-    ini.Default(u"0"_qs);
+    ini.Section(u"Options"_s);
+    ini.Setting(u"Style"_s);
+    ini.Default(u"0"_s);
     ini.GetFromIni();
     s.style = styleFromText(ini.Value());
 
-    ini.Setting(u"Remember"_qs);
-    ini.Default(u"1"_qs);
+    ini.Setting(u"Remember"_s);
+    ini.Default(u"1"_s);
     ini.GetFromIni();
     if (ini.Value() == u"1") {
         // No default of its own: a missing Last reads as the "1" left from Remember.
-        ini.Setting(u"Last"_qs);
+        ini.Setting(u"Last"_s);
         ini.GetFromIni();
         if (!selectFolder(*this, ini.Value()))
             selectFolder(*this, s.programFolder());
@@ -62,12 +64,12 @@ void frmMain::Form_Unload() {
     if (!shared().settings)
         return;
     IniFiler& ini = *shared().settings;
-    ini.Section(u"Options"_qs);
-    ini.Setting(u"Remember"_qs);
-    ini.Default(u"1"_qs);
+    ini.Section(u"Options"_s);
+    ini.Setting(u"Remember"_s);
+    ini.Default(u"1"_s);
     ini.GetFromIni();
     if (ini.Value() == u"1") {
-        ini.Setting(u"Last"_qs);
+        ini.Setting(u"Last"_s);
         ini.Value(Dir1->Path());
         ini.WriToIni();
     }

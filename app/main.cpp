@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QIcon>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Velmora"_qs);
+    QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    QApplication::setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
+    QApplication::setWindowIcon(QIcon(u":/icons/velmora.png"_s));
 
     QtPrompter prompter;
     QtFileDialogs dialogs;

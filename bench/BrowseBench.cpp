@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 // Folders of thousands of songs and playlists of tens of thousands of entries, in a shown main
 // window: dropping songs, showing a folder, recording and restoring the playlist's selection.
 namespace {
@@ -30,10 +32,10 @@ public:
 // A folder of count empty songs, made once per program run.
 QString songFolder(int count) {
     static QTemporaryDir root;
-    const QString folder = root.filePath(u"songs%1"_qs.arg(count));
+    const QString folder = root.filePath(u"songs%1"_s.arg(count));
     if (QDir().mkpath(folder) && QDir(folder).isEmpty())
         for (int i = 0; i < count; ++i) {
-            QFile song(QDir(folder).filePath(u"Song %1.mp3"_qs.arg(i, 5, 10, QChar(u'0'))));
+            QFile song(QDir(folder).filePath(u"Song %1.mp3"_s.arg(i, 5, 10, QChar(u'0'))));
             song.open(QIODevice::WriteOnly);
         }
     return folder;
@@ -42,7 +44,7 @@ QString songFolder(int count) {
 QVector<Entry> otherEntries(int count) {
     QVector<Entry> entries;
     for (int i = 0; i < count; ++i)
-        entries << Entry{u"Other %1.mp3"_qs.arg(i), u"/elsewhere/music"_qs};
+        entries << Entry{u"Other %1.mp3"_s.arg(i), u"/elsewhere/music"_s};
     return entries;
 }
 
@@ -123,7 +125,7 @@ void SavePkSOnTheLargestPlaylist(benchmark::State& state) {
     fillScattered(window.w);
     for (auto _ : state)
         window.w.SavePkS();
-    if (!window.w.IsSel(u"S"_qs, 32766) || window.w.IsSel(u"S"_qs, 32765))
+    if (!window.w.IsSel(u"S"_s, 32766) || window.w.IsSel(u"S"_s, 32765))
         state.SkipWithError("the memory is wrong");
 }
 BENCHMARK(SavePkSOnTheLargestPlaylist)->Unit(benchmark::kMillisecond);
@@ -147,7 +149,7 @@ void UnselectAllOnTheLargestPlaylist(benchmark::State& state) {
     w.SavePkS();
     timeAfter(
         state, [&] { w.SetPkS(); }, [&] { w.cmdClearSel_Click(); });
-    if (!w.lstSelected->selectedItems().isEmpty() || w.IsSel(u"S"_qs, 0))
+    if (!w.lstSelected->selectedItems().isEmpty() || w.IsSel(u"S"_s, 0))
         state.SkipWithError("not everything was unselected");
 }
 BENCHMARK(UnselectAllOnTheLargestPlaylist)->Unit(benchmark::kMillisecond)->Iterations(3);

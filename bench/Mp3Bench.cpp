@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr int kSongs = 10'000;
 
@@ -24,7 +26,7 @@ const QStringList& songs() {
     static QStringList paths;
     if (paths.isEmpty()) {
         for (int n = 0; n < kSongs; ++n) {
-            paths << dir.filePath(u"song%1.mp3"_qs.arg(n));
+            paths << dir.filePath(u"song%1.mp3"_s.arg(n));
             QFile f(paths.back());
             if (!f.open(QIODevice::WriteOnly) || f.write(smallSong(n)) < 0)
                 qFatal("cannot write the benchmark's songs");

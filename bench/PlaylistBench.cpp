@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr int kMostEntries = 32767; // the most a playlist holds
 
@@ -17,14 +19,14 @@ QVector<Entry> manySongs() {
     QVector<Entry> songs;
     songs.reserve(kMostEntries);
     for (int i = 0; i < kMostEntries; ++i) {
-        const QString folder = u"/home/someone/Music/Artist %1/Album %2"_qs.arg(i % 97).arg(i % 13);
-        songs << Entry{u"%1 - A Song Title Of Usual Length.mp3"_qs.arg(i, 5, 10, QChar(u'0')),
-                       i % 4 == 0 ? u"/home/someone/Music"_qs : folder};
+        const QString folder = u"/home/someone/Music/Artist %1/Album %2"_s.arg(i % 97).arg(i % 13);
+        songs << Entry{u"%1 - A Song Title Of Usual Length.mp3"_s.arg(i, 5, 10, QChar(u'0')),
+                       i % 4 == 0 ? u"/home/someone/Music"_s : folder};
     }
     return songs;
 }
 
-const QString kPlaylist = u"/home/someone/Music/Everything"_qs;
+const QString kPlaylist = u"/home/someone/Music/Everything"_s;
 
 void parseAndWrite(benchmark::State& state, PlaylistFormat format) {
     const QVector<Entry> songs = manySongs();
@@ -63,7 +65,7 @@ void writeOnly(benchmark::State& state, PlaylistFormat format) {
 // Open of a full playlist over a list that is already full, as the Open command does it.
 void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"Everything"_qs);
+    const QString path = dir.filePath(u"Everything"_s);
     const QVector<Entry> songs = manySongs();
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 void out(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
@@ -92,8 +94,8 @@ QList<Arg> rawArguments(int argc, char** argv) {
 }
 
 int usageError(const QString& command, const QString& message) {
-    err(u"velmora-cli: "_qs + message + u"\nTry 'velmora-cli "_qs +
-        (command.isEmpty() ? QString() : command + u' ') + u"--help'.\n"_qs);
+    err(u"velmora-cli: "_s + message + u"\nTry 'velmora-cli "_s +
+        (command.isEmpty() ? QString() : command + u' ') + u"--help'.\n"_s);
     return kExitUsage;
 }
 
@@ -107,14 +109,14 @@ bool isOption(const QString& word) {
 }
 
 int unknownOption(const QString& command, const QString& option) {
-    return usageError(command, u"unknown option '"_qs + option + u"'."_qs);
+    return usageError(command, u"unknown option '"_s + option + u"'."_s);
 }
 
 std::optional<QString> formatOfExtension(const QString& path) {
     const QString lower = path.toLower();
     if (lower.endsWith(u".m3u") || lower.endsWith(u".m3u8"))
-        return u"m3u"_qs;
+        return u"m3u"_s;
     if (lower.endsWith(u".pls"))
-        return u"pls"_qs;
+        return u"pls"_s;
     return std::nullopt;
 }

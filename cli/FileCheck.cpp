@@ -3,14 +3,16 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 QString unreadableReason(const Arg& file) {
     if (!file.decodable())
-        return u"the file name is not valid text in this system's encoding"_qs;
+        return u"the file name is not valid text in this system's encoding"_s;
     const QFileInfo info(file.text);
     if (!info.exists())
-        return u"no such file"_qs;
+        return u"no such file"_s;
     if (info.isDir())
-        return u"is a folder"_qs;
+        return u"is a folder"_s;
     QFile f(file.text);
     if (!f.open(QIODevice::ReadOnly))
         return f.errorString();

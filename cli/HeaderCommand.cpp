@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const kHeaderUsage =
     "Usage: velmora-cli header [--json] FILE...\n"
@@ -24,8 +26,8 @@ QString analyse(const Arg& file, MP3Hdr& header) {
     if (const QString reason = unreadableReason(file); !reason.isEmpty())
         return reason;
     if (FindRiffData(file.text) == -1)
-        return u"a RIFF file without a \"data\" chunk in its first 1024 bytes"_qs;
-    return u"could not be read"_qs;
+        return u"a RIFF file without a \"data\" chunk in its first 1024 bytes"_s;
+    return u"could not be read"_s;
 }
 } // namespace
 
@@ -40,12 +42,12 @@ int headerCommand(const QList<Arg>& args) {
         if (a.text == u"--json")
             json = true;
         else if (isOption(a.text))
-            return unknownOption(u"header"_qs, a.text);
+            return unknownOption(u"header"_s, a.text);
         else
             files << a;
     }
     if (files.isEmpty())
-        return usageError(u"header"_qs, u"header needs at least one FILE."_qs);
+        return usageError(u"header"_s, u"header needs at least one FILE."_s);
 
     int status = kExitOk;
     bool first = true;
@@ -58,7 +60,7 @@ int headerCommand(const QList<Arg>& args) {
             if (json)
                 JsonLine().add("file", name).add("ok", false).add("error", error).print();
             else
-                err(name + u": "_qs + error + u'\n');
+                err(name + u": "_s + error + u'\n');
             continue;
         }
         if (json) {
@@ -74,10 +76,10 @@ int headerCommand(const QList<Arg>& args) {
                 .print();
         } else {
             QString report = headerReport(header, QLocale());
-            report.replace(u"\r\n"_qs, u"\n"_qs);
+            report.replace(u"\r\n"_s, u"\n"_s);
             if (!report.endsWith(u'\n')) // the RIFF line has no line end of its own
                 report += u'\n';
-            out((first ? QString() : u"\n"_qs) + report);
+            out((first ? QString() : u"\n"_s) + report);
             first = false;
         }
     }

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const kPlaylistUsage =
     "Usage:\n"
@@ -36,13 +38,13 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
             options.json = true;
         } else if (a == u"--format" || a == u"--paths") {
             if (i + 1 >= args.size()) {
-                status = usageError(command, a + u" needs a value."_qs);
+                status = usageError(command, a + u" needs a value."_s);
                 return false;
             }
             const QString value = args[++i].text.toLower();
             if (a == u"--format") {
                 if (value != u"m3u" && value != u"pls") {
-                    status = usageError(command, u"--format is m3u or pls."_qs);
+                    status = usageError(command, u"--format is m3u or pls."_s);
                     return false;
                 }
                 options.format = value;
@@ -53,7 +55,7 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
             } else if (value == u"decide") {
                 options.paths = PathMode::Decide;
             } else {
-                status = usageError(command, u"--paths is never, always or decide."_qs);
+                status = usageError(command, u"--paths is never, always or decide."_s);
                 return false;
             }
         } else if (isOption(a)) {
@@ -78,7 +80,7 @@ std::optional<QByteArray> readPlaylistFile(const QString& path) {
     QString reason;
     std::optional<QByteArray> bytes = readWholeFile(path, &reason);
     if (!bytes)
-        err(path + u": "_qs + reason + u'\n');
+        err(path + u": "_s + reason + u'\n');
     return bytes;
 }
 
@@ -96,13 +98,13 @@ int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>
              PathMode mode) {
     const WrittenPlaylist written = writePlaylist(format, entries, mode, outPath);
     if (!written.ok()) {
-        err(outPath + u": not written: the song "_qs + fullPath(entries[written.unwritable]) +
-            u" has a name this playlist format cannot hold\n"_qs);
+        err(outPath + u": not written: the song "_s + fullPath(entries[written.unwritable]) +
+            u" has a name this playlist format cannot hold\n"_s);
         return kExitFailed;
     }
     QString reason;
     if (!replaceFileAtomically(outPath, written.bytes, &reason)) {
-        err(outPath + u": not written: "_qs + reason + u'\n');
+        err(outPath + u": not written: "_s + reason + u'\n');
         return kExitFailed;
     }
     return kExitOk;
@@ -110,16 +112,16 @@ int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>
 
 int show(const Options& o) {
     if (o.operands.size() != 1)
-        return usageError(u"playlist"_qs, u"playlist show takes one FILE."_qs);
+        return usageError(u"playlist"_s, u"playlist show takes one FILE."_s);
     const Arg& file = o.operands.first();
     if (!file.decodable()) {
-        err(QString::fromLocal8Bit(file.raw) + u": the file name is not valid text\n"_qs);
+        err(QString::fromLocal8Bit(file.raw) + u": the file name is not valid text\n"_s);
         return kExitFailed;
     }
     const auto format = formatOf(file.text, o.format);
     if (!format)
-        return usageError(u"playlist"_qs,
-                          file.text + u": unknown playlist extension; give --format."_qs);
+        return usageError(u"playlist"_s,
+                          file.text + u": unknown playlist extension; give --format."_s);
     const auto bytes = readPlaylistFile(file.text);
     if (!bytes)
         return kExitFailed;
@@ -152,14 +154,14 @@ QStringList songsFromStdin() {
 
 int write(const Options& o) {
     if (o.operands.size() < 2)
-        return usageError(u"playlist"_qs, u"playlist write takes OUT and at least one SONG."_qs);
+        return usageError(u"playlist"_s, u"playlist write takes OUT and at least one SONG."_s);
     const Arg& outArg = o.operands.first();
     const auto format = formatOf(outArg.text, o.format);
     if (!format)
-        return usageError(u"playlist"_qs,
-                          outArg.text + u": unknown playlist extension; give --format."_qs);
+        return usageError(u"playlist"_s,
+                          outArg.text + u": unknown playlist extension; give --format."_s);
     if (!outArg.decodable()) {
-        err(QString::fromLocal8Bit(outArg.raw) + u": the file name is not valid text\n"_qs);
+        err(QString::fromLocal8Bit(outArg.raw) + u": the file name is not valid text\n"_s);
         return kExitFailed;
     }
     QVector<Entry> entries;
@@ -174,7 +176,7 @@ int write(const Options& o) {
                 addSong(s);
         } else if (!song.decodable()) {
             err(QString::fromLocal8Bit(song.raw) +
-                u": the file name is not valid text; left out of the playlist\n"_qs);
+                u": the file name is not valid text; left out of the playlist\n"_s);
             status = kExitFailed;
         } else {
             addSong(song.text);
@@ -187,15 +189,15 @@ int write(const Options& o) {
 
 int convert(const Options& o) {
     if (o.operands.size() != 2)
-        return usageError(u"playlist"_qs, u"playlist convert takes IN and OUT."_qs);
+        return usageError(u"playlist"_s, u"playlist convert takes IN and OUT."_s);
     const Arg& in = o.operands[0];
     const Arg& outArg = o.operands[1];
     const auto inFormat = formatOf(in.text, std::nullopt);
     const auto outFormat = formatOf(outArg.text, o.format);
     if (!inFormat || !outFormat)
-        return usageError(u"playlist"_qs, u"unknown playlist extension (.m3u, .m3u8, .pls)."_qs);
+        return usageError(u"playlist"_s, u"unknown playlist extension (.m3u, .m3u8, .pls)."_s);
     if (!in.decodable() || !outArg.decodable()) {
-        err(u"the file name is not valid text\n"_qs);
+        err(u"the file name is not valid text\n"_s);
         return kExitFailed;
     }
     const auto bytes = readPlaylistFile(in.text);
@@ -212,7 +214,7 @@ int convert(const Options& o) {
 
 int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
-        return usageError(u"playlist"_qs, u"playlist needs show, write or convert."_qs);
+        return usageError(u"playlist"_s, u"playlist needs show, write or convert."_s);
     const QString sub = args.first().text;
     if (asksForHelp(args)) {
         out(QString::fromLatin1(kPlaylistUsage));
@@ -220,7 +222,7 @@ int playlistCommand(const QList<Arg>& args) {
     }
     Options options;
     int status = kExitOk;
-    if (!parseOptions(args.mid(1), u"playlist"_qs, options, status))
+    if (!parseOptions(args.mid(1), u"playlist"_s, options, status))
         return status;
     if (sub == u"show")
         return show(options);
@@ -228,5 +230,5 @@ int playlistCommand(const QList<Arg>& args) {
         return write(options);
     if (sub == u"convert")
         return convert(options);
-    return usageError(u"playlist"_qs, u"unknown playlist command '"_qs + sub + u"'."_qs);
+    return usageError(u"playlist"_s, u"unknown playlist command '"_s + sub + u"'."_s);
 }

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const kTagUsage =
     "Usage:\n"
@@ -55,7 +57,7 @@ SongTag readTag(const Arg& file) {
         return {reason, {}};
     if (QFileInfo(file.text).size() < TagRecord::kSize)
         return {}; // too short to hold a tag
-    return {u"could not be read"_qs, {}};
+    return {u"could not be read"_s, {}};
 }
 
 int showTags(const QList<Arg>& files, bool json) {
@@ -68,7 +70,7 @@ int showTags(const QList<Arg>& files, bool json) {
             status = kExitFailed;
             if (json)
                 JsonLine().add("file", name).add("hasTag", false).add("error", song.error).print();
-            err(name + u": "_qs + song.error + u'\n');
+            err(name + u": "_s + song.error + u'\n');
             continue;
         }
         const std::optional<TagText> tag =
@@ -95,19 +97,19 @@ int showTags(const QList<Arg>& files, bool json) {
             line.print();
             continue;
         }
-        QString text = (first ? QString() : u"\n"_qs) + u"File:\t\t"_qs + name + u'\n';
+        QString text = (first ? QString() : u"\n"_s) + u"File:\t\t"_s + name + u'\n';
         first = false;
         if (const auto& t = tag) {
             const auto g = genreName(t->genre);
-            text += u"Title:\t\t"_qs + t->title + u"\nArtist:\t\t"_qs + t->artist +
-                    u"\nAlbum:\t\t"_qs + t->album + u"\nYear:\t\t"_qs + t->year +
-                    u"\nComment:\t"_qs + t->comment + u"\nTrack:\t\t"_qs +
-                    (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_qs +
+            text += u"Title:\t\t"_s + t->title + u"\nArtist:\t\t"_s + t->artist +
+                    u"\nAlbum:\t\t"_s + t->album + u"\nYear:\t\t"_s + t->year +
+                    u"\nComment:\t"_s + t->comment + u"\nTrack:\t\t"_s +
+                    (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_s +
                     (t->genre == 255 ? QString()
-                                     : QString::number(t->genre) + (g ? u" "_qs + *g : QString())) +
+                                     : QString::number(t->genre) + (g ? u" "_s + *g : QString())) +
                     u'\n';
         } else {
-            text += u"No ID3v1 tag.\n"_qs;
+            text += u"No ID3v1 tag.\n"_s;
         }
         out(text);
     }
@@ -125,7 +127,7 @@ bool parseChange(const QString& word, Changes& c, int& status) {
     const QString field = eq < 0 ? word : word.left(eq).toLower();
     const QString value = word.mid(eq + 1);
     if (eq < 0) {
-        status = usageError(u"tag"_qs, u"'"_qs + word + u"' is not FIELD=VALUE."_qs);
+        status = usageError(u"tag"_s, u"'"_s + word + u"' is not FIELD=VALUE."_s);
         return false;
     }
     if (field == u"title")
@@ -142,7 +144,7 @@ bool parseChange(const QString& word, Changes& c, int& status) {
         bool ok = value.isEmpty();
         const int n = ok ? 0 : value.trimmed().toInt(&ok);
         if (!ok || n < 0 || n > 255) {
-            status = usageError(u"tag"_qs, u"track is a number from 0 to 255."_qs);
+            status = usageError(u"tag"_s, u"track is a number from 0 to 255."_s);
             return false;
         }
         c.track = static_cast<quint8>(n);
@@ -151,7 +153,7 @@ bool parseChange(const QString& word, Changes& c, int& status) {
         const int n = value.trimmed().toInt(&numeric);
         if (numeric) {
             if (n < 0 || n > 255) {
-                status = usageError(u"tag"_qs, u"genre is a number from 0 to 255, or a name."_qs);
+                status = usageError(u"tag"_s, u"genre is a number from 0 to 255, or a name."_s);
                 return false;
             }
             c.genre = static_cast<quint8>(n);
@@ -162,12 +164,12 @@ bool parseChange(const QString& word, Changes& c, int& status) {
                     break;
                 }
             if (!c.genre) {
-                status = usageError(u"tag"_qs, u"unknown genre '"_qs + value + u"'."_qs);
+                status = usageError(u"tag"_s, u"unknown genre '"_s + value + u"'."_s);
                 return false;
             }
         }
     } else {
-        status = usageError(u"tag"_qs, u"unknown field '"_qs + field + u"'."_qs);
+        status = usageError(u"tag"_s, u"unknown field '"_s + field + u"'."_s);
         return false;
     }
     return true;
@@ -178,11 +180,11 @@ QString fieldText(const QString& file, const char* field, const QString& value, 
     const QString fitted = TagRecord::fitText(value, width);
     const QString kept = fitted.left(value.size());
     if (value.size() > width)
-        err(file + u": warning: "_qs + QString::fromLatin1(field) + u" cut to "_qs +
-            QString::number(width) + u" characters: \""_qs + fitted.trimmed() + u"\"\n"_qs);
+        err(file + u": warning: "_s + QString::fromLatin1(field) + u" cut to "_s +
+            QString::number(width) + u" characters: \""_s + fitted.trimmed() + u"\"\n"_s);
     else if (kept != value)
-        err(file + u": warning: "_qs + QString::fromLatin1(field) +
-            u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_qs);
+        err(file + u": warning: "_s + QString::fromLatin1(field) +
+            u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_s);
     return fitted;
 }
 
@@ -190,7 +192,7 @@ int setTag(const Arg& file, const Changes& c) {
     const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
     const SongTag song = readTag(file);
     if (!song.error.isEmpty()) {
-        err(name + u": not written: "_qs + song.error + u'\n');
+        err(name + u": not written: "_s + song.error + u'\n');
         return kExitFailed;
     }
     // As the tag window saves: every field from what is shown, the changes applied.
@@ -211,13 +213,13 @@ int setTag(const Arg& file, const Changes& c) {
     case TagSaveStatus::Saved:
         return kExitOk;
     case TagSaveStatus::Missing:
-        err(name + u": not written: the song is gone\n"_qs);
+        err(name + u": not written: the song is gone\n"_s);
         break;
     case TagSaveStatus::BadLength:
-        err(name + u": not written: the song is empty or longer than 50,000,000 bytes\n"_qs);
+        err(name + u": not written: the song is empty or longer than 50,000,000 bytes\n"_s);
         break;
     case TagSaveStatus::Failed:
-        err(name + u": not written: "_qs + result.error + u'\n');
+        err(name + u": not written: "_s + result.error + u'\n');
         break;
     }
     return kExitFailed;
@@ -240,7 +242,7 @@ int tagCommand(const QList<Arg>& args) {
         else if (a.text == u"--set")
             setting = true;
         else if (isOption(a.text))
-            return unknownOption(u"tag"_qs, a.text);
+            return unknownOption(u"tag"_s, a.text);
         else if (setting && a.text.contains(u'=') && !files.isEmpty()) {
             if (!parseChange(a.text, changes, status))
                 return status;
@@ -248,12 +250,12 @@ int tagCommand(const QList<Arg>& args) {
             files << a;
     }
     if (files.isEmpty())
-        return usageError(u"tag"_qs, u"tag needs at least one FILE."_qs);
+        return usageError(u"tag"_s, u"tag needs at least one FILE."_s);
     if (!setting)
         return showTags(files, json);
     if (files.size() != 1)
-        return usageError(u"tag"_qs, u"--set writes the tag of one FILE."_qs);
+        return usageError(u"tag"_s, u"--set writes the tag of one FILE."_s);
     if (json)
-        return usageError(u"tag"_qs, u"--json shows tags; it does not go with --set."_qs);
+        return usageError(u"tag"_s, u"--json shows tags; it does not go with --set."_s);
     return setTag(files.first(), changes);
 }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const kUsage =
     "Usage: velmora-cli COMMAND [OPTIONS] ARGS...\n"
@@ -23,17 +25,17 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(u"velmora-cli"_qs);
+    QCoreApplication::setApplicationName(u"velmora-cli"_s);
     QList<Arg> args = rawArguments(argc, argv);
     if (args.isEmpty())
-        return usageError({}, u"a command is needed."_qs);
+        return usageError({}, u"a command is needed."_s);
     const QString command = args.takeFirst().text;
     if (command == u"--help" || command == u"-h" || command == u"help") {
         out(QString::fromLatin1(kUsage));
         return kExitOk;
     }
     if (command == u"--version") {
-        out(u"velmora-cli "_qs + QStringLiteral(VELMORA_VERSION) + u'\n');
+        out(u"velmora-cli "_s + QStringLiteral(VELMORA_VERSION) + u'\n');
         return kExitOk;
     }
     if (command == u"header")
@@ -42,5 +44,5 @@ int main(int argc, char** argv) {
         return tagCommand(args);
     if (command == u"playlist")
         return playlistCommand(args);
-    return usageError({}, u"unknown command '"_qs + command + u"'."_qs);
+    return usageError({}, u"unknown command '"_s + command + u"'."_s);
 }

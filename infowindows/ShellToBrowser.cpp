@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 bool ShellToBrowser(const QString& URL, int WindowStyle) {
     const int result = shared().shell->open(URL, QString(), shared().programFolder(), WindowStyle);
     if (shellSucceeded(result))
@@ -13,11 +15,11 @@ bool ShellToBrowser(const QString& URL, int WindowStyle) {
     const QString title = QCoreApplication::applicationName();
     const QString text =
         result == kShellNoAssociation
-            ? title + u" could not find a file association for "_qs + URL +
+            ? title + u" could not find a file association for "_s + URL +
                   u" on your system. You should check that your browser is correctly installed "
-                  u"and associated with .html files."_qs
-            : title + u" had a problem running your web browser. (Error"_qs +
+                  u"and associated with .html files."_s
+            : title + u" had a problem running your web browser. (Error"_s +
                   QString::number(result) + u')';
-    shared().prompter->inform(text, u"Browser Unavailable"_qs, MsgIcon::Exclamation);
+    shared().prompter->inform(text, u"Browser Unavailable"_s, MsgIcon::Exclamation);
     return false;
 }

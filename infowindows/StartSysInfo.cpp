@@ -9,18 +9,20 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 void StartSysInfo() {
     QString path;
-    bool found = GetKeyValue(kHKeyLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_qs,
-                             u"PATH"_qs, path);
-    if (!found && GetKeyValue(kHKeyLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools Location"_qs,
-                              u"MSINFO"_qs, path)) {
-        path += PathStyle::native().separator + u"MSINFO32.EXE"_qs;
+    bool found = GetKeyValue(kHKeyLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s,
+                             u"PATH"_s, path);
+    if (!found && GetKeyValue(kHKeyLocalMachine, u"SOFTWARE\\Microsoft\\Shared Tools Location"_s,
+                              u"MSINFO"_s, path)) {
+        path += PathStyle::native().separator + u"MSINFO32.EXE"_s;
         found = FileExists(path);
     }
     // The value is a path, not a command line: quoted, blanks in it stay part of it.
     if (found && !path.isEmpty() && shared().shell->startCommandLine(quoteArgument(path)))
         return;
-    shared().prompter->inform(u"System Information Is Unavailable At This Time"_qs,
+    shared().prompter->inform(u"System Information Is Unavailable At This Time"_s,
                               QCoreApplication::applicationName(), MsgIcon::None);
 }

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QLabel* label(QWidget* parent, const QString& name, QRect place, const QString& caption) {
     auto* l = placeControl<QLabel>(parent, name, place, caption);
@@ -22,50 +24,50 @@ QLabel* label(QWidget* parent, const QString& name, QRect place, const QString& 
 
 QFrame* etchedLine(QWidget* parent, int index, int top, const char* colour) {
     auto* l =
-        placeControl<QFrame>(parent, u"Line1_%1"_qs.arg(index),
+        placeControl<QFrame>(parent, u"Line1_%1"_s.arg(index),
                              QRect(twipsToPixels(225), twipsToPixels(top), twipsToPixels(5310), 1));
-    l->setStyleSheet(u"background-color: %1;"_qs.arg(QString::fromLatin1(colour)));
+    l->setStyleSheet(u"background-color: %1;"_s.arg(QString::fromLatin1(colour)));
     return l;
 }
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
-    fixWindow(*this, u"frmAbout"_qs, u"About ..."_qs, {twipsToPixels(5745), twipsToPixels(4575)});
+    fixWindow(*this, u"frmAbout"_s, u"About ..."_s, {twipsToPixels(5745), twipsToPixels(4575)});
 
-    picIcon = label(this, u"picIcon"_qs, twipsRect(240, 240, 540, 540), {});
-    picIcon->setPixmap(QPixmap(u":/icons/velmora.png"_qs));
+    picIcon = label(this, u"picIcon"_s, twipsRect(240, 240, 540, 540), {});
+    picIcon->setPixmap(QPixmap(u":/icons/velmora.png"_s));
     picIcon->setScaledContents(true);
 
-    lblTitle = label(this, u"lblTitle"_qs, twipsRect(1050, 240, 3885, 330), u"Velmora"_qs);
-    QFont titleFont(u"Arial"_qs);
+    lblTitle = label(this, u"lblTitle"_s, twipsRect(1050, 240, 3885, 330), u"Velmora"_s);
+    QFont titleFont(u"Arial"_s);
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVer = label(this, u"lblVer"_qs, twipsRect(1050, 720, 3885, 225),
-                   u"Version 1.7- np (no built-in player- uses default player)"_qs);
-    lblDescription = label(this, u"lblDescription"_qs, twipsRect(1050, 1065, 3885, 570),
+    lblVer = label(this, u"lblVer"_s, twipsRect(1050, 720, 3885, 225),
+                   u"Version 1.7- np (no built-in player- uses default player)"_s);
+    lblDescription = label(this, u"lblDescription"_s, twipsRect(1050, 1065, 3885, 570),
                            u"Creates and maintains playlists of MP3 files for use in players "
-                           u"such as WinAmp, Media Player, etc."_qs);
+                           u"such as WinAmp, Media Player, etc."_s);
     lblDescription->setWordWrap(true);
 
     Line1[0] = etchedLine(this, 0, 2430, "grey");
     Line1[1] = etchedLine(this, 1, 2445, "white");
 
     cmdOK =
-        placeControl<QPushButton>(this, u"cmdOK"_qs, twipsRect(4245, 2625, 1260, 345), u"OK"_qs);
+        placeControl<QPushButton>(this, u"cmdOK"_s, twipsRect(4245, 2625, 1260, 345), u"OK"_s);
     cmdOK->setDefault(true);
-    cmdSysInfo = placeControl<QPushButton>(this, u"cmdSysInfo"_qs, twipsRect(4260, 3075, 1245, 345),
-                                           u"&System Info..."_qs);
+    cmdSysInfo = placeControl<QPushButton>(this, u"cmdSysInfo"_s, twipsRect(4260, 3075, 1245, 345),
+                                           u"&System Info..."_s);
 
-    Label3[2] = label(this, u"Label3_2"_qs, twipsRect(90, 4230, 465, 195), u"Visit at"_qs);
-    lblURL = label(this, u"lblURL"_qs, twipsRect(660, 4230, 2655, 195), kHomePage);
+    Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), u"Visit at"_s);
+    lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), kHomePage);
     // A palette, not a style sheet: a style sheet would stop the window's font reaching it.
     QPalette linkColours = lblURL->palette();
     linkColours.setColor(QPalette::WindowText, Qt::blue);
     lblURL->setPalette(linkColours);
     lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->installEventFilter(this);
-    Label3[3] = label(this, u"Label3_3"_qs, twipsRect(3420, 4230, 720, 195), u"for details."_qs);
+    Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), u"for details."_s);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     FitFont(*this);

@@ -2,6 +2,8 @@
 
 #include "playlist/PlaylistText.h"
 
+using namespace Qt::StringLiterals;
+
 QString StripNuls(const QString& text) {
     QString result = text;
     for (qsizetype nul = result.indexOf(QChar(0)); nul >= 0; nul = result.indexOf(QChar(0)))
@@ -17,7 +19,7 @@ QString QuotePlayerCommand(const QString& text) {
     QString argument = text.mid(quote + 1);
     if (argument.endsWith(u'"'))
         argument.chop(1);
-    return u'"' + program + u"\" \""_qs + argument + u'"';
+    return u'"' + program + u"\" \""_s + argument + u'"';
 }
 
 QString playerCommandLine(const QString& lookupAnswer) {

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Show the player's window in its current size and position.
 constexpr int kShowNormal = 5;
@@ -20,13 +22,13 @@ void inform(const QString& text, const QString& title) {
 }
 
 void reportMissing(const QString& path) {
-    inform(u"Can't find file "_qs + path + u'.', u"Can't play."_qs);
+    inform(u"Can't find file "_s + path + u'.', u"Can't play."_s);
 }
 
 void reportNoPlaylistPlayer() {
-    inform(shared().style == 1 ? u"Can't find default .pls player."_qs
-                               : u"Can't find default .m3u player."_qs,
-           u"Sorry"_qs);
+    inform(shared().style == 1 ? u"Can't find default .pls player."_s
+                               : u"Can't find default .m3u player."_s,
+           u"Sorry"_s);
 }
 
 bool openWithDefaultProgram(const QString& path) {
@@ -37,11 +39,11 @@ bool openWithDefaultProgram(const QString& path) {
 // The player (or the file manager) would not start: say which command failed.
 void startCommand(const QString& commandLine) {
     if (commandLine.isEmpty()) {
-        inform(u"Can't start the default player: it gave no command line."_qs, u"Sorry"_qs);
+        inform(u"Can't start the default player: it gave no command line."_s, u"Sorry"_s);
         return;
     }
     if (!shared().shell->startCommandLine(commandLine))
-        inform(u"Can't start "_qs + commandLine + u'.', u"Sorry"_qs);
+        inform(u"Can't start "_s + commandLine + u'.', u"Sorry"_s);
 }
 } // namespace
 
@@ -74,7 +76,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
         if (openWithDefaultProgram(full))
             lblIsPlaying->setText(full);
         else
-            inform(u"Can't find default .mp3 player."_qs, u"Sorry"_qs);
+            inform(u"Can't find default .mp3 player."_s, u"Sorry"_s);
     }
     EndDrag(Source);
 }
@@ -82,7 +84,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 void frmMain::imPlayAll_Click() {
     const QString name = lblName->text();
     if (name == kNewPlaylistName) {
-        inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
+        inform(u"You must save the playlist first!"_s, u"Oops"_s);
         return;
     }
     if (!FileExists(name)) {
@@ -97,7 +99,7 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
         const QString name = lblName->text();
         if (name == kNewPlaylistName) {
-            inform(u"You must save the playlist first!"_qs, u"Oops"_qs);
+            inform(u"You must save the playlist first!"_s, u"Oops"_s);
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {
                 reportMissing(name);
@@ -116,5 +118,5 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
 void frmMain::mnuExplorer_Click() {
     const QString folder = Dir1->Path();
     if (!openWithDefaultProgram(folder))
-        inform(u"Can't start the file manager on "_qs + folder + u'.', u"Sorry"_qs);
+        inform(u"Can't start the file manager on "_s + folder + u'.', u"Sorry"_s);
 }

@@ -8,6 +8,8 @@
 
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 void frmMain::Drive1_Change() {
     const QString previous = Dir1->Path();
     if (Dir1->setPath(Drive1->Drive()))
@@ -15,7 +17,7 @@ void frmMain::Drive1_Change() {
     Dir1->setPath(previous);
     // Not through this handler again: it would move the folder list to the drive's root.
     Drive1->restoreDrive(previous);
-    shared().prompter->inform(u"Error changing drives."_qs, u"Oops"_qs, MsgIcon::Information);
+    shared().prompter->inform(u"Error changing drives."_s, u"Oops"_s, MsgIcon::Information);
 }
 
 void frmMain::Dir1_Change() {

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 // The counters are polled by the timer rather than updated by every change to the lists, and
 // written only when their text changes, so the status row is not redrawn every two seconds.
 namespace {
@@ -15,6 +17,6 @@ void showCount(QLabel& label, int count, const QString& what) {
 } // namespace
 
 void frmMain::Timer1_Timer() {
-    showCount(*lblCount, File1->count(), u" available"_qs);
-    showCount(*lblSelected, lstSelected->count(), u" in playlist"_qs);
+    showCount(*lblCount, File1->count(), u" available"_s);
+    showCount(*lblSelected, lstSelected->count(), u" in playlist"_s);
 }

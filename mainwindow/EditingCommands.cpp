@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Swaps the current entry with its neighbour at to; the current entry follows the moved song,
 // so that clicking again moves it further.
@@ -37,10 +39,10 @@ void frmMain::cmdDn_Click() {
 void frmMain::cmdClear_Click() {
     Prompter& prompter = *shared().prompter;
     if (lstSelected->count() == 0) {
-        prompter.inform(u"No MP3s selected."_qs, u"Oops"_qs, MsgIcon::Information);
+        prompter.inform(u"No MP3s selected."_s, u"Oops"_s, MsgIcon::Information);
         return;
     }
-    if (!prompter.askYesNo(u"Do you want to remove selected MP3s from playlist?"_qs, u"Confirm"_qs,
+    if (!prompter.askYesNo(u"Do you want to remove selected MP3s from playlist?"_s, u"Confirm"_s,
                            MsgAnswer::No))
         return;
     removeSelectedEntries(*lstSelected);

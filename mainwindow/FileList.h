@@ -21,5 +21,5 @@ Q_SIGNALS:
 
 private:
     QString path_;
-    QString pattern_ = u"*.mp3"_qs;
+    QString pattern_ = QStringLiteral("*.mp3");
 };

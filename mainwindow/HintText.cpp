@@ -2,6 +2,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Short codes that other windows pass instead of a whole sentence.
 const std::pair<const char16_t*, const char16_t*> kCodes[] = {
@@ -17,7 +19,7 @@ const std::pair<const char16_t*, const char16_t*> kCodes[] = {
 } // namespace
 
 QString defaultHint() {
-    return u"Watch here for hints/instructions."_qs;
+    return u"Watch here for hints/instructions."_s;
 }
 
 QString hintText(const QString& text) {

@@ -3,6 +3,8 @@
 
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 // A press collapses a list's selection to the pressed entry; a press on an entry of the
 // remembered selection brings that selection back and puts the list into drag mode, so that
 // several songs can be dragged at once. The drag itself starts when the pointer moves.
@@ -35,11 +37,11 @@ void mouseUp(frmMain& w, const ListMemory& m) {
 }
 
 ListMemory fileList(frmMain& w) {
-    return {w.File1, u"F"_qs, &frmMain::SetPkF, &frmMain::SavePkF, &frmMain::File1_RightButtonDown};
+    return {w.File1, u"F"_s, &frmMain::SetPkF, &frmMain::SavePkF, &frmMain::File1_RightButtonDown};
 }
 
 ListMemory playlist(frmMain& w) {
-    return {w.lstSelected, u"S"_qs, &frmMain::SetPkS, &frmMain::SavePkS,
+    return {w.lstSelected, u"S"_s, &frmMain::SetPkS, &frmMain::SavePkS,
             &frmMain::lstSelected_RightButtonDown};
 }
 } // namespace

@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QMimeData>
 
+using namespace Qt::StringLiterals;
+
 // Songs enter the playlist only by drops: from the file list, or as files from the desktop. A
 // song already in the playlist is added again only when the user says so; a No stops the whole
 // drop, keeping what it added so far.
@@ -23,9 +25,9 @@ QStringList entryTexts(const QListWidget& list) {
 }
 
 bool addAgain(const QString& what) {
-    return shared().prompter->askYesNo(u"File "_qs + what +
-                                           u" is already in playlist! Add again?"_qs,
-                                       u"Confirm"_qs, MsgAnswer::No);
+    return shared().prompter->askYesNo(u"File "_s + what +
+                                           u" is already in playlist! Add again?"_s,
+                                       u"Confirm"_s, MsgAnswer::No);
 }
 } // namespace
 

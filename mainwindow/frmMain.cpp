@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr int kClientWidth = 8040;
 constexpr int kClientHeight = 5010;
@@ -26,7 +28,7 @@ QGroupBox* frame(QWidget* parent, const char* name, QRect r, const QString& capt
     f->setObjectName(QString::fromLatin1(name));
     f->setGeometry(r);
     if (!caption.isEmpty())
-        f->setStyleSheet(u"QGroupBox { color: rgb(128, 0, 0); }"_qs);
+        f->setStyleSheet(u"QGroupBox { color: rgb(128, 0, 0); }"_s);
     return f;
 }
 
@@ -49,10 +51,10 @@ QPushButton* textButton(QWidget* parent, const char* name, QRect r, const QStrin
     b->setGeometry(r);
     b->setToolTip(tip);
     b->setFlat(true);
-    QFont font(u"Times New Roman"_qs);
+    QFont font(u"Times New Roman"_s);
     font.setPointSizeF(8.25);
     b->setFont(font);
-    b->setStyleSheet(u"QPushButton { padding: 0px; }"_qs);
+    b->setStyleSheet(u"QPushButton { padding: 0px; }"_s);
     return b;
 }
 
@@ -83,10 +85,10 @@ QFrame* statusPanel(QWidget* parent, const char* name, QRect r) {
 
 QFrame* line(QWidget* parent, int index, int x, int y1, int y2, bool white) {
     auto* l = new QFrame(parent);
-    l->setObjectName(u"Line1_%1"_qs.arg(index));
+    l->setObjectName(u"Line1_%1"_s.arg(index));
     l->setGeometry(twipsToPixels(x), twipsToPixels(y1), 1, twipsToPixels(y2 - y1));
     l->setAutoFillBackground(true);
-    l->setStyleSheet(white ? u"background-color: white;"_qs : u"background-color: grey;"_qs);
+    l->setStyleSheet(white ? u"background-color: white;"_s : u"background-color: grey;"_s);
     return l;
 }
 } // namespace
@@ -98,13 +100,13 @@ static void initResources() {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     initResources();
-    setObjectName(u"frmMain"_qs);
-    setWindowTitle(u"Velmora 1.7"_qs);
-    setWindowIcon(QIcon(u":/icons/velmora.png"_qs));
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"Velmora 1.7"_s);
+    setWindowIcon(QIcon(u":/icons/velmora.png"_s));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    carryCursor = QPixmap(u":/icons/carry.png"_qs);
-    dropCursor = QPixmap(u":/icons/drop.png"_qs);
+    carryCursor = QPixmap(u":/icons/carry.png"_s);
+    dropCursor = QPixmap(u":/icons/drop.png"_s);
     buildMenus();
     buildControls();
     connectHandlers();
@@ -114,64 +116,64 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildControls() {
     auto* client = new QWidget(this);
-    client->setObjectName(u"client"_qs);
+    client->setObjectName(u"client"_s);
     client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     setCentralWidget(client);
 
     // Tool row.
     fraMenu = frame(client, "fraMenu", twipsRect(60, 0, 2355, 675));
     cmdNew = pictureButton(fraMenu, "cmdNew", twipsRect(240, 180, 495, 435), ":/icons/new.png",
-                           u"New"_qs);
+                           u"New"_s);
     cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435), ":/icons/open.png",
-                            u"Open"_qs);
+                            u"Open"_s);
     cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435), ":/icons/save.png",
-                            u"Save"_qs);
+                            u"Save"_s);
     cmdDelete = pictureButton(fraMenu, "cmdDelete", twipsRect(1740, 180, 495, 435),
-                              ":/icons/delete.png", u"Delete playlist file"_qs);
+                              ":/icons/delete.png", u"Delete playlist file"_s);
     fraInfo = frame(client, "fraInfo", twipsRect(2460, 0, 4245, 675));
-    Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), u"Playlist:"_qs);
-    lblName = label(fraInfo, "lblName", twipsRect(870, 300, 3285, 195), u"<new>"_qs,
+    Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), u"Playlist:"_s);
+    lblName = label(fraInfo, "lblName", twipsRect(870, 300, 3285, 195), u"<new>"_s,
                     Qt::AlignHCenter | Qt::AlignTop);
     lblName->setTextFormat(Qt::PlainText); // a path is shown as it is, never as markup
     fraFiller = frame(client, "fraFiller", twipsRect(6750, 0, 1200, 675));
     cmdClear = pictureButton(fraFiller, "cmdClear", twipsRect(240, 180, 495, 435),
-                             ":/icons/recycle.png", u"Remove MP3(s) from playlist"_qs);
+                             ":/icons/recycle.png", u"Remove MP3(s) from playlist"_s);
     cmdUp = pictureButton(fraFiller, "cmdUp", twipsRect(790, 180, 300, 210), ":/icons/up.png",
-                          u"Move up"_qs);
+                          u"Move up"_s);
     cmdDn = pictureButton(fraFiller, "cmdDn", twipsRect(790, 400, 300, 210), ":/icons/down.png",
-                          u"Move down"_qs);
+                          u"Move down"_s);
     cmdUp->setIconSize({12, 8});
     cmdDn->setIconSize({12, 8});
 
     // Available songs.
     fraAvail = frame(client, "fraAvail", twipsRect(60, 780, 4875, 3795),
-                     u"Drag 'n' drop to Selected list"_qs);
+                     u"Drag 'n' drop to Selected list"_s);
     Drive1 = new DriveList(fraAvail);
-    Drive1->setObjectName(u"Drive1"_qs);
+    Drive1->setObjectName(u"Drive1"_s);
     Drive1->setGeometry(twipsRect(120, 300, 1995, 315));
     Dir1 = new DirList(fraAvail);
-    Dir1->setObjectName(u"Dir1"_qs);
+    Dir1->setObjectName(u"Dir1"_s);
     Dir1->setGeometry(twipsRect(120, 660, 1995, 3015));
     File1 = new FileList(fraAvail);
-    File1->setObjectName(u"File1"_qs);
+    File1->setObjectName(u"File1"_s);
     File1->setGeometry(twipsRect(2220, 300, 2520, 3210));
     cmdClearFile = textButton(fraAvail, "cmdClearFile", twipsRect(2280, 3510, 2385, 195),
-                              u"un-select all"_qs, u"Un-select all"_qs);
+                              u"un-select all"_s, u"Un-select all"_s);
 
     // The playlist.
     fraSelected =
-        frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_qs);
+        frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_s);
     lstSelected = new QListWidget(fraSelected);
-    lstSelected->setObjectName(u"lstSelected"_qs);
+    lstSelected->setObjectName(u"lstSelected"_s);
     lstSelected->setGeometry(twipsRect(120, 300, 2670, 2595));
     lstSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstSelected->setAcceptDrops(true);
     cmdClearSel = textButton(fraSelected, "cmdClearSel", twipsRect(180, 2910, 2535, 195),
-                             u"un-select all"_qs, u"Un-select all"_qs);
+                             u"un-select all"_s, u"Un-select all"_s);
     Label1[0] = label(fraSelected, "Label1_0", twipsRect(90, 3150, 795, 585),
-                      u"Click notes to play this playlist"_qs);
+                      u"Click notes to play this playlist"_s);
     Label1[1] = label(fraSelected, "Label1_1", twipsRect(1560, 3150, 705, 585),
-                      u"Drop on note to play song"_qs);
+                      u"Drop on note to play song"_s);
     for (QLabel* l : Label1) {
         l->setWordWrap(true);
         QFont narrow = l->font();
@@ -190,17 +192,17 @@ void frmMain::buildControls() {
     // Status row.
     Picture2 = statusPanel(client, "Picture2", twipsRect(60, 4620, 4875, 315));
     lblHint = label(Picture2, "lblHint", twipsRect(60, 30, 4695, 195),
-                    u"Watch here for hints/instructions."_qs);
+                    u"Watch here for hints/instructions."_s);
     Picture4 = statusPanel(client, "Picture4", twipsRect(5070, 4620, 1395, 315));
-    lblCount = label(Picture4, "lblCount", twipsRect(60, 30, 1215, 195), u"0 available"_qs,
+    lblCount = label(Picture4, "lblCount", twipsRect(60, 30, 1215, 195), u"0 available"_s,
                      Qt::AlignHCenter | Qt::AlignTop);
     Picture1 = statusPanel(client, "Picture1", twipsRect(6570, 4620, 1395, 315));
-    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195), u"0 in playlist"_qs,
+    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195), u"0 in playlist"_s,
                         Qt::AlignHCenter | Qt::AlignTop);
 
     // Holds the song last handed to the player; never shown.
     lblIsPlaying =
-        label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255), u"this is playing"_qs);
+        label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255), u"this is playing"_s);
     lblIsPlaying->setVisible(false);
 
     // Etched grips in the tool row and the separator between the two note areas.
@@ -214,12 +216,12 @@ void frmMain::buildControls() {
     Line1[13] = line(fraSelected, 13, 1455, 3180, 3720, false);
 
     Timer1 = new QTimer(this);
-    Timer1->setObjectName(u"Timer1"_qs);
+    Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(2000);
 
-    dlgCD.title = u"Select playlist file"_qs;
-    dlgCD.filter = u"Playlists (*.m3u)|*.m3u"_qs;
-    dlgCD.defaultExt = u".m3u"_qs;
+    dlgCD.title = u"Select playlist file"_s;
+    dlgCD.filter = u"Playlists (*.m3u)|*.m3u"_s;
+    dlgCD.defaultExt = u".m3u"_s;
 
     // The layout was measured for an 8-point interface font.
     FitFont(*this);
@@ -229,23 +231,23 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(u"&File"_qs);
-    mnuFile->setObjectName(u"mnuFile"_qs);
-    mnuNew = mnuFile->addAction(u"New"_qs);
-    mnuOpen = mnuFile->addAction(u"Open"_qs);
-    mnuSave = mnuFile->addAction(u"Save"_qs);
-    mnuSaveAs = mnuFile->addAction(u"Save as..."_qs);
+    QMenu* mnuFile = menuBar()->addMenu(u"&File"_s);
+    mnuFile->setObjectName(u"mnuFile"_s);
+    mnuNew = mnuFile->addAction(u"New"_s);
+    mnuOpen = mnuFile->addAction(u"Open"_s);
+    mnuSave = mnuFile->addAction(u"Save"_s);
+    mnuSaveAs = mnuFile->addAction(u"Save as..."_s);
     blank1 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(u"E&xit"_qs);
-    QMenu* mnuTools = menuBar()->addMenu(u"&Tools"_qs);
-    mnuTools->setObjectName(u"mnuTools"_qs);
-    mnuConfig = mnuTools->addAction(u"&Options"_qs);
+    mnuExit = mnuFile->addAction(u"E&xit"_s);
+    QMenu* mnuTools = menuBar()->addMenu(u"&Tools"_s);
+    mnuTools->setObjectName(u"mnuTools"_s);
+    mnuConfig = mnuTools->addAction(u"&Options"_s);
     dash3 = mnuTools->addSeparator();
-    mnuExplorer = mnuTools->addAction(u"&Explorer"_qs);
-    QMenu* mnuHelp = menuBar()->addMenu(u"&Help"_qs);
-    mnuHelp->setObjectName(u"mnuHelp"_qs);
-    mnuAbout = mnuHelp->addAction(u"&About..."_qs);
-    mnuHints = mnuHelp->addAction(u"&Hints"_qs);
+    mnuExplorer = mnuTools->addAction(u"&Explorer"_s);
+    QMenu* mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    mnuAbout = mnuHelp->addAction(u"&About..."_s);
+    mnuHints = mnuHelp->addAction(u"&Hints"_s);
     const std::pair<QAction*, const char*> names[] = {
         {mnuNew, "mnuNew"},       {mnuOpen, "mnuOpen"},  {mnuSave, "mnuSave"},
         {mnuSaveAs, "mnuSaveAs"}, {blank1, "blank1"},    {mnuExit, "mnuExit"},

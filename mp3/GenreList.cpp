@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 Genre parseLine(QStringView line) {
     QString digits = line.left(3).toString();
@@ -35,7 +37,7 @@ QString findGenresFile(const QString& programFolder, const QString& dataFolder) 
     for (const QString& folder : {programFolder, dataFolder}) {
         if (folder.isEmpty())
             continue;
-        const QFileInfo info(QDir(folder).filePath(u"genres.txt"_qs));
+        const QFileInfo info(QDir(folder).filePath(u"genres.txt"_s));
         if (info.isFile() && !info.isHidden())
             return info.filePath();
     }

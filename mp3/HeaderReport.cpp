@@ -1,5 +1,7 @@
 #include "mp3/HeaderReport.h"
 
+using namespace Qt::StringLiterals;
+
 QString formatAtLeastThreeDigits(qint32 value, const QLocale& locale) {
     QString text = locale.toString(value);
     if (value >= 0)
@@ -9,18 +11,18 @@ QString formatAtLeastThreeDigits(qint32 value, const QLocale& locale) {
 }
 
 QString headerReport(const MP3Hdr& header, const QLocale& locale) {
-    const QString crlf = u"\r\n"_qs;
-    QString text = u"Filename:\t\t"_qs + header.HdrFile + crlf + crlf;
-    text += u"Bitrate:\t\t"_qs + QString::number(header.HdrBitrate) + u" kBits"_qs + crlf;
-    text += u"Frequency:\t"_qs + formatAtLeastThreeDigits(header.HdrFrequency, locale) + crlf;
-    text += u"Mode:\t\t"_qs + header.HdrMode + crlf;
-    text += u"MPEG version:\t"_qs + versionText(header.HdrVersion) + crlf;
-    text += u"Layer:\t\t"_qs + QString::number(header.HdrLayer) + crlf;
+    const QString crlf = u"\r\n"_s;
+    QString text = u"Filename:\t\t"_s + header.HdrFile + crlf + crlf;
+    text += u"Bitrate:\t\t"_s + QString::number(header.HdrBitrate) + u" kBits"_s + crlf;
+    text += u"Frequency:\t"_s + formatAtLeastThreeDigits(header.HdrFrequency, locale) + crlf;
+    text += u"Mode:\t\t"_s + header.HdrMode + crlf;
+    text += u"MPEG version:\t"_s + versionText(header.HdrVersion) + crlf;
+    text += u"Layer:\t\t"_s + QString::number(header.HdrLayer) + crlf;
     if (header.HdrRiff)
-        text += crlf + u"A RIFF wrapper was found around the file."_qs;
+        text += crlf + u"A RIFF wrapper was found around the file."_s;
     return text;
 }
 
 QString noFrameMessage(const QString& path) {
-    return u"No MPEG audio frame header was found in "_qs + path + u"."_qs;
+    return u"No MPEG audio frame header was found in "_s + path + u"."_s;
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 constexpr qint64 kRiffScan = 1024;
 constexpr qint64 kSearchWindow = 64 * 1024;
@@ -151,13 +153,13 @@ qint64 findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize) 
 QString versionText(MpegVersion version) {
     switch (version) {
     case MpegVersion::Mpeg1:
-        return u"1"_qs;
+        return u"1"_s;
     case MpegVersion::Mpeg2:
-        return u"2"_qs;
+        return u"2"_s;
     case MpegVersion::Mpeg25:
         break;
     }
-    return u"2.5"_qs;
+    return u"2.5"_s;
 }
 
 qint32 FindRiffData(const QString& path) {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 std::optional<TagRecord> readTagBlock(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -66,7 +68,7 @@ TagSaveResult writeTag(const QString& path, TagRecord& tag) {
     // Only a tag that is still there is overwritten; anything else goes after the audio.
     const bool overwrite = tag.isTag() && endsInTag(file, length);
     TagRecord written = tag;
-    written.Header = u"TAG"_qs;
+    written.Header = u"TAG"_s;
     if (!writeAt(file, overwrite ? length - TagRecord::kSize : length, written.toBytes())) {
         const TagSaveResult result = failed(file);
         if (!overwrite)

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 frmID::ModalHook& modalHook() {
     static frmID::ModalHook hook;
@@ -41,7 +43,7 @@ constexpr Row kRows[6] = {
 };
 
 QLabel* rightAlignedLabel(QWidget* parent, int index, const QString& caption, int top) {
-    auto* label = placeControl<QLabel>(parent, u"Label1_%1"_qs.arg(index),
+    auto* label = placeControl<QLabel>(parent, u"Label1_%1"_s.arg(index),
                                        twipsRect(120, top, 855, 195), caption);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
@@ -55,7 +57,7 @@ Prompter& prompter() {
 frmID::frmID(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    fixWindow(*this, u"frmID"_qs, u"ID3 Tag"_qs, {twipsToPixels(4215), twipsToPixels(3360)});
+    fixWindow(*this, u"frmID"_s, u"ID3 Tag"_s, {twipsToPixels(4215), twipsToPixels(3360)});
     setModal(true);
     buildControls();
     FitFont(*this);
@@ -65,22 +67,22 @@ void frmID::buildControls() {
     for (int i = 0; i < 6; ++i) {
         const Row& row = kRows[i];
         Label1[i] = rightAlignedLabel(this, i, QString::fromLatin1(row.caption), row.labelTop);
-        txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_qs.arg(i),
+        txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_s.arg(i),
                                            twipsRect(1080, row.boxTop, row.boxWidth, 285));
         txtID[i]->setMaxLength(row.maxLength);
     }
-    Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_qs, 2340);
+    Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_s, 2340);
 
-    cboGenre = placeControl<QComboBox>(this, u"cboGenre"_qs, twipsRect(1080, 2295, 2115, 315));
+    cboGenre = placeControl<QComboBox>(this, u"cboGenre"_s, twipsRect(1080, 2295, 2115, 315));
     cboGenre->setEditable(false);
-    cmdSave = placeControl<QPushButton>(this, u"cmdSave"_qs, twipsRect(1080, 2880, 1395, 345),
-                                        u"Save Changes"_qs);
+    cmdSave = placeControl<QPushButton>(this, u"cmdSave"_s, twipsRect(1080, 2880, 1395, 345),
+                                        u"Save Changes"_s);
     cmdSave->setAutoDefault(false);
     cmdExit =
-        placeControl<QPushButton>(this, u"cmdExit"_qs, twipsRect(2490, 2880, 975, 345), u"Exit"_qs);
+        placeControl<QPushButton>(this, u"cmdExit"_s, twipsRect(2490, 2880, 975, 345), u"Exit"_s);
     cmdExit->setAutoDefault(false);
-    Label2 = placeControl<QLabel>(this, u"Label2"_qs, twipsRect(1710, 1980, 2265, 195),
-                                  u"*Note: ID3v1.1 only"_qs);
+    Label2 = placeControl<QLabel>(this, u"Label2"_s, twipsRect(1710, 1980, 2265, 195),
+                                  u"*Note: ID3v1.1 only"_s);
     QPalette grey = Label2->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     Label2->setPalette(grey);
@@ -107,7 +109,7 @@ void frmID::Form_Load() {
 void frmID::FillBox() {
     const QString path = findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
     if (path.isEmpty()) {
-        prompter().inform(u"File 'genres.txt' is missing."_qs, u"Problem"_qs, MsgIcon::Exclamation);
+        prompter().inform(u"File 'genres.txt' is missing."_s, u"Problem"_s, MsgIcon::Exclamation);
         return;
     }
     cboGenre->clear();
@@ -134,15 +136,15 @@ void frmID::ShowInfo() {
 }
 
 void frmID::cmdSave_Click() {
-    const QString cantSave = u"Can't save"_qs;
-    const QString cantFind = u"Can't find "_qs + TagFile + u"."_qs;
+    const QString cantSave = u"Can't save"_s;
+    const QString cantFind = u"Can't find "_s + TagFile + u"."_s;
     if (!FileExists(TagFile)) {
         prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
         return;
     }
     const std::optional<quint8> track = trackFromText(txtID[5]->text());
     if (!track) {
-        prompter().inform(u"The track number must lie between 0 and 255."_qs, cantSave,
+        prompter().inform(u"The track number must lie between 0 and 255."_s, cantSave,
                           MsgIcon::Exclamation);
         return;
     }
@@ -159,20 +161,20 @@ void frmID::cmdSave_Click() {
     const TagSaveResult result = writeTag(TagFile, CurrentTag);
     switch (result.status) {
     case TagSaveStatus::Saved:
-        prompter().inform(u"Saved."_qs, u"Notice"_qs, MsgIcon::Information);
+        prompter().inform(u"Saved."_s, u"Notice"_s, MsgIcon::Information);
         accept();
         return;
     case TagSaveStatus::Missing:
         prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
         return;
     case TagSaveStatus::BadLength:
-        prompter().inform(u"Error getting file length."_qs, cantSave, MsgIcon::Information);
+        prompter().inform(u"Error getting file length."_s, cantSave, MsgIcon::Information);
         return;
     case TagSaveStatus::Failed:
         break;
     }
-    prompter().inform(u"An error- "_qs + result.error + u", occurred while saving changes."_qs,
-                      u"Unsuccessful"_qs, MsgIcon::Exclamation);
+    prompter().inform(u"An error- "_s + result.error + u", occurred while saving changes."_s,
+                      u"Unsuccessful"_s, MsgIcon::Exclamation);
 }
 
 void frmID::cmdExit_Click() {

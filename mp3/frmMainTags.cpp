@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // The song last handed to the player may be held open by it: its tag is only shown.
 bool inUse(const frmMain& w, const QString& path) {
@@ -35,18 +37,18 @@ bool editTag(frmMain& w, const QString& path) {
     const bool busy = inUse(w, path);
     if (hasTag) {
         if (busy &&
-            !prompter.askYesNo(u"File may be in use by player. Can only view ID3. Proceed?"_qs,
-                               u"Can't save ID3 changes right now."_qs, MsgAnswer::No))
+            !prompter.askYesNo(u"File may be in use by player. Can only view ID3. Proceed?"_s,
+                               u"Can't save ID3 changes right now."_s, MsgAnswer::No))
             return false;
         openTagWindow(w, busy);
         return true;
     }
-    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_qs, u"No tag."_qs,
+    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_s, u"No tag."_s,
                            MsgAnswer::No))
         return true;
     if (busy) {
-        prompter.inform(u"File may be in use by player. Can't add right now."_qs,
-                        u"Sorry - file in use."_qs, MsgIcon::Information);
+        prompter.inform(u"File may be in use by player. Can't add right now."_s,
+                        u"Sorry - file in use."_s, MsgIcon::Information);
         return false;
     }
     CurrentTag = TagRecord::blank();
@@ -60,7 +62,7 @@ void frmMain::ShowHeader() {
     if (path.isEmpty())
         return;
     MP3Hdr header;
-    const QString title = u"File Header"_qs;
+    const QString title = u"File Header"_s;
     if (ReadHeader(path, header))
         shared().prompter->inform(headerReport(header, QLocale()), title, MsgIcon::Information);
     else if (header.HdrStatus == HeaderStatus::NoFrame)

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFileDialog>
 
+using namespace Qt::StringLiterals;
+
 QStringList qtNameFilters(const QString& pipeFilter) {
     const QStringList parts = pipeFilter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters << parts[i] + (parts[i].contains(parts[i + 1]) ? QString()
-                                                               : u" ("_qs + parts[i + 1] + u')');
+                                                               : u" ("_s + parts[i + 1] + u')');
     return filters;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Shell.h"
 
+using namespace Qt::StringLiterals;
+
 QStringList splitCommandLine(const QString& commandLine) {
     QStringList words;
     QString word;
@@ -37,7 +39,7 @@ QStringList splitCommandLine(const QString& commandLine) {
 
 QString quoteArgument(const QString& text) {
     QString doubled = text;
-    doubled.replace(u'"', u"\"\""_qs);
+    doubled.replace(u'"', u"\"\""_s);
     return u'"' + doubled + u'"';
 }
 

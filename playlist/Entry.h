@@ -10,7 +10,7 @@ struct Entry {
     QString name;
     QString folder; // already in the path style's case; empty when the song came without one
 
-    QString text() const { return name + u" {"_qs + folder + u'}'; }
+    QString text() const { return name + QStringLiteral(" {") + folder + u'}'; }
     bool operator==(const Entry&) const = default;
 };
 

@@ -2,12 +2,14 @@
 
 #include "playlist/PlaylistFormat.h"
 
+using namespace Qt::StringLiterals;
+
 void setDialogForStyle(FileDialogRequest& dialog, int style) {
     if (formatForStyle(style) == PlaylistFormat::Pls) {
-        dialog.filter = u"Playlists (*.pls)|*.pls"_qs;
-        dialog.defaultExt = u".pls"_qs;
+        dialog.filter = u"Playlists (*.pls)|*.pls"_s;
+        dialog.defaultExt = u".pls"_s;
     } else {
-        dialog.filter = u"Playlists (*.m3u)|*.m3u"_qs;
-        dialog.defaultExt = u".m3u"_qs;
+        dialog.filter = u"Playlists (*.m3u)|*.m3u"_s;
+        dialog.defaultExt = u".m3u"_s;
     }
 }

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
     const std::optional<QByteArray> bytes = readWholeFile(path);
@@ -29,9 +31,9 @@ PathMode currentPathMode() {
     IniFiler* ini = shared().settings.get();
     if (!ini)
         return PathMode::Decide;
-    ini->Section(u"Paths"_qs);
-    ini->Setting(u"UsePaths"_qs);
-    ini->Default(u"2"_qs);
+    ini->Section(u"Paths"_s);
+    ini->Setting(u"UsePaths"_s);
+    ini->Default(u"2"_s);
     ini->GetFromIni();
     return pathModeFromText(ini->Value());
 }
@@ -40,27 +42,27 @@ QString unwritableSong(const QString& song, LineFault fault) {
     QString why;
     switch (fault) {
     case LineFault::LineBreak:
-        why = u"its name holds a line break"_qs;
+        why = u"its name holds a line break"_s;
         break;
     case LineFault::Encoding:
-        why = u"its name holds a character that the system's text encoding cannot write"_qs;
+        why = u"its name holds a character that the system's text encoding cannot write"_s;
         break;
     case LineFault::NotText:
         why = u"its name is not valid text in the system's encoding, so the playlist would name "
-              "another file"_qs;
+              "another file"_s;
         break;
     case LineFault::ReadAsOther:
     case LineFault::None:
         why = u"its line would be read back as another file (an empty name, blanks at either "
-              "end, or a leading \"#EXT\")"_qs;
+              "end, or a leading \"#EXT\")"_s;
         break;
     }
-    return u"The song \"%1\" cannot be saved in this playlist: %2.\nNothing was saved."_qs.arg(song,
+    return u"The song \"%1\" cannot be saved in this playlist: %2.\nNothing was saved."_s.arg(song,
                                                                                                why);
 }
 
 void cannotSave(const QString& text) {
-    shared().prompter->inform(text, u"Can't save"_qs, MsgIcon::Exclamation);
+    shared().prompter->inform(text, u"Can't save"_s, MsgIcon::Exclamation);
 }
 
 // Writes the whole playlist to path, replacing the file only once every byte is ready and
@@ -74,7 +76,7 @@ bool writePlaylistFile(frmMain& w, const QString& path, PlaylistFormat format) {
     }
     QString reason;
     if (!replaceFileAtomically(path, written.bytes, &reason)) {
-        cannotSave(u"Could not save %1:\n%2"_qs.arg(path, reason));
+        cannotSave(u"Could not save %1:\n%2"_s.arg(path, reason));
         return false;
     }
     return true;
@@ -91,14 +93,14 @@ bool saveWithDialog(frmMain& w, PlaylistFormat format) {
     if (!writePlaylistFile(w, path, format))
         return false;
     w.lblName->setText(path);
-    shared().prompter->inform(u"New playlist saved."_qs, u"Notice"_qs, MsgIcon::Information);
+    shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return true;
 }
 
 bool saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
     if (!writePlaylistFile(w, w.lblName->text(), format))
         return false;
-    shared().prompter->inform(u"Playlist saved."_qs, u"Notice"_qs, MsgIcon::Information);
+    shared().prompter->inform(u"Playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return true;
 }
 } // namespace

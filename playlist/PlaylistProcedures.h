@@ -5,7 +5,7 @@
 class frmMain;
 
 // The current playlist name (lblName) while the playlist has no file.
-inline const QString kNewPlaylistName = u"<new>"_qs;
+inline const QString kNewPlaylistName = QStringLiteral("<new>");
 
 // Reading and writing the playlist of the main window (lstSelected) as M3U or PLS files.
 

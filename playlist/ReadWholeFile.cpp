@@ -3,10 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText) {
     if (QFileInfo(path).isDir()) {
         if (errorText)
-            *errorText = u"Is a folder"_qs;
+            *errorText = u"Is a folder"_s;
         return std::nullopt;
     }
     QFile file(path);

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 Prompter& prompter() {
     return *shared().prompter;
@@ -30,8 +32,8 @@ void startNewPlaylist(frmMain& w) {
 // After Save and Save As: a written file offers a fresh list, anything else says so.
 void afterSave(frmMain& w, bool saved, const QString& notSavedTitle) {
     if (!saved)
-        prompter().inform(u"Not saved."_qs, notSavedTitle, MsgIcon::Information);
-    else if (prompter().askYesNo(u"Saved. Clear selections for new list?"_qs, u"What now?"_qs))
+        prompter().inform(u"Not saved."_s, notSavedTitle, MsgIcon::Information);
+    else if (prompter().askYesNo(u"Saved. Clear selections for new list?"_s, u"What now?"_s))
         startNewPlaylist(w);
     w.File1->setFocus();
 }
@@ -39,8 +41,8 @@ void afterSave(frmMain& w, bool saved, const QString& notSavedTitle) {
 
 void frmMain::cmdNew_Click() {
     if (!prompter().askYesNo(u"Clear current selections and prepare a new playlist? (be sure "
-                             "you have saved any changes)"_qs,
-                             u"Confirm"_qs))
+                             "you have saved any changes)"_s,
+                             u"Confirm"_s))
         return;
     startNewPlaylist(*this);
     File1->setFocus();
@@ -59,7 +61,7 @@ void frmMain::cmdOpen_Click() {
     const bool read =
         FileExists(path) && (stylePls() ? OpenPls(*this, path) : OpenM3U(*this, path));
     if (!read) {
-        prompter().inform(u"Could not access this file."_qs, u"Problem"_qs, MsgIcon::Exclamation);
+        prompter().inform(u"Could not access this file."_s, u"Problem"_s, MsgIcon::Exclamation);
         return;
     }
     SavePkS();
@@ -69,7 +71,7 @@ void frmMain::cmdOpen_Click() {
 
 void frmMain::cmdSave_Click() {
     if (lstSelected->count() == 0) {
-        prompter().inform(u"No files in the playlist!"_qs, u"Can't save!"_qs, MsgIcon::Information);
+        prompter().inform(u"No files in the playlist!"_s, u"Can't save!"_s, MsgIcon::Information);
         return;
     }
     setDialogForStyle(dlgCD, shared().style);
@@ -79,30 +81,30 @@ void frmMain::cmdSave_Click() {
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
         saved = stylePls() ? SaveEditsPls(*this) : SaveEdits(*this);
-    afterSave(*this, saved, u"Notice"_qs);
+    afterSave(*this, saved, u"Notice"_s);
 }
 
 void frmMain::mnuSaveAs_Click() {
     // Keeps the filter and default extension that Open or Save last set.
     const bool saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
-    afterSave(*this, saved, u"Notice!"_qs);
+    afterSave(*this, saved, u"Notice!"_s);
 }
 
 void frmMain::cmdDelete_Click() {
     const QString name = lblName->text();
     if (name == kNewPlaylistName) {
-        prompter().inform(u"No playlist to be deleted!"_qs, u"Oops"_qs, MsgIcon::Information);
+        prompter().inform(u"No playlist to be deleted!"_s, u"Oops"_s, MsgIcon::Information);
         return;
     }
     if (!FileExists(name)) {
-        prompter().inform(u"Could not find "_qs + name + u" to delete it."_qs, u"Sorry"_qs,
+        prompter().inform(u"Could not find "_s + name + u" to delete it."_s, u"Sorry"_s,
                           MsgIcon::Exclamation);
         return;
     }
-    if (!prompter().askYesNo(u"Are you sure you want to delete "_qs + name + u'?', u"Confirm"_qs))
+    if (!prompter().askYesNo(u"Are you sure you want to delete "_s + name + u'?', u"Confirm"_s))
         return;
     if (!QFile::remove(name)) {
-        prompter().inform(u"Could not delete. Perhaps in use."_qs, u"Notice"_qs,
+        prompter().inform(u"Could not delete. Perhaps in use."_s, u"Notice"_s,
                           MsgIcon::Information);
         return;
     }

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class Browsing : public SongsWindowFixture {
 protected:
@@ -19,32 +21,32 @@ protected:
     }
     void fillPlaylist(int n) {
         for (int i = 0; i < n; ++i)
-            appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_qs, music});
+            appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_s, music});
     }
     QList<bool> memoryS(int n) const {
         QList<bool> flags;
         for (int i = 0; i < n; ++i)
-            flags << w->IsSel(u"S"_qs, i);
+            flags << w->IsSel(u"S"_s, i);
         return flags;
     }
 };
 } // namespace
 
 TEST_F(Browsing, MemoryRecordsRestoresAndAnswersFalseOutsideItself) {
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 0)) << "never recorded";
-    EXPECT_FALSE(w->IsSel(u"F"_qs, -1));
+    EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "never recorded";
+    EXPECT_FALSE(w->IsSel(u"F"_s, -1));
     w->SavePkS();
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 0)) << "an empty list records one false flag";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "an empty list records one false flag";
 
     fillPlaylist(5);
     select(*w->lstSelected, {1, 3});
     w->SavePkS();
     EXPECT_EQ(memoryS(5), QList<bool>({false, true, false, true, false}));
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 5));
-    EXPECT_FALSE(w->IsSel(u"S"_qs, -1)) << "no current entry";
-    EXPECT_FALSE(w->IsSel(u"S"_qs, qint64(1) << 40));
-    EXPECT_FALSE(w->IsSel(u"s"_qs, 1)) << "only \"S\" and \"F\" name a memory";
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 1)) << "the file list's memory is its own";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 5));
+    EXPECT_FALSE(w->IsSel(u"S"_s, -1)) << "no current entry";
+    EXPECT_FALSE(w->IsSel(u"S"_s, qint64(1) << 40));
+    EXPECT_FALSE(w->IsSel(u"s"_s, 1)) << "only \"S\" and \"F\" name a memory";
+    EXPECT_FALSE(w->IsSel(u"F"_s, 1)) << "the file list's memory is its own";
 
     // Restoring selects the remembered entries and unselects nothing.
     select(*w->lstSelected, {4});
@@ -53,18 +55,18 @@ TEST_F(Browsing, MemoryRecordsRestoresAndAnswersFalseOutsideItself) {
 }
 
 TEST_F(Browsing, FileListShowsMp3FilesInAnyCaseOnly) {
-    makeFolder(u"Music/Folder.mp3"_qs);
-    showSongs({u"b.mp3"_qs, u"A.MP3"_qs, u"c.Mp3"_qs, u"notes.txt"_qs, u"d.mp3.txt"_qs, u"mp3"_qs});
-    EXPECT_EQ(fileNames(), QStringList({u"A.MP3"_qs, u"b.mp3"_qs, u"c.Mp3"_qs}));
+    makeFolder(u"Music/Folder.mp3"_s);
+    showSongs({u"b.mp3"_s, u"A.MP3"_s, u"c.Mp3"_s, u"notes.txt"_s, u"d.mp3.txt"_s, u"mp3"_s});
+    EXPECT_EQ(fileNames(), QStringList({u"A.MP3"_s, u"b.mp3"_s, u"c.Mp3"_s}));
     EXPECT_EQ(w->File1->Path(), w->Dir1->Path());
 }
 
 TEST_F(Browsing, ChangingFolderClearsTheFileSelectionAndLeavesThePlaylist) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs});
-    const QString rock = makeFolder(u"Music/Rock"_qs);
-    writeFile(u"Music/Rock/C.mp3"_qs, "");
-    writeFile(u"Music/Rock/D.mp3"_qs, "");
-    writeFile(u"Music/Rock/E.mp3"_qs, "");
+    showSongs({u"A.mp3"_s, u"B.mp3"_s});
+    const QString rock = makeFolder(u"Music/Rock"_s);
+    writeFile(u"Music/Rock/C.mp3"_s, "");
+    writeFile(u"Music/Rock/D.mp3"_s, "");
+    writeFile(u"Music/Rock/E.mp3"_s, "");
     select(*w->File1, {0, 1});
     w->SavePkF();
     fillPlaylist(2);
@@ -72,21 +74,21 @@ TEST_F(Browsing, ChangingFolderClearsTheFileSelectionAndLeavesThePlaylist) {
 
     ASSERT_TRUE(w->Dir1->setPath(rock));
 
-    EXPECT_EQ(fileNames(), QStringList({u"C.mp3"_qs, u"D.mp3"_qs, u"E.mp3"_qs}));
+    EXPECT_EQ(fileNames(), QStringList({u"C.mp3"_s, u"D.mp3"_s, u"E.mp3"_s}));
     EXPECT_EQ(w->File1->Path(), QDir::toNativeSeparators(rock));
     EXPECT_TRUE(selectedRows(*w->File1).isEmpty());
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 0)) << "the memory was recorded for the new folder";
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 1));
+    EXPECT_FALSE(w->IsSel(u"F"_s, 0)) << "the memory was recorded for the new folder";
+    EXPECT_FALSE(w->IsSel(u"F"_s, 1));
     EXPECT_EQ(w->lstSelected->count(), 2);
     EXPECT_EQ(selectedRows(*w->lstSelected), QList<int>({1}));
 }
 
 TEST_F(Browsing, UnreadableVolumeRestoresTheFolderAndSaysSoOnceEachTime) {
-    showSongs({u"A.mp3"_qs});
+    showSongs({u"A.mp3"_s});
     const QString shown = w->Dir1->Path();
     const QString drive = w->Drive1->Drive();
     // A volume that went away after the list was filled.
-    w->Drive1->addItem(path(u"unplugged"_qs));
+    w->Drive1->addItem(path(u"unplugged"_s));
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         prompter.expectMessage();
@@ -100,14 +102,14 @@ TEST_F(Browsing, UnreadableVolumeRestoresTheFolderAndSaysSoOnceEachTime) {
         EXPECT_EQ(w->Dir1->Path(), shown);
         EXPECT_EQ(w->File1->Path(), shown);
         EXPECT_EQ(w->Drive1->Drive(), drive);
-        EXPECT_EQ(fileNames(), QStringList({u"A.mp3"_qs}));
+        EXPECT_EQ(fileNames(), QStringList({u"A.mp3"_s}));
     }
 }
 
 TEST_F(Browsing, ChangingToAReadableDriveShowsItsRoot) {
     showSongs({});
     const QString root = QDir::toNativeSeparators(QDir::rootPath());
-    w->Drive1->addItem(root + u"."_qs); // the same volume, spelled another way
+    w->Drive1->addItem(root + u"."_s); // the same volume, spelled another way
     w->Drive1->setCurrentIndex(w->Drive1->count() - 1);
     EXPECT_EQ(w->Dir1->Path(), root);
     EXPECT_EQ(w->File1->Path(), root);
@@ -119,7 +121,7 @@ TEST_F(Browsing, UnselectAllClearsListAndMemoryAndDoesNothingOnAnEmptyList) {
     w->cmdClearSel_Click();
     EXPECT_TRUE(prompter.shown().empty());
 
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs});
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
     select(*w->File1, {0, 2});
     w->SavePkF();
     fillPlaylist(3);
@@ -128,8 +130,8 @@ TEST_F(Browsing, UnselectAllClearsListAndMemoryAndDoesNothingOnAnEmptyList) {
 
     w->cmdClearFile_Click();
     EXPECT_TRUE(selectedRows(*w->File1).isEmpty());
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 0));
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 2));
+    EXPECT_FALSE(w->IsSel(u"F"_s, 0));
+    EXPECT_FALSE(w->IsSel(u"F"_s, 2));
     EXPECT_EQ(selectedRows(*w->lstSelected), QList<int>({1, 2})) << "the playlist is untouched";
 
     w->cmdClearSel_Click();

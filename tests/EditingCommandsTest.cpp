@@ -4,6 +4,8 @@
 
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class EditingCommands : public SongsWindowFixture {
 protected:
@@ -26,9 +28,9 @@ protected:
         EXPECT_EQ(w->lstSelected->currentRow(), current) << what;
     }
 
-    const Entry x{u"X.mp3"_qs, u"/music"_qs};
-    const Entry y{u" Y {live}.mp3"_qs, u"/music"_qs};
-    const Entry z{u"Z.mp3"_qs, u"/music"_qs};
+    const Entry x{u"X.mp3"_s, u"/music"_s};
+    const Entry y{u" Y {live}.mp3"_s, u"/music"_s};
+    const Entry z{u"Z.mp3"_s, u"/music"_s};
 };
 } // namespace
 
@@ -42,8 +44,8 @@ TEST_F(EditingCommands, MoveUpTakesTheCurrentSongAlongUntilTheTop) {
     EXPECT_EQ(selectedRows(*w->lstSelected), QList<int>({1})) << "Z selected, Y unselected";
     EXPECT_EQ(w->lstSelected->currentRow(), 1) << "the current entry follows the song";
     EXPECT_TRUE(w->lstSelected->hasFocus());
-    EXPECT_TRUE(w->IsSel(u"S"_qs, 1)) << "the memory is recorded";
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 2));
+    EXPECT_TRUE(w->IsSel(u"S"_s, 1)) << "the memory is recorded";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 2));
 
     w->cmdUp_Click();
     EXPECT_EQ(entries(), QList<Entry>({z, x, y}));
@@ -105,7 +107,7 @@ TEST_F(EditingCommands, BinClickAsksThenRemovesTheSelectedEntries) {
     prompter.answerYes();
     w->cmdClear_Click();
     EXPECT_EQ(entries(), QList<Entry>({y}));
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 0));
+    EXPECT_FALSE(w->IsSel(u"S"_s, 0));
 }
 
 TEST_F(EditingCommands, BinClickOnAnEmptyPlaylistSaysSoAndAsksNothing) {
@@ -122,7 +124,7 @@ TEST_F(EditingCommands, BinClickOnAnEmptyPlaylistSaysSoAndAsksNothing) {
 TEST_F(EditingCommands, RemovingLongScatteredSelectionsKeepsTheRestInOrder) {
     QVector<Entry> many;
     for (int i = 0; i < 1000; ++i)
-        many << Entry{QString::number(i) + u".mp3"_qs, u"/music"_qs};
+        many << Entry{QString::number(i) + u".mp3"_s, u"/music"_s};
     appendEntries(*w->lstSelected, many);
     QList<int> chosen;
     for (int i = 0; i < 1000; ++i)

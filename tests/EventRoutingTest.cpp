@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 // The window's raw events, as the window system delivers them, reach the right handlers.
 namespace {
 class EventRouting : public SongsWindowFixture {
@@ -55,13 +57,13 @@ protected:
 } // namespace
 
 TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs});
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
     // A press on an unselected song selects it and drags nothing.
     press(*w->File1, 1);
     EXPECT_EQ(w->File1->currentRow(), 1);
     EXPECT_FALSE(w->isInDragMode(w->File1));
     release(*w->File1, 1);
-    EXPECT_TRUE(w->IsSel(u"F"_qs, 1)) << "press and release record the selection";
+    EXPECT_TRUE(w->IsSel(u"F"_s, 1)) << "press and release record the selection";
 
     // A and C selected; a press on C arms a drag of both.
     select(*w->File1, {0, 2});
@@ -74,7 +76,7 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
     release(*w->File1, 2);
     EXPECT_FALSE(w->isInDragMode(w->File1));
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({2}));
-    EXPECT_FALSE(w->IsSel(u"F"_qs, 0));
+    EXPECT_FALSE(w->IsSel(u"F"_s, 0));
 
     // A press below the last song, with C still current and remembered, drags nothing.
     const QPoint below = centreOf(*w->File1, 2) + QPoint(0, 200);
@@ -85,7 +87,7 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
 
 TEST_F(EventRouting, PlaylistPressesToo) {
     showSongs({});
-    w->lstSelected->addItems({u"X.mp3 {}"_qs, u"Y.mp3 {}"_qs});
+    w->lstSelected->addItems({u"X.mp3 {}"_s, u"Y.mp3 {}"_s});
     select(*w->lstSelected, {1});
     w->SavePkS();
     press(*w->lstSelected, 0);
@@ -98,7 +100,7 @@ TEST_F(EventRouting, PlaylistPressesToo) {
 }
 
 TEST_F(EventRouting, PointerMovementsShowHintsWhereTheWindowHasThem) {
-    showSongs({u"A.mp3"_qs});
+    showSongs({u"A.mp3"_s});
     moveOver(w->cmdSave);
     EXPECT_EQ(hint(), u"Click to save this playlist.");
     // The grips drawn in the tool-row frame are part of the frame.
@@ -130,23 +132,23 @@ TEST_F(EventRouting, PointerMovementsShowHintsWhereTheWindowHasThem) {
 TEST_F(EventRouting, FilesFromTheDesktopAreTakenOnlyByThePlaylist) {
     showSongs({});
     QMimeData songs;
-    songs.setUrls({QUrl::fromLocalFile(QDir(music).filePath(u"A.mp3"_qs)),
-                   QUrl::fromLocalFile(QDir(music).filePath(u"cover.jpg"_qs)),
-                   QUrl(u"https://example.org/B.mp3"_qs)});
+    songs.setUrls({QUrl::fromLocalFile(QDir(music).filePath(u"A.mp3"_s)),
+                   QUrl::fromLocalFile(QDir(music).filePath(u"cover.jpg"_s)),
+                   QUrl(u"https://example.org/B.mp3"_s)});
     EXPECT_TRUE(dragOntoPlaylist(songs));
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_qs)}))
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_s)}))
         << "the picture and the web address are no songs";
 
     QMimeData pictureFirst;
-    pictureFirst.setUrls({QUrl::fromLocalFile(QDir(music).filePath(u"cover.jpg"_qs)),
-                          QUrl::fromLocalFile(QDir(music).filePath(u"B.mp3"_qs))});
+    pictureFirst.setUrls({QUrl::fromLocalFile(QDir(music).filePath(u"cover.jpg"_s)),
+                          QUrl::fromLocalFile(QDir(music).filePath(u"B.mp3"_s))});
     EXPECT_FALSE(dragOntoPlaylist(pictureFirst));
     QMimeData text;
-    text.setText(QDir(music).filePath(u"C.mp3"_qs));
+    text.setText(QDir(music).filePath(u"C.mp3"_s));
     EXPECT_FALSE(dragOntoPlaylist(text));
     // A list name in the window's own private type, but not from a drag of this window.
     QMimeData forged;
-    forged.setData(u"application/x-velmora-source-list"_qs, "File1");
+    forged.setData(u"application/x-velmora-source-list"_s, "File1");
     EXPECT_FALSE(dragOntoPlaylist(forged));
     EXPECT_EQ(w->lstSelected->count(), 1);
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 // Inputs the fuzzers found, kept so that what they showed stays mended.
 
 TEST(FuzzRegression, APlaylistLineNamingAFolderIsNeverWrittenAsAnEmptyLine) {
@@ -10,10 +12,10 @@ TEST(FuzzRegression, APlaylistLineNamingAFolderIsNeverWrittenAsAnEmptyLine) {
     // be an empty line, which the reader skips: the playlist would silently lose a song.
     const QVector<Entry> entries = parseM3u("/");
     ASSERT_EQ(entries.size(), 1);
-    EXPECT_FALSE(writeM3u(entries, PathMode::Never, u"/lists/mix.m3u"_qs, PathStyle::posix()).ok());
-    EXPECT_FALSE(writePls(entries, PathMode::Never, u"/lists/mix.pls"_qs, PathStyle::posix()).ok());
+    EXPECT_FALSE(writeM3u(entries, PathMode::Never, u"/lists/mix.m3u"_s, PathStyle::posix()).ok());
+    EXPECT_FALSE(writePls(entries, PathMode::Never, u"/lists/mix.pls"_s, PathStyle::posix()).ok());
     const WrittenPlaylist full =
-        writeM3u(entries, PathMode::Always, u"/lists/mix.m3u"_qs, PathStyle::posix());
+        writeM3u(entries, PathMode::Always, u"/lists/mix.m3u"_s, PathStyle::posix());
     ASSERT_TRUE(full.ok());
     EXPECT_EQ(parseM3u(full.bytes).size(), 1);
 }

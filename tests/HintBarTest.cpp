@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString kDefault = u"Watch here for hints/instructions."_qs;
+const QString kDefault = u"Watch here for hints/instructions."_s;
 
 class HintBar : public SongsWindowFixture {
 protected:
@@ -41,22 +43,22 @@ TEST_F(HintBar, CodesInAnyCaseEmptyTextAndSentences) {
 }
 
 TEST_F(HintBar, GoesToTheActiveWindowOnlyAndIgnoresWindowsWithoutAHintBar) {
-    ShowHint(u"first"_qs);
+    ShowHint(u"first"_s);
     QDialog other;
     other.show();
     QApplication::setActiveWindow(&other);
-    ShowHint(u"CLR"_qs); // no lblHint there: nothing happens
+    ShowHint(u"CLR"_s); // no lblHint there: nothing happens
     EXPECT_EQ(hint(), u"first");
 
     auto* bar = new QLabel(&other);
-    bar->setObjectName(u"lblHint"_qs);
-    ShowHint(u"CLR"_qs);
+    bar->setObjectName(u"lblHint"_s);
+    ShowHint(u"CLR"_s);
     EXPECT_EQ(bar->text(), u"Click to clear entries.");
     EXPECT_EQ(hint(), u"first");
 
     other.hide();
     QApplication::setActiveWindow(nullptr);
-    ShowHint(u"second"_qs);
+    ShowHint(u"second"_s);
     EXPECT_EQ(hint(), u"first") << "no active window: nothing shown";
 }
 
@@ -92,17 +94,17 @@ TEST_F(HintBar, MouseMoveHandlersShowTheirHints) {
 
 TEST_F(HintBar, CountersFollowTheListsAtTheNextTick) {
     showSongs({});
-    appendEntry(*w->lstSelected, {u"A.mp3"_qs, music});
+    appendEntry(*w->lstSelected, {u"A.mp3"_s, music});
     EXPECT_EQ(w->lblCount->text(), u"0 available");
     EXPECT_EQ(w->lblSelected->text(), u"0 in playlist") << "only the timer writes them";
     w->Timer1_Timer();
     EXPECT_EQ(w->lblCount->text(), u"0 available");
     EXPECT_EQ(w->lblSelected->text(), u"1 in playlist");
 
-    showSongs({u"A.mp3"_qs});
+    showSongs({u"A.mp3"_s});
     w->File1->refresh();
     for (int i = 0; i < 1233; ++i)
-        appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_qs, music});
+        appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_s, music});
     w->Timer1_Timer();
     EXPECT_EQ(w->lblCount->text(), u"1 available") << "no singular form";
     EXPECT_EQ(w->lblSelected->text(), u"1234 in playlist") << "no thousands separator";

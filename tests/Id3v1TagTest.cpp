@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QByteArray field(const QByteArray& text, int width, char pad = ' ') {
     return text + QByteArray(width - text.size(), pad);
@@ -28,7 +30,7 @@ const QByteArray kAudio = QByteArray(1000, '\x5A');
 
 class Tags : public ::testing::Test {
 protected:
-    QString write(const QByteArray& bytes, const QString& name = u"song.mp3"_qs) {
+    QString write(const QByteArray& bytes, const QString& name = u"song.mp3"_s) {
         const QString path = dir.filePath(name);
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -56,9 +58,9 @@ TEST_F(Tags, FillTagReadsOnlyAnUpperCaseTagAndNothingBeforeTheStart) {
     EXPECT_EQ(CurrentTag.Title, field("Lower", 30));
 
     CurrentTag = TagRecord::blank();
-    CurrentTag.Title = u"untouched"_qs;
+    CurrentTag.Title = u"untouched"_s;
     EXPECT_FALSE(FillTag(write(QByteArray("TAG") + QByteArray(100, 'x'))));
-    EXPECT_FALSE(FillTag(dir.filePath(u"missing.mp3"_qs)));
+    EXPECT_FALSE(FillTag(dir.filePath(u"missing.mp3"_s)));
     EXPECT_FALSE(FillTag(dir.path()));
     EXPECT_EQ(CurrentTag.Title, u"untouched") << "a short or missing song leaves the record alone";
 }
@@ -92,11 +94,11 @@ TEST_F(Tags, DecodedTextStopsAtZeroBytesAndFollowsTheMarker) {
 
 TEST_F(Tags, TextIsWrittenAsIso88591CutAndPaddedByBytes) {
     TagRecord tag = TagRecord::blank();
-    tag.Header = u"TAG"_qs;
-    tag.Title = TagRecord::fitText(u"Café Müller"_qs, TagRecord::kTitleWidth);
-    tag.Artist = TagRecord::fitText(u"Ωmega 😀 x"_qs, TagRecord::kArtistWidth);
+    tag.Header = u"TAG"_s;
+    tag.Title = TagRecord::fitText(u"Café Müller"_s, TagRecord::kTitleWidth);
+    tag.Artist = TagRecord::fitText(u"Ωmega 😀 x"_s, TagRecord::kArtistWidth);
     tag.Album = TagRecord::fitText(QString(31, u'a') + u'b', TagRecord::kAlbumWidth);
-    tag.Year = TagRecord::fitText(u"19"_qs + QChar(0) + u"9"_qs, TagRecord::kYearWidth);
+    tag.Year = TagRecord::fitText(u"19"_s + QChar(0) + u"9"_s, TagRecord::kYearWidth);
     tag.Track = 12;
     const QByteArray bytes = tag.toBytes();
     ASSERT_EQ(bytes.size(), 128);
@@ -109,20 +111,20 @@ TEST_F(Tags, TextIsWrittenAsIso88591CutAndPaddedByBytes) {
     EXPECT_EQ(TagRecord::fromBytes(bytes).toBytes(), bytes);
     EXPECT_EQ(decodeTag(TagRecord::fromBytes(bytes)).title, u"Café Müller");
 
-    EXPECT_EQ(trackFromText(u""_qs), 0);
-    EXPECT_EQ(trackFromText(u"12"_qs), 12);
-    EXPECT_EQ(trackFromText(u"2.5"_qs), 2);
-    EXPECT_EQ(trackFromText(u"3.5"_qs), 4);
-    EXPECT_EQ(trackFromText(u"7x"_qs), 7);
-    EXPECT_EQ(trackFromText(u"x7"_qs), 0);
-    EXPECT_EQ(trackFromText(u"-1"_qs), std::nullopt);
-    EXPECT_EQ(trackFromText(u"256"_qs), std::nullopt);
+    EXPECT_EQ(trackFromText(u""_s), 0);
+    EXPECT_EQ(trackFromText(u"12"_s), 12);
+    EXPECT_EQ(trackFromText(u"2.5"_s), 2);
+    EXPECT_EQ(trackFromText(u"3.5"_s), 4);
+    EXPECT_EQ(trackFromText(u"7x"_s), 7);
+    EXPECT_EQ(trackFromText(u"x7"_s), 0);
+    EXPECT_EQ(trackFromText(u"-1"_s), std::nullopt);
+    EXPECT_EQ(trackFromText(u"256"_s), std::nullopt);
 }
 
 TEST_F(Tags, AppendOnceThenOverwriteInPlaceNeverTheAudio) {
     const QString path = write(kAudio);
     TagRecord tag = TagRecord::blank();
-    tag.Title = TagRecord::fitText(u"First"_qs, TagRecord::kTitleWidth);
+    tag.Title = TagRecord::fitText(u"First"_s, TagRecord::kTitleWidth);
     ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
     EXPECT_EQ(tag.Header, u"TAG");
     QByteArray onDisk = read(path);
@@ -130,7 +132,7 @@ TEST_F(Tags, AppendOnceThenOverwriteInPlaceNeverTheAudio) {
     EXPECT_EQ(onDisk.left(1000), kAudio);
     EXPECT_EQ(onDisk.mid(1000, 8), "TAGFirst");
 
-    tag.Title = TagRecord::fitText(u"Second"_qs, TagRecord::kTitleWidth);
+    tag.Title = TagRecord::fitText(u"Second"_s, TagRecord::kTitleWidth);
     ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
     onDisk = read(path);
     ASSERT_EQ(onDisk.size(), 1128) << "the second save overwrites";
@@ -138,21 +140,21 @@ TEST_F(Tags, AppendOnceThenOverwriteInPlaceNeverTheAudio) {
     EXPECT_EQ(onDisk.mid(1000, 9), "TAGSecond");
 
     // The record says "TAG", but the song was replaced by one without a tag meanwhile.
-    const QString other = write(kAudio + kAudio, u"other.mp3"_qs);
+    const QString other = write(kAudio + kAudio, u"other.mp3"_s);
     ASSERT_EQ(writeTag(other, tag).status, TagSaveStatus::Saved);
     onDisk = read(other);
     ASSERT_EQ(onDisk.size(), 2128);
     EXPECT_EQ(onDisk.left(2000), kAudio + kAudio);
 
-    EXPECT_EQ(writeTag(dir.filePath(u"gone.mp3"_qs), tag).status, TagSaveStatus::Missing);
-    EXPECT_FALSE(QFile::exists(dir.filePath(u"gone.mp3"_qs)));
-    EXPECT_EQ(writeTag(write({}, u"empty.mp3"_qs), tag).status, TagSaveStatus::BadLength);
-    EXPECT_EQ(read(dir.filePath(u"empty.mp3"_qs)), QByteArray());
+    EXPECT_EQ(writeTag(dir.filePath(u"gone.mp3"_s), tag).status, TagSaveStatus::Missing);
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"gone.mp3"_s)));
+    EXPECT_EQ(writeTag(write({}, u"empty.mp3"_s), tag).status, TagSaveStatus::BadLength);
+    EXPECT_EQ(read(dir.filePath(u"empty.mp3"_s)), QByteArray());
 }
 
 TEST_F(Tags, LengthLimitIsFiftyMillionBytes) {
     for (const qint64 length : {qint64(50'000'000), qint64(50'000'001)}) {
-        const QString path = dir.filePath(u"big%1.mp3"_qs.arg(length));
+        const QString path = dir.filePath(u"big%1.mp3"_s.arg(length));
         {
             QFile f(path);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -220,7 +222,7 @@ TEST(Genres, LinesNumbersAndNames) {
 
 TEST(Genres, ShippedListAndWhereItIsLookedFor) {
     const QDir source = QFileInfo(QString::fromUtf8(__FILE__)).dir();
-    const QString shipped = source.filePath(u"../resources/genres.txt"_qs);
+    const QString shipped = source.filePath(u"../resources/genres.txt"_s);
     const QVector<Genre> genres = readGenres(shipped);
     ASSERT_EQ(genres.size(), 192);
     for (int i = 0; i < genres.size(); ++i)
@@ -233,11 +235,11 @@ TEST(Genres, ShippedListAndWhereItIsLookedFor) {
 
     QTemporaryDir program, data;
     EXPECT_EQ(findGenresFile(program.path(), data.path()), QString());
-    QDir(program.path()).mkdir(u"genres.txt"_qs); // a folder of that name is no list
-    QFile::copy(shipped, data.filePath(u"genres.txt"_qs));
-    EXPECT_EQ(findGenresFile(program.path(), data.path()), data.filePath(u"genres.txt"_qs));
-    QDir(program.path()).rmdir(u"genres.txt"_qs);
-    QFile::copy(shipped, program.filePath(u"genres.txt"_qs));
-    EXPECT_EQ(findGenresFile(program.path(), data.path()), program.filePath(u"genres.txt"_qs));
-    EXPECT_TRUE(readGenres(data.filePath(u"nothing.txt"_qs)).isEmpty());
+    QDir(program.path()).mkdir(u"genres.txt"_s); // a folder of that name is no list
+    QFile::copy(shipped, data.filePath(u"genres.txt"_s));
+    EXPECT_EQ(findGenresFile(program.path(), data.path()), data.filePath(u"genres.txt"_s));
+    QDir(program.path()).rmdir(u"genres.txt"_s);
+    QFile::copy(shipped, program.filePath(u"genres.txt"_s));
+    EXPECT_EQ(findGenresFile(program.path(), data.path()), program.filePath(u"genres.txt"_s));
+    EXPECT_TRUE(readGenres(data.filePath(u"nothing.txt"_s)).isEmpty());
 }

@@ -17,16 +17,18 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString kMsinfo = u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_qs;
-const QString kLocation = u"SOFTWARE\\Microsoft\\Shared Tools Location"_qs;
+const QString kMsinfo = u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s;
+const QString kLocation = u"SOFTWARE\\Microsoft\\Shared Tools Location"_s;
 
 class InfoWindows : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
         previousName = QCoreApplication::applicationName();
-        QCoreApplication::setApplicationName(u"Velmora"_qs);
+        QCoreApplication::setApplicationName(u"Velmora"_s);
     }
     void TearDown() override {
         QCoreApplication::setApplicationName(previousName);
@@ -52,39 +54,39 @@ RegistryValue dword(quint32 n) {
 } // namespace
 
 TEST_F(InfoWindows, GetKeyValueReadsStringsAndNumbers) {
-    registry.set(u"K"_qs, u"Five hundred"_qs, dword(500));
-    registry.set(u"K"_qs, u"Two sixty-one"_qs, dword(261));
-    registry.set(u"K"_qs, u"Largest"_qs, dword(0xFFFFFFFFu));
-    registry.set(u"K"_qs, u"Terminated"_qs, {kRegSz, QByteArray("C:\\Tools\\msinfo32.exe\0", 22)});
-    registry.set(u"K"_qs, u"Unterminated"_qs, {kRegSz, "C:\\Tools\\msinfo32.exe"});
-    registry.set(u"K"_qs, u"Empty"_qs, {kRegSz, {}});
-    registry.set(u"K"_qs, u"Binary"_qs, {3, "\x01\x02"});
-    registry.set(u"K"_qs, u"Huge"_qs, {kRegSz, QByteArray(1025, 'x')});
+    registry.set(u"K"_s, u"Five hundred"_s, dword(500));
+    registry.set(u"K"_s, u"Two sixty-one"_s, dword(261));
+    registry.set(u"K"_s, u"Largest"_s, dword(0xFFFFFFFFu));
+    registry.set(u"K"_s, u"Terminated"_s, {kRegSz, QByteArray("C:\\Tools\\msinfo32.exe\0", 22)});
+    registry.set(u"K"_s, u"Unterminated"_s, {kRegSz, "C:\\Tools\\msinfo32.exe"});
+    registry.set(u"K"_s, u"Empty"_s, {kRegSz, {}});
+    registry.set(u"K"_s, u"Binary"_s, {3, "\x01\x02"});
+    registry.set(u"K"_s, u"Huge"_s, {kRegSz, QByteArray(1025, 'x')});
 
-    QString value = u"before"_qs;
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Five hundred"_qs, value));
+    QString value = u"before"_s;
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Five hundred"_s, value));
     EXPECT_EQ(value, u"500");
     EXPECT_EQ(registry.lastAccess, 0x2003Fu);
     EXPECT_EQ(registry.lastRoot, kHKeyLocalMachine);
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Two sixty-one"_qs, value));
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Two sixty-one"_s, value));
     EXPECT_EQ(value, u"261");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Largest"_qs, value));
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Largest"_s, value));
     EXPECT_EQ(value, u"4294967295");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Terminated"_qs, value));
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Terminated"_s, value));
     EXPECT_EQ(value, u"C:\\Tools\\msinfo32.exe");
     value.clear();
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Unterminated"_qs, value));
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Unterminated"_s, value));
     EXPECT_EQ(value, u"C:\\Tools\\msinfo32.exe");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Empty"_qs, value));
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Empty"_s, value));
     EXPECT_EQ(value, u"");
 
-    value = u"before"_qs;
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Binary"_qs, value));
+    value = u"before"_s;
+    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Binary"_s, value));
     EXPECT_EQ(value, u"before") << "an unknown type leaves the text alone";
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Missing"_qs, value));
+    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Missing"_s, value));
     EXPECT_EQ(value, u"") << "a failure empties it";
-    value = u"before"_qs;
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_qs, u"Huge"_qs, value));
+    value = u"before"_s;
+    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Huge"_s, value));
     EXPECT_EQ(value, u"");
 }
 
@@ -96,24 +98,24 @@ TEST_F(InfoWindows, StartSysInfoStartsTheToolOrSaysItIsUnavailable) {
     EXPECT_TRUE(shell.commandLines.isEmpty());
 
     // The tool's folder, without the tool in it.
-    const QString folder = makeFolder(u"My Tools"_qs);
-    registry.set(kLocation, u"MSINFO"_qs, {kRegSz, folder.toLocal8Bit() + '\0'});
+    const QString folder = makeFolder(u"My Tools"_s);
+    registry.set(kLocation, u"MSINFO"_s, {kRegSz, folder.toLocal8Bit() + '\0'});
     prompter.expectMessage();
     StartSysInfo();
     expectUnavailable();
     EXPECT_TRUE(shell.commandLines.isEmpty());
 
     // The tool in its folder; a blank in the path keeps it one word.
-    const QString tool = writeFile(u"My Tools/MSINFO32.EXE"_qs, "tool");
+    const QString tool = writeFile(u"My Tools/MSINFO32.EXE"_s, "tool");
     StartSysInfo();
     ASSERT_EQ(shell.started.size(), 1u);
     EXPECT_EQ(shell.started[0], QStringList{tool});
 
     // PATH comes first.
-    registry.set(kMsinfo, u"PATH"_qs, {kRegSz, "/usr/bin/hardinfo\0"});
+    registry.set(kMsinfo, u"PATH"_s, {kRegSz, "/usr/bin/hardinfo\0"});
     StartSysInfo();
     ASSERT_EQ(shell.started.size(), 2u);
-    EXPECT_EQ(shell.started[1], QStringList{u"/usr/bin/hardinfo"_qs});
+    EXPECT_EQ(shell.started[1], QStringList{u"/usr/bin/hardinfo"_s});
 
     // A PATH naming a program that will not start.
     shell.startResult = false;
@@ -124,7 +126,7 @@ TEST_F(InfoWindows, StartSysInfoStartsTheToolOrSaysItIsUnavailable) {
 }
 
 TEST_F(InfoWindows, ShellToBrowserOpensThePageOrSaysWhyNot) {
-    const QString url = u"https://velmora.example.org/help"_qs;
+    const QString url = u"https://velmora.example.org/help"_s;
     EXPECT_TRUE(ShellToBrowser(url, 0));
     ASSERT_EQ(shell.opens.size(), 1u);
     EXPECT_EQ(shell.opens[0].file, url);

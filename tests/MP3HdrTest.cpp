@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Version bits: 3 = MPEG-1, 2 = MPEG-2, 0 = MPEG-2.5. Layer bits: 3 = I, 2 = II, 1 = III.
 QByteArray frameHeader(int versionBits, int layerBits, int bitrateIndex, int samplingIndex,
@@ -45,7 +47,7 @@ QByteArray id3v2(char version, char flags, const QByteArray& body) {
 class Analysis : public ::testing::Test {
 protected:
     QString write(const QByteArray& bytes) {
-        const QString path = dir.filePath(u"song%1.mp3"_qs.arg(++count));
+        const QString path = dir.filePath(u"song%1.mp3"_s.arg(++count));
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
@@ -219,11 +221,11 @@ TEST_F(Analysis, FilesWithoutAFrameAreToldFromUnreadableOnes) {
     EXPECT_FALSE(ReadHeader(write(id3v2(3, 0, QByteArray(50, '\0'))), h));
     EXPECT_EQ(h.HdrStatus, HeaderStatus::NoFrame) << "a tag and no audio";
 
-    EXPECT_FALSE(ReadHeader(dir.filePath(u"missing.mp3"_qs), h));
+    EXPECT_FALSE(ReadHeader(dir.filePath(u"missing.mp3"_s), h));
     EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable);
     EXPECT_FALSE(ReadHeader(dir.path(), h));
     EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable) << "a folder";
-    EXPECT_EQ(FindRiffData(dir.filePath(u"missing.mp3"_qs)), -1);
+    EXPECT_EQ(FindRiffData(dir.filePath(u"missing.mp3"_s)), -1);
 
     // The search covers the first 64 KiB after the tags, no more.
     const QByteArray audio = frame(kCommon, 417) + kCommon;
@@ -236,24 +238,24 @@ TEST_F(Analysis, FilesWithoutAFrameAreToldFromUnreadableOnes) {
 
 TEST(HeaderReport, TextWithTabsLineEndsAndGroupedFrequency) {
     MP3Hdr h;
-    h.HdrFile = u"/music/Song.mp3"_qs;
+    h.HdrFile = u"/music/Song.mp3"_s;
     h.HdrVersion = MpegVersion::Mpeg1;
     h.HdrLayer = 3;
     h.HdrBitrate = 128;
     h.HdrFrequency = 44100;
-    h.HdrMode = u"Joint-Stereo"_qs;
+    h.HdrMode = u"Joint-Stereo"_s;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(headerReport(h, english),
               u"Filename:\t\t/music/Song.mp3\r\n\r\nBitrate:\t\t128 kBits\r\nFrequency:\t44,100\r\n"
-              "Mode:\t\tJoint-Stereo\r\nMPEG version:\t1\r\nLayer:\t\t3\r\n"_qs);
+              "Mode:\t\tJoint-Stereo\r\nMPEG version:\t1\r\nLayer:\t\t3\r\n"_s);
 
     h.HdrRiff = true;
     h.HdrVersion = MpegVersion::Mpeg25;
     h.HdrFrequency = 8000;
     const QString riff = headerReport(h, QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_TRUE(riff.contains(u"Frequency:\t8.000\r\n"_qs)) << riff.toStdString();
-    EXPECT_TRUE(riff.contains(u"MPEG version:\t2.5\r\n"_qs));
-    EXPECT_TRUE(riff.endsWith(u"Layer:\t\t3\r\n\r\nA RIFF wrapper was found around the file."_qs));
+    EXPECT_TRUE(riff.contains(u"Frequency:\t8.000\r\n"_s)) << riff.toStdString();
+    EXPECT_TRUE(riff.contains(u"MPEG version:\t2.5\r\n"_s));
+    EXPECT_TRUE(riff.endsWith(u"Layer:\t\t3\r\n\r\nA RIFF wrapper was found around the file."_s));
 
     EXPECT_EQ(formatAtLeastThreeDigits(0, english), u"000");
     EXPECT_EQ(formatAtLeastThreeDigits(7, english), u"007");
@@ -267,7 +269,7 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        folder = makeFolder(u"music"_qs);
+        folder = makeFolder(u"music"_s);
     }
     void TearDown() override {
         QLocale::setDefault(QLocale::system());
@@ -286,35 +288,35 @@ protected:
 } // namespace
 
 TEST_F(HeaderWindow, DoubleClickShowsTheReportOrSaysThereIsNoFrame) {
-    writeFile(u"music/Song.mp3"_qs, id3v2(3, 0, QByteArray(30, '\0')) + frame(kCommon, 417));
-    writeFile(u"music/Notes.mp3"_qs, "not a song");
-    writeFile(u"music/Wrapped.mp3"_qs, QByteArray("RIFF") + QByteArray(20, '\0'));
+    writeFile(u"music/Song.mp3"_s, id3v2(3, 0, QByteArray(30, '\0')) + frame(kCommon, 417));
+    writeFile(u"music/Notes.mp3"_s, "not a song");
+    writeFile(u"music/Wrapped.mp3"_s, QByteArray("RIFF") + QByteArray(20, '\0'));
     frmMain w;
 
     prompter.expectMessage();
-    doubleClick(w, u"Song.mp3"_qs);
+    doubleClick(w, u"Song.mp3"_s);
     ASSERT_EQ(prompter.shown().size(), 1u);
     const MessageBoxRequest& report = prompter.last();
-    const QString path = folder + u"/Song.mp3"_qs;
-    EXPECT_EQ(report.text, u"Filename:\t\t"_qs + path +
+    const QString path = folder + u"/Song.mp3"_s;
+    EXPECT_EQ(report.text, u"Filename:\t\t"_s + path +
                                u"\r\n\r\nBitrate:\t\t128 kBits\r\nFrequency:\t44,100\r\nMode:\t\t"
-                               "Joint-Stereo\r\nMPEG version:\t1\r\nLayer:\t\t3\r\n"_qs);
+                               "Joint-Stereo\r\nMPEG version:\t1\r\nLayer:\t\t3\r\n"_s);
     EXPECT_EQ(report.title, u"File Header");
     EXPECT_EQ(report.buttons, MsgButtons::Ok);
     EXPECT_EQ(report.icon, MsgIcon::Information);
 
     prompter.expectMessage();
-    doubleClick(w, u"Notes.mp3"_qs);
+    doubleClick(w, u"Notes.mp3"_s);
     ASSERT_EQ(prompter.shown().size(), 2u);
     EXPECT_EQ(prompter.last().text,
-              u"No MPEG audio frame header was found in "_qs + folder + u"/Notes.mp3."_qs);
+              u"No MPEG audio frame header was found in "_s + folder + u"/Notes.mp3."_s);
     EXPECT_EQ(prompter.last().title, u"File Header");
     EXPECT_EQ(prompter.last().icon, MsgIcon::Information);
 
     // A RIFF file without "data", and a song deleted after the list was filled: silence.
-    doubleClick(w, u"Wrapped.mp3"_qs);
+    doubleClick(w, u"Wrapped.mp3"_s);
     ASSERT_TRUE(QFile::remove(path));
-    w.File1->setCurrentItem(w.File1->findItems(u"Song.mp3"_qs, Qt::MatchExactly).value(0));
+    w.File1->setCurrentItem(w.File1->findItems(u"Song.mp3"_s, Qt::MatchExactly).value(0));
     w.File1_DblClick();
     EXPECT_EQ(prompter.shown().size(), 2u);
 }

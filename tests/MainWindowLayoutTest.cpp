@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class MainWindowLayout : public WindowFixture {};
 
@@ -97,12 +99,12 @@ TEST_F(MainWindowLayout, CaptionsTipsAndMenus) {
     for (QAction* top : w.menuBar()->actions()) {
         QStringList entries;
         for (QAction* a : top->menu()->actions())
-            entries << (a->isSeparator() ? u"-"_qs : a->text());
-        menus << top->text() + u": "_qs + entries.join(u", ");
+            entries << (a->isSeparator() ? u"-"_s : a->text());
+        menus << top->text() + u": "_s + entries.join(u", ");
     }
     EXPECT_EQ(menus,
-              (QStringList{u"&File: New, Open, Save, Save as..., -, E&xit"_qs,
-                           u"&Tools: &Options, -, &Explorer"_qs, u"&Help: &About..., &Hints"_qs}));
+              (QStringList{u"&File: New, Open, Save, Save as..., -, E&xit"_s,
+                           u"&Tools: &Options, -, &Explorer"_s, u"&Help: &About..., &Hints"_s}));
     EXPECT_EQ(w.dlgCD.title, u"Select playlist file");
     EXPECT_EQ(w.dlgCD.filter, u"Playlists (*.m3u)|*.m3u");
     EXPECT_EQ(w.dlgCD.defaultExt, u".m3u");
@@ -116,7 +118,7 @@ TEST_F(MainWindowLayout, FixedSizeMinimiseButNoMaximiseAndHiddenPlayingLabel) {
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
-    w.lblIsPlaying->setText(u"/music/a.mp3"_qs);
+    w.lblIsPlaying->setText(u"/music/a.mp3"_s);
     EXPECT_FALSE(w.lblIsPlaying->isVisible());
     EXPECT_EQ(w.lstSelected->styleSheet(), u"background-color: black; color: rgb(0, 255, 255);");
     EXPECT_EQ(w.File1->styleSheet(), w.lstSelected->styleSheet());
@@ -137,14 +139,14 @@ TEST_F(MainWindowLayout, CenterFormSplitsTheOverhang) {
 }
 
 TEST_F(MainWindowLayout, ScreenshotForTheRecord) {
-    writeFile(u"songs/First Song.mp3"_qs, "x");
-    writeFile(u"songs/Second.MP3"_qs, "x");
-    writeFile(u"velmora.ini"_qs, "[Options]\r\nLast=" + path(u"songs"_qs).toLocal8Bit() + "\r\n");
+    writeFile(u"songs/First Song.mp3"_s, "x");
+    writeFile(u"songs/Second.MP3"_s, "x");
+    writeFile(u"velmora.ini"_s, "[Options]\r\nLast=" + path(u"songs"_s).toLocal8Bit() + "\r\n");
     frmMain w;
     w.Form_Load();
-    w.lstSelected->addItem(u"First Song.mp3 {"_qs + path(u"songs"_qs) + u'}');
+    w.lstSelected->addItem(u"First Song.mp3 {"_s + path(u"songs"_s) + u'}');
     w.show();
-    const QString shot = QStringLiteral(VELMORA_BINARY_DIR) + u"/main-window.png"_qs;
+    const QString shot = QStringLiteral(VELMORA_BINARY_DIR) + u"/main-window.png"_s;
     ASSERT_TRUE(w.grab().save(shot));
     EXPECT_EQ(w.File1->count(), 2) << "Second.MP3 is listed too";
     w.close();

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class MovingSongs : public SongsWindowFixture {
 protected:
@@ -24,7 +26,7 @@ protected:
         EXPECT_FALSE(w->showsDropCursor(source)) << "the source has the carry cursor back";
     }
     void expectDuplicateQuestion(const MessageBoxRequest& box, const QString& what) {
-        EXPECT_EQ(box.text, u"File "_qs + what + u" is already in playlist! Add again?"_qs);
+        EXPECT_EQ(box.text, u"File "_s + what + u" is already in playlist! Add again?"_s);
         EXPECT_EQ(box.title, u"Confirm");
         EXPECT_EQ(box.buttons, MsgButtons::YesNo);
         EXPECT_EQ(box.icon, MsgIcon::Question);
@@ -43,8 +45,8 @@ protected:
 } // namespace
 
 TEST_F(MovingSongs, DuplicateAnsweredNoKeepsEarlierSongsAndStopsTheDrop) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs});
-    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"B.mp3"_qs));
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
+    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"B.mp3"_s));
     w->lstSelected->item(0)->setSelected(true);
     w->SavePkS();
     w->lstSelected->item(0)->setSelected(false); // a recording now would clear the flag
@@ -53,12 +55,12 @@ TEST_F(MovingSongs, DuplicateAnsweredNoKeepsEarlierSongsAndStopsTheDrop) {
     prompter.answerNo();
     w->lstSelected_DragDrop(w->File1);
 
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"B.mp3"_qs), entryOf(u"A.mp3"_qs)}))
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"B.mp3"_s), entryOf(u"A.mp3"_s)}))
         << "A went in, B was refused and C never looked at";
     ASSERT_EQ(prompter.shown().size(), 1u);
-    expectDuplicateQuestion(prompter.last(), entryOf(u"B.mp3"_qs));
-    EXPECT_TRUE(w->IsSel(u"S"_qs, 0)) << "the playlist's memory keeps its earlier recording";
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 1)) << "the appended song lies outside the memory";
+    expectDuplicateQuestion(prompter.last(), entryOf(u"B.mp3"_s));
+    EXPECT_TRUE(w->IsSel(u"S"_s, 0)) << "the playlist's memory keeps its earlier recording";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the appended song lies outside the memory";
     expectDragEnded(w->File1);
 
     // A press on the song that the stopped drop appended starts no drag and does not fail.
@@ -68,8 +70,8 @@ TEST_F(MovingSongs, DuplicateAnsweredNoKeepsEarlierSongsAndStopsTheDrop) {
 }
 
 TEST_F(MovingSongs, DuplicateAnsweredYesAddsASecondCopyAndSongsStaySelected) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs});
-    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"A.mp3"_qs));
+    showSongs({u"A.mp3"_s, u"B.mp3"_s});
+    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"A.mp3"_s));
     w->lstSelected->item(0)->setSelected(true);
     dragFromFileList({0, 1});
 
@@ -77,11 +79,11 @@ TEST_F(MovingSongs, DuplicateAnsweredYesAddsASecondCopyAndSongsStaySelected) {
     w->lstSelected_DragDrop(w->File1);
 
     EXPECT_EQ(playlist(),
-              QStringList({entryOf(u"A.mp3"_qs), entryOf(u"A.mp3"_qs), entryOf(u"B.mp3"_qs)}));
+              QStringList({entryOf(u"A.mp3"_s), entryOf(u"A.mp3"_s), entryOf(u"B.mp3"_s)}));
     EXPECT_EQ(w->lstSelected->count(), 3);
     expectDragEnded(w->File1);
-    EXPECT_TRUE(w->IsSel(u"S"_qs, 0)) << "the playlist's memory was recorded";
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 2));
+    EXPECT_TRUE(w->IsSel(u"S"_s, 0)) << "the playlist's memory was recorded";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 2));
     // The songs stay selected in the file list, and the next press drags them again.
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 1}));
     click(*w->File1, 1);
@@ -91,25 +93,25 @@ TEST_F(MovingSongs, DuplicateAnsweredYesAddsASecondCopyAndSongsStaySelected) {
 }
 
 TEST_F(MovingSongs, DropAppendsEntriesBuiltFromTheFolderWhereverItLands) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs});
-    const QString other = makeFolder(u"Other"_qs);
-    appendEntry(*w->lstSelected, entryFromFolderAndName(other, u"C.mp3"_qs));
-    appendEntry(*w->lstSelected, entryFromFolderAndName(other, u"Z.mp3"_qs));
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
+    const QString other = makeFolder(u"Other"_s);
+    appendEntry(*w->lstSelected, entryFromFolderAndName(other, u"C.mp3"_s));
+    appendEntry(*w->lstSelected, entryFromFolderAndName(other, u"Z.mp3"_s));
     dragFromFileList({2, 0});
 
     w->lstSelected_DragDrop(w->File1);
 
     EXPECT_TRUE(prompter.shown().empty()) << "the same name in another folder is no duplicate";
-    EXPECT_EQ(playlist(), QStringList({entryFromFolderAndName(other, u"C.mp3"_qs).text(),
-                                       entryFromFolderAndName(other, u"Z.mp3"_qs).text(),
-                                       entryOf(u"A.mp3"_qs), entryOf(u"C.mp3"_qs)}))
+    EXPECT_EQ(playlist(), QStringList({entryFromFolderAndName(other, u"C.mp3"_s).text(),
+                                       entryFromFolderAndName(other, u"Z.mp3"_s).text(),
+                                       entryOf(u"A.mp3"_s), entryOf(u"C.mp3"_s)}))
         << "appended at the end in the file list's order";
-    EXPECT_EQ(entryAt(*w->lstSelected, 2), entryFromFolderAndName(music, u"A.mp3"_qs));
+    EXPECT_EQ(entryAt(*w->lstSelected, 2), entryFromFolderAndName(music, u"A.mp3"_s));
 }
 
 TEST_F(MovingSongs, CaseDifferingNameIsADuplicateOnlyFromTheShell) {
-    showSongs({u"Song.mp3"_qs});
-    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"song.mp3"_qs));
+    showSongs({u"Song.mp3"_s});
+    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"song.mp3"_s));
     dragFromFileList({0});
 
     w->lstSelected_DragDrop(w->File1);
@@ -117,41 +119,41 @@ TEST_F(MovingSongs, CaseDifferingNameIsADuplicateOnlyFromTheShell) {
     EXPECT_EQ(w->lstSelected->count(), 2);
 
     w->lstSelected->clear();
-    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"song.mp3"_qs));
+    appendEntry(*w->lstSelected, entryFromFolderAndName(music, u"song.mp3"_s));
     prompter.answerNo();
-    w->lstSelected_OLEDragDrop(files({songPath(u"Song.mp3"_qs)}).get());
+    w->lstSelected_OLEDragDrop(files({songPath(u"Song.mp3"_s)}).get());
     ASSERT_EQ(prompter.shown().size(), 1u);
-    expectDuplicateQuestion(prompter.last(), songPath(u"Song.mp3"_qs));
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"song.mp3"_qs)}));
+    expectDuplicateQuestion(prompter.last(), songPath(u"Song.mp3"_s));
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"song.mp3"_s)}));
 }
 
 TEST_F(MovingSongs, ShellDropTakesMp3sInAnyCaseAndSkipsOtherFilesSilently) {
     showSongs({});
-    appendEntry(*w->lstSelected, {u"Old.mp3"_qs, music});
+    appendEntry(*w->lstSelected, {u"Old.mp3"_s, music});
     w->lstSelected->item(0)->setSelected(true);
-    const auto data = files({songPath(u"Song.MP3"_qs), songPath(u"notes.txt"_qs),
-                             songPath(u"B.mp3"_qs), songPath(u"mp3"_qs)});
+    const auto data = files({songPath(u"Song.MP3"_s), songPath(u"notes.txt"_s),
+                             songPath(u"B.mp3"_s), songPath(u"mp3"_s)});
     EXPECT_EQ(w->lstSelected_OLEDragOver(data.get(), Qt::MoveAction), Qt::CopyAction);
 
     w->lstSelected_OLEDragDrop(data.get());
 
     EXPECT_TRUE(prompter.shown().empty());
     EXPECT_EQ(playlist(),
-              QStringList({entryOf(u"Old.mp3"_qs), entryOf(u"Song.MP3"_qs), entryOf(u"B.mp3"_qs)}));
-    EXPECT_EQ(entryAt(*w->lstSelected, 1), entryFromPath(songPath(u"Song.MP3"_qs)));
-    EXPECT_TRUE(w->IsSel(u"S"_qs, 0)) << "the drop recorded the playlist's memory";
+              QStringList({entryOf(u"Old.mp3"_s), entryOf(u"Song.MP3"_s), entryOf(u"B.mp3"_s)}));
+    EXPECT_EQ(entryAt(*w->lstSelected, 1), entryFromPath(songPath(u"Song.MP3"_s)));
+    EXPECT_TRUE(w->IsSel(u"S"_s, 0)) << "the drop recorded the playlist's memory";
 }
 
 TEST_F(MovingSongs, ShellDragIsJudgedByItsFirstFileOnly) {
     showSongs({});
-    const auto refused = files({songPath(u"cover.jpg"_qs), songPath(u"A.mp3"_qs)});
+    const auto refused = files({songPath(u"cover.jpg"_s), songPath(u"A.mp3"_s)});
     EXPECT_EQ(w->lstSelected_OLEDragOver(refused.get(), Qt::CopyAction), Qt::IgnoreAction);
     const auto empty = std::make_unique<QMimeData>();
     empty->setUrls({});
     EXPECT_EQ(w->lstSelected_OLEDragOver(empty.get(), Qt::CopyAction), Qt::IgnoreAction);
 
     QMimeData text;
-    text.setText(u"A.mp3"_qs);
+    text.setText(u"A.mp3"_s);
     EXPECT_EQ(w->lstSelected_OLEDragOver(&text, Qt::LinkAction), Qt::LinkAction)
         << "data without files keeps the proposed effect";
     w->lstSelected_OLEDragDrop(&text);
@@ -161,15 +163,15 @@ TEST_F(MovingSongs, ShellDragIsJudgedByItsFirstFileOnly) {
 TEST_F(MovingSongs, ShellDropAsksAboutAFileItAddedItself) {
     showSongs({});
     prompter.answerYes();
-    w->lstSelected_OLEDragDrop(files({songPath(u"a.mp3"_qs), songPath(u"A.MP3"_qs)}).get());
+    w->lstSelected_OLEDragDrop(files({songPath(u"a.mp3"_s), songPath(u"A.MP3"_s)}).get());
     ASSERT_EQ(prompter.shown().size(), 1u);
-    expectDuplicateQuestion(prompter.last(), songPath(u"A.MP3"_qs));
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"a.mp3"_qs), entryOf(u"A.MP3"_qs)}));
+    expectDuplicateQuestion(prompter.last(), songPath(u"A.MP3"_s));
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"a.mp3"_s), entryOf(u"A.MP3"_s)}));
 }
 
 TEST_F(MovingSongs, DropsThatChangeNothing) {
-    showSongs({u"A.mp3"_qs});
-    appendEntries(*w->lstSelected, {{u"X.mp3"_qs, music}, {u"Y.mp3"_qs, music}});
+    showSongs({u"A.mp3"_s});
+    appendEntries(*w->lstSelected, {{u"X.mp3"_s, music}, {u"Y.mp3"_s, music}});
     select(*w->lstSelected, {0, 1});
     const QStringList before = playlist();
 
@@ -188,7 +190,7 @@ TEST_F(MovingSongs, DropsThatChangeNothing) {
     EXPECT_EQ(playlist(), before);
     expectDragEnded(w->File1);
 
-    w->File1->setPath(makeFolder(u"Empty"_qs)); // an empty file list adds nothing
+    w->File1->setPath(makeFolder(u"Empty"_s)); // an empty file list adds nothing
     w->setDragMode(w->File1, true);
     w->lstSelected_DragDrop(w->File1);
     EXPECT_EQ(playlist(), before);
@@ -198,11 +200,11 @@ TEST_F(MovingSongs, DropsThatChangeNothing) {
 
 TEST_F(MovingSongs, BinDropRemovesExactlyTheSelectedEntriesWithoutAsking) {
     showSongs({});
-    appendEntries(*w->lstSelected, {{u"0.mp3"_qs, music},
-                                    {u"1.mp3"_qs, music},
-                                    {u"2.mp3"_qs, music},
-                                    {u"3.mp3"_qs, music},
-                                    {u"4.mp3"_qs, music}});
+    appendEntries(*w->lstSelected, {{u"0.mp3"_s, music},
+                                    {u"1.mp3"_s, music},
+                                    {u"2.mp3"_s, music},
+                                    {u"3.mp3"_s, music},
+                                    {u"4.mp3"_s, music}});
     select(*w->lstSelected, {1, 3, 4});
     w->SavePkS();
     w->setDragMode(w->lstSelected, true);
@@ -210,11 +212,11 @@ TEST_F(MovingSongs, BinDropRemovesExactlyTheSelectedEntriesWithoutAsking) {
 
     w->cmdClear_DragDrop(w->lstSelected);
 
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"0.mp3"_qs), entryOf(u"2.mp3"_qs)}));
-    EXPECT_EQ(entryAt(*w->lstSelected, 1), Entry({u"2.mp3"_qs, music}));
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"0.mp3"_s), entryOf(u"2.mp3"_s)}));
+    EXPECT_EQ(entryAt(*w->lstSelected, 1), Entry({u"2.mp3"_s, music}));
     EXPECT_TRUE(prompter.shown().empty());
     expectDragEnded(w->lstSelected);
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 1)) << "the memory was recorded for the shorter list";
+    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
 
     w->lstSelected->clear();
     w->setDragMode(w->lstSelected, true);
@@ -223,7 +225,7 @@ TEST_F(MovingSongs, BinDropRemovesExactlyTheSelectedEntriesWithoutAsking) {
 }
 
 TEST_F(MovingSongs, APressDragsOnlyFromTheRememberedSelection) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs});
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
     // A first press on B selects it; no drag, since nothing was remembered yet.
     click(*w->File1, 1);
     w->File1_MouseDown(1);
@@ -250,7 +252,7 @@ TEST_F(MovingSongs, APressDragsOnlyFromTheRememberedSelection) {
     click(*w->File1, 1);
     w->File1_MouseDown(4);
     EXPECT_FALSE(w->isInDragMode(w->File1));
-    EXPECT_TRUE(w->IsSel(u"F"_qs, 1));
+    EXPECT_TRUE(w->IsSel(u"F"_s, 1));
 
     // After "un-select all" a press on a formerly selected song no longer drags.
     w->cmdClearFile_Click();
@@ -265,7 +267,7 @@ TEST_F(MovingSongs, PressOnAnEmptyListDoesNothing) {
     w->lstSelected_MouseDown(1);
     EXPECT_FALSE(w->isInDragMode(w->File1));
     EXPECT_FALSE(w->isInDragMode(w->lstSelected));
-    EXPECT_FALSE(w->IsSel(u"S"_qs, 0));
+    EXPECT_FALSE(w->IsSel(u"S"_s, 0));
 }
 
 TEST_F(MovingSongs, DragCursorFollowsTheControlUnderThePointer) {

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class Options : public WindowFixture {
 protected:
@@ -30,7 +32,7 @@ protected:
         return {d.chkGeneral[0]->isChecked(), style, usePath};
     }
     std::tuple<bool, int, int> shownFor(const QByteArray& ini) {
-        writeFile(u"velmora.ini"_qs, ini);
+        writeFile(u"velmora.ini"_s, ini);
         frmOptions d;
         d.show();
         const auto values = shown(d);
@@ -77,7 +79,7 @@ TEST_F(Options, ClosingWithoutAClickWritesNothingAndAsksNothing) {
     EXPECT_FALSE(QFile::exists(iniPath())) << "not even created";
 
     const QByteArray stored = "[Options]\r\nRemember=2\r\nStyle=5\r\n[Paths]\r\nUsePaths=9\r\n";
-    writeFile(u"velmora.ini"_qs, stored);
+    writeFile(u"velmora.ini"_s, stored);
     frmOptions d;
     d.show();
     d.reject(); // Escape
@@ -87,7 +89,7 @@ TEST_F(Options, ClosingWithoutAClickWritesNothingAndAsksNothing) {
 
 TEST_F(Options, AnyClickAsksAndNoChangesNothing) {
     const QByteArray stored = "[Options]\r\nStyle=0\r\n";
-    writeFile(u"velmora.ini"_qs, stored);
+    writeFile(u"velmora.ini"_s, stored);
     for (int round = 0; round < 3; ++round) {
         frmOptions d;
         d.show();
@@ -131,7 +133,7 @@ TEST_F(Options, YesWritesRememberStyleAndUsePathsInThatOrder) {
     EXPECT_EQ(shared().style, 1);
 
     // And back: every key rewritten in place, comments kept.
-    writeFile(u"velmora.ini"_qs, "; mine\r\n[Paths]\r\nUsePaths=1\r\n[Options]\r\nStyle=1\r\n"
+    writeFile(u"velmora.ini"_s, "; mine\r\n[Paths]\r\nUsePaths=1\r\n[Options]\r\nStyle=1\r\n"
                                  "Remember=0\r\nLast=/music\r\n");
     frmOptions again;
     again.show();

@@ -9,14 +9,16 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class Play : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        music = makeFolder(u"Music"_qs);
-        song = writeFile(u"Music/Song.mp3"_qs, "frames");
-        playlist = writeFile(u"Lists/mix.m3u"_qs, "Song.mp3\r\n");
+        music = makeFolder(u"Music"_s);
+        song = writeFile(u"Music/Song.mp3"_s, "frames");
+        playlist = writeFile(u"Lists/mix.m3u"_s, "Song.mp3\r\n");
         w = std::make_unique<frmMain>();
         w->File1->setPath(music);
         w->Dir1->setPath(music);
@@ -53,9 +55,9 @@ protected:
 } // namespace
 
 TEST_F(Play, PlaylistEntryOnTheNote) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, {}});
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, music});
-    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_qs, music});
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, {}});
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
 
     // No current entry: nothing plays and nothing is said.
     w->lstSelected->setCurrentRow(-1);
@@ -74,31 +76,31 @@ TEST_F(Play, PlaylistEntryOnTheNote) {
     EXPECT_EQ(w->lblIsPlaying->text(), song);
 
     // The same entry once the file list shows another folder: that folder's song is missing.
-    w->File1->setPath(makeFolder(u"Other"_qs));
+    w->File1->setPath(makeFolder(u"Other"_s));
     prompter.expectMessage();
     dropOnNote(w->lstSelected);
-    expectInformation(u"Can't find file "_qs + path(u"Other/Song.mp3"_qs) + u'.',
-                      u"Can't play."_qs);
+    expectInformation(u"Can't find file "_s + path(u"Other/Song.mp3"_s) + u'.',
+                      u"Can't play."_s);
     EXPECT_EQ(shell.opens.size(), 1u);
 
     w->lstSelected->setCurrentRow(2);
     prompter.expectMessage();
     dropOnNote(w->lstSelected);
-    expectInformation(u"Can't find file "_qs + music + u"/Gone.mp3."_qs, u"Can't play."_qs);
+    expectInformation(u"Can't find file "_s + music + u"/Gone.mp3."_s, u"Can't play."_s);
     EXPECT_EQ(shell.opens.size(), 1u);
     EXPECT_EQ(w->lblIsPlaying->text(), song) << "kept after a failure";
 }
 
 TEST_F(Play, ResultsUpTo32AreFailuresAndLeaveTheSongLastPlayed) {
-    const QString other = writeFile(u"Music/Other.mp3"_qs, "frames");
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, music});
-    appendEntry(*w->lstSelected, Entry{u"Other.mp3"_qs, music});
+    const QString other = writeFile(u"Music/Other.mp3"_s, "frames");
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    appendEntry(*w->lstSelected, Entry{u"Other.mp3"_s, music});
     w->lstSelected->setCurrentRow(0);
     for (int result : {2, 31, 32}) {
         shell.openResult = result;
         prompter.expectMessage();
         dropOnNote(w->lstSelected);
-        expectInformation(u"Can't find default .mp3 player."_qs, u"Sorry"_qs);
+        expectInformation(u"Can't find default .mp3 player."_s, u"Sorry"_s);
         EXPECT_EQ(lastOpened(), song);
         EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << result;
     }
@@ -127,7 +129,7 @@ TEST_F(Play, SongFromTheFileListIsHandedOverWithoutAnExistenceCheck) {
     dropOnNote(w->File1);
     EXPECT_EQ(shell.opens.size(), 2u);
     EXPECT_EQ(lastOpened(), song);
-    expectInformation(u"Can't find default .mp3 player."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't find default .mp3 player."_s, u"Sorry"_s);
 }
 
 TEST_F(Play, DragFeedbackOfTheNotes) {
@@ -149,13 +151,13 @@ TEST_F(Play, DragFeedbackOfTheNotes) {
 TEST_F(Play, ClickOnTheNotesPlaysTheSavedPlaylist) {
     prompter.expectMessage();
     w->imPlayAll_Click();
-    expectInformation(u"You must save the playlist first!"_qs, u"Oops"_qs);
+    expectInformation(u"You must save the playlist first!"_s, u"Oops"_s);
 
-    const QString gone = path(u"Lists/gone.m3u"_qs);
+    const QString gone = path(u"Lists/gone.m3u"_s);
     w->lblName->setText(gone);
     prompter.expectMessage();
     w->imPlayAll_Click();
-    expectInformation(u"Can't find file "_qs + gone + u'.', u"Can't play."_qs);
+    expectInformation(u"Can't find file "_s + gone + u'.', u"Can't play."_s);
     EXPECT_TRUE(shell.opens.empty());
 
     w->lblName->setText(playlist);
@@ -171,28 +173,28 @@ TEST_F(Play, ClickOnTheNotesPlaysTheSavedPlaylist) {
     shared().style = 1;
     prompter.expectMessage();
     w->imPlayAll_Click();
-    expectInformation(u"Can't find default .pls player."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't find default .pls player."_s, u"Sorry"_s);
     shared().style = 0;
     prompter.expectMessage();
     w->imPlayAll_Click();
-    expectInformation(u"Can't find default .m3u player."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
     shared().style = 7;
     prompter.expectMessage();
     w->imPlayAll_Click();
-    expectInformation(u"Can't find default .m3u player."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
     EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing");
 }
 
 TEST_F(Play, PlaylistDroppedOnTheNotesStartsItsPlayer) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, music});
-    shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_qs, playlist)};
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_s, playlist)};
 
     // From the file list: nothing at all.
     dropOnNotes(w->File1);
     // Never saved.
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"You must save the playlist first!"_qs, u"Oops"_qs);
+    expectInformation(u"You must save the playlist first!"_s, u"Oops"_s);
     // Saved, but no current entry: nothing plays and nothing is said.
     w->lblName->setText(playlist);
     w->lstSelected->setCurrentRow(-1);
@@ -204,23 +206,23 @@ TEST_F(Play, PlaylistDroppedOnTheNotesStartsItsPlayer) {
     w->lstSelected->setCurrentRow(0);
     dropOnNotes(w->lstSelected);
     ASSERT_EQ(shell.lookups.size(), 1u);
-    EXPECT_EQ(shell.lookups[0], QStringList({playlist, path(u"Lists"_qs)}));
+    EXPECT_EQ(shell.lookups[0], QStringList({playlist, path(u"Lists"_s)}));
     ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.commandLines[0], u"\"/usr/bin/player \" \""_qs + playlist + u'"');
-    EXPECT_EQ(shell.started[0], QStringList({u"/usr/bin/player"_qs, playlist}));
+    EXPECT_EQ(shell.commandLines[0], u"\"/usr/bin/player \" \""_s + playlist + u'"');
+    EXPECT_EQ(shell.started[0], QStringList({u"/usr/bin/player"_s, playlist}));
     EXPECT_TRUE(shell.opens.empty()) << "this route looks the program up and starts it";
     EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing");
 
-    const QString gone = path(u"Lists/gone.pls"_qs);
+    const QString gone = path(u"Lists/gone.pls"_s);
     w->lblName->setText(gone);
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find file "_qs + gone + u'.', u"Can't play."_qs);
+    expectInformation(u"Can't find file "_s + gone + u'.', u"Can't play."_s);
     EXPECT_EQ(shell.lookups.size(), 1u);
 }
 
 TEST_F(Play, FailuresOfTheLookupAndOfTheStart) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, music});
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
     w->lstSelected->setCurrentRow(0);
     w->lblName->setText(playlist);
 
@@ -228,42 +230,42 @@ TEST_F(Play, FailuresOfTheLookupAndOfTheStart) {
     shared().style = 1;
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find default .pls player."_qs, u"Sorry"_qs);
-    shell.lookupAnswer = {32, lookupAnswerText(u"/usr/bin/player"_qs, playlist)};
+    expectInformation(u"Can't find default .pls player."_s, u"Sorry"_s);
+    shell.lookupAnswer = {32, lookupAnswerText(u"/usr/bin/player"_s, playlist)};
     shared().style = 0;
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find default .m3u player."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
     EXPECT_TRUE(shell.commandLines.isEmpty());
 
     // An answer that gives no command line: nothing is started, and the user is told.
-    shell.lookupAnswer = {42, u"/usr/bin/player"_qs};
+    shell.lookupAnswer = {42, u"/usr/bin/player"_s};
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't start the default player: it gave no command line."_qs, u"Sorry"_qs);
+    expectInformation(u"Can't start the default player: it gave no command line."_s, u"Sorry"_s);
     EXPECT_TRUE(shell.commandLines.isEmpty());
 
     // A player that will not start is named.
-    shell.lookupAnswer = {42, lookupAnswerText(u"/no/such/player"_qs, playlist)};
+    shell.lookupAnswer = {42, lookupAnswerText(u"/no/such/player"_s, playlist)};
     shell.startResult = false;
     prompter.expectMessage();
     dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't start \"/no/such/player \" \""_qs + playlist + u"\"."_qs,
-                      u"Sorry"_qs);
+    expectInformation(u"Can't start \"/no/such/player \" \""_s + playlist + u"\"."_s,
+                      u"Sorry"_s);
 }
 
 TEST_F(Play, HostilePlaylistPathsReachThePlayerAsOneArgument) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_qs, music});
+    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
     w->lstSelected->setCurrentRow(0);
-    const QString names[] = {u"a\"b.m3u"_qs,      u"x; rm -rf ~.m3u"_qs, u"$(touch x).m3u"_qs,
-                             u"`touch y`.m3u"_qs, u"two\nlines.m3u"_qs,  u"ends\""_qs};
+    const QString names[] = {u"a\"b.m3u"_s,      u"x; rm -rf ~.m3u"_s, u"$(touch x).m3u"_s,
+                             u"`touch y`.m3u"_s, u"two\nlines.m3u"_s,  u"ends\""_s};
     for (const QString& name : names) {
-        const QString list = writeFile(u"Lists/"_qs + name, "Song.mp3\r\n");
+        const QString list = writeFile(u"Lists/"_s + name, "Song.mp3\r\n");
         w->lblName->setText(list);
-        shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_qs, list)};
+        shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_s, list)};
         dropOnNotes(w->lstSelected);
         ASSERT_FALSE(shell.started.empty());
-        EXPECT_EQ(shell.started.back(), QStringList({u"/usr/bin/player"_qs, list}))
+        EXPECT_EQ(shell.started.back(), QStringList({u"/usr/bin/player"_s, list}))
             << shell.commandLines.back().toStdString();
     }
     EXPECT_TRUE(prompter.shown().empty());
@@ -277,5 +279,5 @@ TEST_F(Play, ExplorerOpensTheShownFolder) {
     shell.openResult = kShellNoAssociation;
     prompter.expectMessage();
     w->mnuExplorer_Click();
-    expectInformation(u"Can't start the file manager on "_qs + music + u'.', u"Sorry"_qs);
+    expectInformation(u"Can't start the file manager on "_s + music + u'.', u"Sorry"_s);
 }

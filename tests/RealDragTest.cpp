@@ -16,6 +16,8 @@
 #include <QWindow>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 // A drag made with the real mouse, in a real X server: the pointer is moved by xdotool, so the
 // presses, movements and the drop travel the whole way through the window system and Qt's drag
 // machinery, as a user's do. The outer test starts this same program under xvfb-run; the inner
@@ -40,33 +42,33 @@ QString at(QPoint p) {
 // xdotool steps that press at the first point, move the pointer through the others in small
 // steps, and release at the last.
 QStringList dragSteps(const QList<QPoint>& path) {
-    QStringList steps = {u"mousemove"_qs, at(path.first()), u"sleep"_qs,
-                         u"0.3"_qs,       u"mousedown"_qs,  u"1"_qs};
+    QStringList steps = {u"mousemove"_s, at(path.first()), u"sleep"_s,
+                         u"0.3"_s,       u"mousedown"_s,  u"1"_s};
     for (int leg = 1; leg < path.size(); ++leg)
         for (int i = 1; i <= 12; ++i) {
             const QPoint p = path[leg - 1] + (path[leg] - path[leg - 1]) * i / 12;
-            steps << u"sleep"_qs << u"0.05"_qs << u"mousemove"_qs << at(p);
+            steps << u"sleep"_s << u"0.05"_s << u"mousemove"_s << at(p);
         }
-    steps << u"sleep"_qs << u"0.4"_qs << u"mousemove"_qs << at(path.last() + QPoint(1, 1))
-          << u"sleep"_qs << u"0.4"_qs << u"mouseup"_qs << u"1"_qs << u"sleep"_qs << u"0.3"_qs;
+    steps << u"sleep"_s << u"0.4"_s << u"mousemove"_s << at(path.last() + QPoint(1, 1))
+          << u"sleep"_s << u"0.4"_s << u"mouseup"_s << u"1"_s << u"sleep"_s << u"0.3"_s;
     return steps;
 }
 
 QStringList clickSteps(QPoint where, bool shift = false) {
-    QStringList steps = {u"mousemove"_qs, at(where), u"sleep"_qs, u"0.2"_qs};
+    QStringList steps = {u"mousemove"_s, at(where), u"sleep"_s, u"0.2"_s};
     if (shift)
-        steps << u"keydown"_qs << u"shift"_qs;
-    steps << u"click"_qs << u"1"_qs;
+        steps << u"keydown"_s << u"shift"_s;
+    steps << u"click"_s << u"1"_s;
     if (shift)
-        steps << u"keyup"_qs << u"shift"_qs;
-    steps << u"sleep"_qs << u"0.6"_qs; // slower than a double-click
+        steps << u"keyup"_s << u"shift"_s;
+    steps << u"sleep"_s << u"0.6"_s; // slower than a double-click
     return steps;
 }
 
 // Runs xdotool with steps, letting the window work meanwhile.
 bool xdotool(const QStringList& steps) {
     QProcess tool;
-    tool.start(u"xdotool"_qs, [&] {
+    tool.start(u"xdotool"_s, [&] {
         QStringList args;
         for (const QString& step : steps)
             args << step.split(u' ');
@@ -106,28 +108,28 @@ protected:
 } // namespace
 
 TEST(RealDrag, SongsDraggedWithTheMouseLandInThePlaylistAndLeaveOnTheBin) {
-    const QString xvfbRun = QStandardPaths::findExecutable(u"xvfb-run"_qs);
-    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty())
+    const QString xvfbRun = QStandardPaths::findExecutable(u"xvfb-run"_s);
+    if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(u"xdotool"_s).isEmpty())
         GTEST_SKIP() << "needs xvfb-run and xdotool (scripts/setup installs them)";
     QProcess inner;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"QT_QPA_PLATFORM"_qs, u"xcb"_qs);
-    env.insert(QString::fromLatin1(kInsideXvfb), u"1"_qs);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    env.insert(QString::fromLatin1(kInsideXvfb), u"1"_s);
     // The X libraries keep caches for the life of the process; leaks are checked elsewhere.
-    env.insert(u"ASAN_OPTIONS"_qs, env.value(u"ASAN_OPTIONS"_qs) + u":detect_leaks=0"_qs);
+    env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
     inner.setProcessEnvironment(env);
     inner.setProcessChannelMode(QProcess::MergedChannels);
     inner.start(xvfbRun,
-                {u"-a"_qs, u"-s"_qs, u"-screen 0 1280x1024x24"_qs,
-                 QCoreApplication::applicationFilePath(), u"--gtest_filter=RealDragInWindow.*"_qs});
+                {u"-a"_s, u"-s"_s, u"-screen 0 1280x1024x24"_s,
+                 QCoreApplication::applicationFilePath(), u"--gtest_filter=RealDragInWindow.*"_s});
     ASSERT_TRUE(inner.waitForFinished(240000)) << "the drag in Xvfb did not finish";
     const QString output = QString::fromLocal8Bit(inner.readAll());
     EXPECT_EQ(inner.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test"_qs)) << output.toStdString();
+    EXPECT_TRUE(output.contains(u"[  PASSED  ] 1 test"_s)) << output.toStdString();
 }
 
 TEST_F(RealDragInWindow, Run) {
-    showSongs({u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs, u"D.mp3"_qs});
+    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s, u"D.mp3"_s});
     w->move(0, 0);
     w->raise();
     w->activateWindow();
@@ -147,7 +149,7 @@ TEST_F(RealDragInWindow, Run) {
     cursorWatch.stop();
 
     EXPECT_EQ(playlist(),
-              QStringList({entryOf(u"A.mp3"_qs), entryOf(u"B.mp3"_qs), entryOf(u"C.mp3"_qs)}));
+              QStringList({entryOf(u"A.mp3"_s), entryOf(u"B.mp3"_s), entryOf(u"C.mp3"_s)}));
     EXPECT_TRUE(sawDrop) << "over the playlist the file list shows the drop cursor";
     EXPECT_TRUE(sawCarry) << "it starts with the carry cursor";
     EXPECT_FALSE(w->isInDragMode(w->File1));
@@ -160,7 +162,7 @@ TEST_F(RealDragInWindow, Run) {
     ASSERT_EQ(selectedRows(*w->lstSelected), QList<int>({1}));
     ASSERT_TRUE(xdotool(dragSteps({rowOnScreen(*w->lstSelected, 1), centreOnScreen(w->cmdClear)})));
     ASSERT_TRUE(waitFor([&] { return w->lstSelected->count() == 2; }, 5000));
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_qs), entryOf(u"C.mp3"_qs)}));
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_s), entryOf(u"C.mp3"_s)}));
     EXPECT_FALSE(w->isInDragMode(w->lstSelected));
     EXPECT_FALSE(w->showsDropCursor(w->lstSelected));
 

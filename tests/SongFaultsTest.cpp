@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 // What happens to a song when saving its tag meets a song that changed under the program.
 namespace {
 const QByteArray kAudio = QByteArray("\xFF\xFB\x90\x64", 4) + QByteArray(1200, '\x33');
@@ -24,7 +26,7 @@ class SongFaults : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        writeFile(u"genres.txt"_qs, "017 Rock\r\n");
+        writeFile(u"genres.txt"_s, "017 Rock\r\n");
         CurrentTag = TagRecord::blank();
         TagFile.clear();
     }
@@ -32,10 +34,10 @@ protected:
 } // namespace
 
 TEST_F(SongFaults, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
-    const QString song = writeFile(u"music/locked.mp3"_qs, kAudio + tagBlock("Old"));
+    const QString song = writeFile(u"music/locked.mp3"_s, kAudio + tagBlock("Old"));
     QFile::setPermissions(song,
                           QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    QFile::setPermissions(path(u"music"_qs), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+    QFile::setPermissions(path(u"music"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                                  QFileDevice::ExeOther);
     QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -47,7 +49,7 @@ TEST_F(SongFaults, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
             return 1;
         frmID window;
         window.Form_Load();
-        window.txtID[0]->setText(u"New title"_qs);
+        window.txtID[0]->setText(u"New title"_s);
         prompter.expectMessage();
         window.cmdSave_Click();
         if (prompter.shown().size() != 1)
@@ -67,14 +69,14 @@ TEST_F(SongFaults, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
 
 TEST_F(SongFaults, ASongChangedByAnotherProgramIsNeverOverwritten) {
     // Read with a tag; then another program replaces the tag by more audio.
-    const QString song = writeFile(u"music/changing.mp3"_qs, kAudio + tagBlock("Old"));
+    const QString song = writeFile(u"music/changing.mp3"_s, kAudio + tagBlock("Old"));
     TagFile = song;
     ASSERT_TRUE(FillTag(TagFile));
     frmID window;
     window.Form_Load();
     const QByteArray newAudio = kAudio + QByteArray(128, '\x44');
-    writeFile(u"music/changing.mp3"_qs, newAudio);
-    window.txtID[0]->setText(u"Mine"_qs);
+    writeFile(u"music/changing.mp3"_s, newAudio);
+    window.txtID[0]->setText(u"Mine"_s);
     prompter.expectMessage();
     window.cmdSave_Click();
     EXPECT_EQ(prompter.last().text, u"Saved.");
@@ -85,7 +87,7 @@ TEST_F(SongFaults, ASongChangedByAnotherProgramIsNeverOverwritten) {
 }
 
 TEST_F(SongFaults, ASongDeletedBeforeSavingIsNotMadeAgain) {
-    const QString song = writeFile(u"music/gone.mp3"_qs, kAudio);
+    const QString song = writeFile(u"music/gone.mp3"_s, kAudio);
     TagFile = song;
     EXPECT_FALSE(FillTag(TagFile));
     CurrentTag = TagRecord::blank();
@@ -94,6 +96,6 @@ TEST_F(SongFaults, ASongDeletedBeforeSavingIsNotMadeAgain) {
     QFile::remove(song);
     prompter.expectMessage();
     window.cmdSave_Click();
-    EXPECT_EQ(prompter.last().text, u"Can't find "_qs + song + u"."_qs);
+    EXPECT_EQ(prompter.last().text, u"Can't find "_s + song + u"."_s);
     EXPECT_FALSE(QFile::exists(song));
 }

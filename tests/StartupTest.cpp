@@ -7,23 +7,25 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class Startup : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
         previousCurrent = QDir::currentPath();
-        current = makeFolder(u"current"_qs);
+        current = makeFolder(u"current"_s);
         QDir::setCurrent(current);
-        remembered = makeFolder(u"Music/Rock"_qs);
-        writeFile(u"Music/Rock/Song.mp3"_qs, "x");
+        remembered = makeFolder(u"Music/Rock"_s);
+        writeFile(u"Music/Rock/Song.mp3"_s, "x");
     }
     void TearDown() override {
         QDir::setCurrent(previousCurrent);
         WindowFixture::TearDown();
     }
     QString start(const QByteArray& ini) {
-        writeFile(u"velmora.ini"_qs, ini);
+        writeFile(u"velmora.ini"_s, ini);
         frmMain w;
         w.Form_Load();
         style = shared().style;
@@ -45,7 +47,7 @@ TEST_F(Startup, RemembersTheLastFolderOnlyWhenAskedExactly) {
 
 TEST_F(Startup, FallsBackToTheProgramsFolder) {
     EXPECT_EQ(start(""), tmp.path()) << "a missing Last reads as \"1\", which is no folder";
-    EXPECT_EQ(start("[Options]\r\nLast=" + path(u"gone"_qs).toLocal8Bit() + "\r\n"), tmp.path());
+    EXPECT_EQ(start("[Options]\r\nLast=" + path(u"gone"_s).toLocal8Bit() + "\r\n"), tmp.path());
 }
 
 TEST_F(Startup, StyleIsTheRoundedLeadingNumber) {
@@ -62,7 +64,7 @@ TEST_F(Startup, StyleIsTheRoundedLeadingNumber) {
 
 TEST_F(Startup, ShutdownWritesTheShownFolderOnlyWhenRemembering) {
     const QByteArray keep = "; mine\r\n[Options]\r\nRemember=0\r\nLast=/old\r\n";
-    writeFile(u"velmora.ini"_qs, keep);
+    writeFile(u"velmora.ini"_s, keep);
     {
         frmMain w;
         w.Form_Load();
@@ -71,11 +73,11 @@ TEST_F(Startup, ShutdownWritesTheShownFolderOnlyWhenRemembering) {
     }
     EXPECT_EQ(readFile(iniPath()), keep);
 
-    writeFile(u"velmora.ini"_qs, "[Options]\r\nRemember=1\r\n");
+    writeFile(u"velmora.ini"_s, "[Options]\r\nRemember=1\r\n");
     {
         frmMain w;
         w.Form_Load();
-        w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_qs);
+        w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_s);
         w.Dir1->setPath(remembered);
         w.mnuExit_Click();
     }
@@ -86,7 +88,7 @@ TEST_F(Startup, ShutdownWritesTheShownFolderOnlyWhenRemembering) {
 
 TEST_F(Startup, AnUnwritableSettingsFileDoesNotStopTheProgram) {
     // The settings path is a folder: the write fails, nothing is reported, the program goes on.
-    shared().settingsPath = makeFolder(u"velmora.ini.d"_qs);
+    shared().settingsPath = makeFolder(u"velmora.ini.d"_s);
     frmMain w;
     w.Form_Load();
     EXPECT_EQ(w.Dir1->Path(), tmp.path());

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QByteArray field(const QByteArray& text, int width) {
     return text + QByteArray(width - text.size(), ' ');
@@ -31,8 +33,8 @@ class TagWindow : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        writeFile(u"genres.txt"_qs, "000 Blues\r\n017 Rock\r\n008 Jazz\r\n017 Second Rock\r\n");
-        folder = makeFolder(u"music"_qs);
+        writeFile(u"genres.txt"_s, "000 Blues\r\n017 Rock\r\n008 Jazz\r\n017 Second Rock\r\n");
+        folder = makeFolder(u"music"_s);
         frmID::setModalHook([this](frmID& window) {
             ++opened;
             if (onOpen)
@@ -46,7 +48,7 @@ protected:
         WindowFixture::TearDown();
     }
     QString song(const QString& name, const QByteArray& bytes) {
-        return writeFile(u"music/"_qs + name, bytes);
+        return writeFile(u"music/"_s + name, bytes);
     }
     // Shows the music folder in the file list and makes name its current, selected item.
     int pick(frmMain& w, const QString& name) {
@@ -133,8 +135,8 @@ TEST_F(TagWindow, ShowsTheTagAndTheGenreOfItsNumber) {
         return std::pair{texts, window.cboGenre->currentText()};
     };
     auto [texts, genre] = shown(tagBlock("  Song  ", 7, 17));
-    EXPECT_EQ(texts, (QStringList{u"Song"_qs, u"Artist"_qs, u"Album"_qs, u"1999"_qs, u"Comment"_qs,
-                                  u"7"_qs}));
+    EXPECT_EQ(texts, (QStringList{u"Song"_s, u"Artist"_s, u"Album"_s, u"1999"_s, u"Comment"_s,
+                                  u"7"_s}));
     EXPECT_EQ(genre, u"Rock") << "the first entry with the number wins";
     EXPECT_EQ(shown(tagBlock("Song", 0, 8)).second, u"Jazz");
     EXPECT_EQ(shown(tagBlock("Song", 0, 99)).second, u"") << "a number not in the list";
@@ -153,38 +155,38 @@ TEST_F(TagWindow, ShowsTheTagAndTheGenreOfItsNumber) {
 TEST_F(TagWindow, MissingGenreListIsSaidAndTheWindowStillOpens) {
     if (QFileInfo::exists(QStringLiteral(VELMORA_DATADIR "/genres.txt")))
         GTEST_SKIP() << "an installed genres.txt stands in for the missing one";
-    QFile::remove(path(u"genres.txt"_qs));
+    QFile::remove(path(u"genres.txt"_s));
     CurrentTag = TagRecord::fromBytes(tagBlock("Song", 1, 17));
     prompter.expectMessage();
     frmID window;
     window.Form_Load();
     ASSERT_EQ(prompter.shown().size(), 1u);
-    expectMessage(prompter.last(), u"File 'genres.txt' is missing."_qs, "Problem",
+    expectMessage(prompter.last(), u"File 'genres.txt' is missing."_s, "Problem",
                   MsgIcon::Exclamation);
     EXPECT_EQ(window.cboGenre->count(), 0);
     EXPECT_EQ(window.txtID[0]->text(), u"Song") << "the tag is shown all the same";
 
     // Saving then writes no genre.
-    TagFile = song(u"a.mp3"_qs, kAudio + tagBlock("Song", 1, 17));
+    TagFile = song(u"a.mp3"_s, kAudio + tagBlock("Song", 1, 17));
     prompter.expectMessage();
     window.cmdSave_Click();
     EXPECT_EQ(readFile(TagFile).right(1), QByteArray(1, char(255)));
 }
 
 TEST_F(TagWindow, SaveWritesTheBoxesAndEveryFailureIsSaid) {
-    TagFile = song(u"a.mp3"_qs, kAudio + tagBlock("Old", 3, 0));
+    TagFile = song(u"a.mp3"_s, kAudio + tagBlock("Old", 3, 0));
     ASSERT_TRUE(FillTag(TagFile));
     frmID window;
     window.Form_Load();
-    window.txtID[0]->setText(u"Café Müller and a title too long"_qs);
-    window.txtID[3]->setText(u"2001"_qs);
-    window.txtID[5]->setText(u"12"_qs);
+    window.txtID[0]->setText(u"Café Müller and a title too long"_s);
+    window.txtID[3]->setText(u"2001"_s);
+    window.txtID[5]->setText(u"12"_s);
     window.cboGenre->setCurrentIndex(2);
     window.show();
 
     prompter.expectMessage();
     window.cmdSave_Click();
-    expectMessage(prompter.last(), u"Saved."_qs, "Notice", MsgIcon::Information);
+    expectMessage(prompter.last(), u"Saved."_s, "Notice", MsgIcon::Information);
     EXPECT_FALSE(window.isVisible()) << "a successful save closes the window";
     const QByteArray onDisk = readFile(TagFile);
     ASSERT_EQ(onDisk.size(), 628);
@@ -195,10 +197,10 @@ TEST_F(TagWindow, SaveWritesTheBoxesAndEveryFailureIsSaid) {
 
     // Every failure keeps the window open and the song as it was.
     window.show();
-    window.txtID[5]->setText(u"-3"_qs);
+    window.txtID[5]->setText(u"-3"_s);
     prompter.expectMessage();
     window.cmdSave_Click();
-    expectMessage(prompter.last(), u"The track number must lie between 0 and 255."_qs, "Can't save",
+    expectMessage(prompter.last(), u"The track number must lie between 0 and 255."_s, "Can't save",
                   MsgIcon::Exclamation);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(readFile(TagFile), onDisk);
@@ -207,7 +209,7 @@ TEST_F(TagWindow, SaveWritesTheBoxesAndEveryFailureIsSaid) {
     QFile::remove(TagFile);
     prompter.expectMessage();
     window.cmdSave_Click();
-    expectMessage(prompter.last(), u"Can't find "_qs + TagFile + u"."_qs, "Can't save",
+    expectMessage(prompter.last(), u"Can't find "_s + TagFile + u"."_s, "Can't save",
                   MsgIcon::Exclamation);
     EXPECT_FALSE(QFile::exists(TagFile));
 
@@ -218,7 +220,7 @@ TEST_F(TagWindow, SaveWritesTheBoxesAndEveryFailureIsSaid) {
         big.close();
         prompter.expectMessage();
         window.cmdSave_Click();
-        expectMessage(prompter.last(), u"Error getting file length."_qs, "Can't save",
+        expectMessage(prompter.last(), u"Error getting file length."_s, "Can't save",
                       MsgIcon::Information);
         EXPECT_EQ(QFileInfo(TagFile).size(), length);
         EXPECT_TRUE(window.isVisible());
@@ -230,11 +232,11 @@ TEST_F(TagWindow, SaveWritesTheBoxesAndEveryFailureIsSaid) {
 }
 
 TEST_F(TagWindow, FailedSaveIsSaidAndTheSongKeepsItsLength) {
-    TagFile = song(u"full.mp3"_qs, kAudio);
+    TagFile = song(u"full.mp3"_s, kAudio);
     CurrentTag = TagRecord::blank();
     frmID window;
     window.Form_Load();
-    window.txtID[0]->setText(u"New"_qs);
+    window.txtID[0]->setText(u"New"_s);
     prompter.expectMessage();
     // The disk fills up after 40 more bytes.
     const int status = runWithFileSizeLimit(540, [&] {
@@ -243,12 +245,12 @@ TEST_F(TagWindow, FailedSaveIsSaidAndTheSongKeepsItsLength) {
             return 1;
         const MessageBoxRequest& box = prompter.last();
         const QString text = box.text;
-        if (!text.startsWith(u"An error- "_qs) ||
-            !text.endsWith(u", occurred while saving changes."_qs) || text.size() <= 42)
+        if (!text.startsWith(u"An error- "_s) ||
+            !text.endsWith(u", occurred while saving changes."_s) || text.size() <= 42)
             return 2;
         if (box.title != u"Unsuccessful" || box.icon != MsgIcon::Exclamation)
             return 3;
-        if (CurrentTag.isTag() || CurrentTag.Title != TagRecord::fitText(u"New"_qs, 30))
+        if (CurrentTag.isTag() || CurrentTag.Title != TagRecord::fitText(u"New"_s, 30))
             return 4; // the taken values are kept, and the next save still appends
         return 0;
     });
@@ -261,11 +263,11 @@ TEST_F(TagWindow, RightClickOnAnEmptyListOrWithoutCurrentItemDoesNothing) {
     frmMain w;
     w.File1_RightButtonDown();
     w.lstSelected_RightButtonDown();
-    song(u"a.mp3"_qs, kAudio);
+    song(u"a.mp3"_s, kAudio);
     w.File1->setPath(folder);
     w.File1->setCurrentRow(-1);
     w.File1_RightButtonDown();
-    appendEntry(*w.lstSelected, {u"a.mp3"_qs, folder});
+    appendEntry(*w.lstSelected, {u"a.mp3"_s, folder});
     w.lstSelected->setCurrentRow(-1);
     w.lstSelected_RightButtonDown();
     EXPECT_EQ(opened, 0);
@@ -273,33 +275,33 @@ TEST_F(TagWindow, RightClickOnAnEmptyListOrWithoutCurrentItemDoesNothing) {
 }
 
 TEST_F(TagWindow, RightClickOnATaggedSongOpensItAndRecordsTheSelection) {
-    const QString path = song(u"Tagged.mp3"_qs, kAudio + tagBlock("Tagged", 4, 17));
+    const QString path = song(u"Tagged.mp3"_s, kAudio + tagBlock("Tagged", 4, 17));
     frmMain w;
-    const int row = pick(w, u"Tagged.mp3"_qs);
+    const int row = pick(w, u"Tagged.mp3"_s);
     onOpen = [&](frmID& window) {
         EXPECT_TRUE(window.cmdSave->isEnabled());
         EXPECT_EQ(window.txtID[0]->text(), u"Tagged");
         EXPECT_EQ(window.txtID[5]->text(), u"4");
         EXPECT_EQ(window.cboGenre->currentText(), u"Rock");
-        window.txtID[0]->setText(u"Renamed"_qs);
+        window.txtID[0]->setText(u"Renamed"_s);
         window.cmdSave->click();
     };
     prompter.expectMessage();
     w.File1_RightButtonDown();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(TagFile, path);
-    EXPECT_EQ(prompter.texts(), QStringList{u"Saved."_qs});
+    EXPECT_EQ(prompter.texts(), QStringList{u"Saved."_s});
     EXPECT_EQ(readFile(path).mid(500, 10), "TAGRenamed");
     EXPECT_EQ(readFile(path).size(), 628);
-    EXPECT_TRUE(w.IsSel(u"F"_qs, row));
+    EXPECT_TRUE(w.IsSel(u"F"_s, row));
 }
 
 TEST_F(TagWindow, SongInUseIsOnlyShownAfterAsking) {
-    const QString path = song(u"Playing.mp3"_qs, kAudio + tagBlock("Playing", 1, 0));
-    song(u"Other.mp3"_qs, kAudio + tagBlock("Other", 2, 0));
+    const QString path = song(u"Playing.mp3"_s, kAudio + tagBlock("Playing", 1, 0));
+    song(u"Other.mp3"_s, kAudio + tagBlock("Other", 2, 0));
     frmMain w;
     w.lblIsPlaying->setText(path.toUpper()); // the player was handed the path in other case
-    const int row = pick(w, u"Playing.mp3"_qs);
+    const int row = pick(w, u"Playing.mp3"_s);
 
     prompter.answerNo();
     w.File1_RightButtonDown();
@@ -307,7 +309,7 @@ TEST_F(TagWindow, SongInUseIsOnlyShownAfterAsking) {
     expectQuestion(prompter.last(), "File may be in use by player. Can only view ID3. Proceed?",
                    "Can't save ID3 changes right now.");
     EXPECT_EQ(opened, 0);
-    EXPECT_FALSE(w.IsSel(u"F"_qs, row)) << "No to the in-use question records nothing";
+    EXPECT_FALSE(w.IsSel(u"F"_s, row)) << "No to the in-use question records nothing";
 
     QList<bool> saveEnabled;
     QStringList titles;
@@ -319,11 +321,11 @@ TEST_F(TagWindow, SongInUseIsOnlyShownAfterAsking) {
     prompter.answerYes();
     w.File1_RightButtonDown();
     EXPECT_EQ(opened, 1);
-    EXPECT_TRUE(w.IsSel(u"F"_qs, row));
+    EXPECT_TRUE(w.IsSel(u"F"_s, row));
 
-    pick(w, u"Other.mp3"_qs);
+    pick(w, u"Other.mp3"_s);
     w.File1_RightButtonDown();
-    EXPECT_EQ(titles, (QStringList{u"Playing"_qs, u"Other"_qs}));
+    EXPECT_EQ(titles, (QStringList{u"Playing"_s, u"Other"_s}));
     EXPECT_EQ(saveEnabled, (QList<bool>{false, true}))
         << "read-only viewing, then a fresh window for the next song";
     EXPECT_EQ(prompter.shown().size(), 2u);
@@ -331,23 +333,23 @@ TEST_F(TagWindow, SongInUseIsOnlyShownAfterAsking) {
 }
 
 TEST_F(TagWindow, SongWithoutTagOffersToAddOne) {
-    const QString path = song(u"Bare.mp3"_qs, kAudio);
+    const QString path = song(u"Bare.mp3"_s, kAudio);
     frmMain w;
-    const int row = pick(w, u"Bare.mp3"_qs);
+    const int row = pick(w, u"Bare.mp3"_s);
 
     prompter.answerNo();
     w.File1_RightButtonDown();
     ASSERT_EQ(prompter.shown().size(), 1u);
     expectQuestion(prompter.last(), "No tag found. Do you wish to add one?", "No tag.");
     EXPECT_EQ(opened, 0);
-    EXPECT_TRUE(w.IsSel(u"F"_qs, row)) << "No to adding still records the selection";
+    EXPECT_TRUE(w.IsSel(u"F"_s, row)) << "No to adding still records the selection";
 
     onOpen = [&](frmID& window) {
         for (QLineEdit* box : window.txtID)
             EXPECT_EQ(box->text(), u"");
         EXPECT_EQ(window.cboGenre->currentIndex(), -1);
         EXPECT_TRUE(window.cmdSave->isEnabled());
-        window.txtID[0]->setText(u"Added"_qs);
+        window.txtID[0]->setText(u"Added"_s);
         window.cmdSave->click();
     };
     prompter.answerYes();
@@ -361,29 +363,29 @@ TEST_F(TagWindow, SongWithoutTagOffersToAddOne) {
               "TAG" + field("Added", 30) + QByteArray(92, ' ') + '\0' + '\0' + char(255));
 
     // In use: nothing can be added.
-    const QString other = song(u"Busy.mp3"_qs, kAudio);
+    const QString other = song(u"Busy.mp3"_s, kAudio);
     frmMain w2;
     w2.lblIsPlaying->setText(other);
-    const int busyRow = pick(w2, u"Busy.mp3"_qs);
+    const int busyRow = pick(w2, u"Busy.mp3"_s);
     prompter.answerYes();
     prompter.expectMessage();
     w2.File1_RightButtonDown();
     ASSERT_EQ(prompter.shown().size(), 5u);
-    expectMessage(prompter.last(), u"File may be in use by player. Can't add right now."_qs,
+    expectMessage(prompter.last(), u"File may be in use by player. Can't add right now."_s,
                   "Sorry - file in use.", MsgIcon::Information);
     EXPECT_EQ(opened, 1);
-    EXPECT_FALSE(w2.IsSel(u"F"_qs, busyRow));
+    EXPECT_FALSE(w2.IsSel(u"F"_s, busyRow));
     EXPECT_EQ(readFile(other), kAudio);
 }
 
 TEST_F(TagWindow, PlaylistEntryUsesItsFolderOrElseTheFileListsFolder) {
-    const QString elsewhere = makeFolder(u"elsewhere"_qs);
-    writeFile(u"elsewhere/Far.mp3"_qs, kAudio + tagBlock("Far", 1, 0));
-    song(u"Near.mp3"_qs, kAudio + tagBlock("Near", 1, 0));
+    const QString elsewhere = makeFolder(u"elsewhere"_s);
+    writeFile(u"elsewhere/Far.mp3"_s, kAudio + tagBlock("Far", 1, 0));
+    song(u"Near.mp3"_s, kAudio + tagBlock("Near", 1, 0));
     frmMain w;
     w.File1->setPath(folder);
-    appendEntry(*w.lstSelected, {u"Far.mp3"_qs, elsewhere});
-    appendEntry(*w.lstSelected, {u"Near.mp3"_qs, {}});
+    appendEntry(*w.lstSelected, {u"Far.mp3"_s, elsewhere});
+    appendEntry(*w.lstSelected, {u"Near.mp3"_s, {}});
     QStringList titles;
     onOpen = [&](frmID& window) {
         titles << window.txtID[0]->text();
@@ -392,17 +394,17 @@ TEST_F(TagWindow, PlaylistEntryUsesItsFolderOrElseTheFileListsFolder) {
 
     w.lstSelected->setCurrentRow(0);
     w.lstSelected_RightButtonDown();
-    EXPECT_EQ(TagFile, elsewhere + u"/Far.mp3"_qs);
-    EXPECT_TRUE(w.IsSel(u"S"_qs, 0));
+    EXPECT_EQ(TagFile, elsewhere + u"/Far.mp3"_s);
+    EXPECT_TRUE(w.IsSel(u"S"_s, 0));
     w.lstSelected->setCurrentRow(1);
     w.lstSelected_RightButtonDown();
-    EXPECT_EQ(TagFile, folder + u"/Near.mp3"_qs);
-    EXPECT_EQ(titles, (QStringList{u"Far"_qs, u"Near"_qs}));
-    EXPECT_FALSE(w.IsSel(u"S"_qs, 0)) << "the memory was recorded again";
-    EXPECT_TRUE(w.IsSel(u"S"_qs, 1));
+    EXPECT_EQ(TagFile, folder + u"/Near.mp3"_s);
+    EXPECT_EQ(titles, (QStringList{u"Far"_s, u"Near"_s}));
+    EXPECT_FALSE(w.IsSel(u"S"_s, 0)) << "the memory was recorded again";
+    EXPECT_TRUE(w.IsSel(u"S"_s, 1));
 
     // In use, compared without regard to case.
-    w.lblIsPlaying->setText((elsewhere + u"/FAR.MP3"_qs));
+    w.lblIsPlaying->setText((elsewhere + u"/FAR.MP3"_s));
     w.lstSelected->setCurrentRow(0);
     prompter.answerNo();
     w.lstSelected_RightButtonDown();

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 MsgAnswer FakePrompter::show(const MessageBoxRequest& box) {
     shown_.push_back(box);
     if (script_.empty()) {
@@ -29,7 +31,7 @@ QStringList FakePrompter::texts() const {
 
 QString describe(const MessageBoxRequest& box) {
     const char* icons[] = {"no icon", "information", "question", "exclamation"};
-    return u"[%1] %2 (%3, %4)"_qs.arg(box.title, box.text,
-                                      box.buttons == MsgButtons::Ok ? u"OK"_qs : u"Yes/No"_qs,
+    return u"[%1] %2 (%3, %4)"_s.arg(box.title, box.text,
+                                      box.buttons == MsgButtons::Ok ? u"OK"_s : u"Yes/No"_s,
                                       QString::fromLatin1(icons[int(box.icon)]));
 }

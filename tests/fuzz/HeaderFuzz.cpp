@@ -11,10 +11,12 @@
 #include <cstdlib>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QString path =
-        (QDir(u"/dev/shm"_qs).exists() ? u"/dev/shm"_qs : QDir::tempPath()) +
-        u"/velmora-header-fuzz-"_qs + QString::number(getpid()) + u".mp3"_qs;
+        (QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath()) +
+        u"/velmora-header-fuzz-"_s + QString::number(getpid()) + u".mp3"_s;
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkPlaylistRoundTrip(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)),
-                           parseM3u, writeM3u, u"/lists/mix.m3u"_qs);
+                           parseM3u, writeM3u, u"/lists/mix.m3u"_s);
     return 0;
 }

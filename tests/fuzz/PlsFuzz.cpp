@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkPlaylistRoundTrip(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)),
-                           parsePls, writePls, u"/lists/mix.pls"_qs);
+                           parsePls, writePls, u"/lists/mix.pls"_s);
     return 0;
 }

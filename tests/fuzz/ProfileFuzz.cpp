@@ -6,14 +6,16 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     ProfileFile file = ProfileFile::parse(bytes);
-    (void)file.value(u"Options"_qs, u"Last"_qs);
-    (void)file.value(u"Paths"_qs, u"UsePaths"_qs);
+    (void)file.value(u"Options"_s, u"Last"_s);
+    (void)file.value(u"Paths"_s, u"UsePaths"_s);
     const QByteArray before = file.bytes();
-    file.setValue(u"Options"_qs, u"Style"_qs, u"1"_qs);
-    const auto after = file.value(u"Options"_qs, u"Style"_qs);
+    file.setValue(u"Options"_s, u"Style"_s, u"1"_s);
+    const auto after = file.value(u"Options"_s, u"Style"_s);
     if (!after || *after != u"1")
         std::abort(); // a write that cannot be read back
     if (file.bytes().size() < before.size() - 1)

@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 void SongsWindowFixture::SetUp() {
     WindowFixture::SetUp();
-    music = makeFolder(u"Music"_qs);
+    music = makeFolder(u"Music"_s);
     w = std::make_unique<frmMain>();
     w->show();
     QApplication::setActiveWindow(w.get());
@@ -22,7 +24,7 @@ void SongsWindowFixture::TearDown() {
 
 void SongsWindowFixture::showSongs(const QStringList& names) {
     for (const QString& name : names)
-        writeFile(u"Music/"_qs + name, "");
+        writeFile(u"Music/"_s + name, "");
     w->Dir1->setPath(music);
 }
 

@@ -19,7 +19,7 @@ protected:
     void TearDown() override;
 
     QString path(const QString& name) const { return tmp.filePath(name); }
-    QString iniPath() const { return path(u"velmora.ini"_qs); }
+    QString iniPath() const { return path(QStringLiteral("velmora.ini")); }
     // Writes bytes to a file below the temporary folder, making folders as needed.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QString makeFolder(const QString& name) const;
