@@ -2,6 +2,7 @@
 
 #include "app/FitFont.h"
 #include "app/PlaceControl.h"
+#include "app/SharedState.h"
 #include "infowindows/HomePage.h"
 #include "infowindows/ShellToBrowser.h"
 #include "infowindows/StartSysInfo.h"
@@ -53,14 +54,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     Line1[0] = etchedLine(this, 0, 2430, "grey");
     Line1[1] = etchedLine(this, 1, 2445, "white");
 
-    cmdOK =
-        placeControl<QPushButton>(this, u"cmdOK"_s, twipsRect(4245, 2625, 1260, 345), u"OK"_s);
+    cmdOK = placeControl<QPushButton>(this, u"cmdOK"_s, twipsRect(4245, 2625, 1260, 345), u"OK"_s);
     cmdOK->setDefault(true);
     cmdSysInfo = placeControl<QPushButton>(this, u"cmdSysInfo"_s, twipsRect(4260, 3075, 1245, 345),
                                            u"&System Info..."_s);
 
     Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), u"Visit at"_s);
-    lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), kHomePage);
+    address = homePage(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), {});
     // A palette, not a style sheet: a style sheet would stop the window's font reaching it.
     QPalette linkColours = lblURL->palette();
     linkColours.setColor(QPalette::WindowText, Qt::blue);
@@ -71,6 +72,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     FitFont(*this);
+    // Set after the font is chosen, so that a long address (the guide's folder) does not shrink
+    // the whole window's text: it is shortened in the middle, and the tip shows it whole.
+    lblURL->setText(lblURL->fontMetrics().elidedText(address, Qt::ElideMiddle, lblURL->width()));
+    lblURL->setToolTip(address);
 
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
@@ -85,7 +90,7 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::lblURL_Click() {
     // The caller gives no window style of its own: the platform reads that as 0.
-    ShellToBrowser(lblURL->text(), 0);
+    ShellToBrowser(address, 0);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -23,6 +23,7 @@ public:
     std::array<QLabel*, 4> Label3{}; // elements 2 and 3 exist
     QLabel* lblURL = nullptr;
     std::array<QFrame*, 2> Line1{};
+    QString address; // what lblURL opens; its caption may be shortened
 
     void cmdOK_Click();
     void cmdSysInfo_Click();

@@ -36,7 +36,7 @@ frmHints::frmHints(QWidget* parent)
         {120, 2310, 4485, u"8. To remove from playlist, drop on trash button - or highlight"_s},
         {330, 2520, 4275, u"songs to be removed and click the trash button."_s},
         {120, 2820, 4485, u"9. Double-click songs in center listing to see header info."_s},
-        {180, 3360, 4155, u"Questions? E-mail "_s + kContactAddress},
+        {180, 3360, 4155, contactLine()},
     };
     for (size_t i = 0; i < Label1.size(); ++i) {
         Label1[i] = placeControl<QLabel>(

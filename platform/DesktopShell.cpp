@@ -1,67 +1,57 @@
 #include "platform/DesktopShell.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 
-#ifdef Q_OS_LINUX
-#include <gio/gio.h>
+#ifdef VELMORA_GIO
+#include "platform/DesktopApps.h"
+#else
+#include <QDesktopServices>
 #endif
 
 namespace {
-constexpr int kShellSuccess = 42;
-
 // A path (absolute, or a drive letter on Windows) rather than an address such as https://...
 bool isLocalPath(const QString& file) {
     if (QDir::isAbsolutePath(file))
         return true;
     return QUrl(file, QUrl::StrictMode).scheme().size() < 2;
 }
+
+int openUrl(const QUrl& url) {
+#ifdef VELMORA_GIO
+    return openAddressWithDefaultApplication(url);
+#else
+    // Without GIO the answer only says that a handler was asked.
+    return QDesktopServices::openUrl(url) ? kShellStarted : kShellNoAssociation;
+#endif
+}
 } // namespace
 
+// The working folder and show mode have no meaning for a desktop application.
 int DesktopShell::open(const QString& file, const QString&, const QString&, int) {
-    QUrl url;
-    if (isLocalPath(file)) {
-        if (!QFileInfo::exists(file))
-            return kShellFileNotFound;
-        url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
-    } else {
-        url = QUrl(file, QUrl::StrictMode);
-        if (!url.isValid())
-            return kShellFileNotFound;
+    if (!isLocalPath(file)) {
+        const QUrl url(file, QUrl::StrictMode);
+        return url.isValid() ? openUrl(url) : kShellFileNotFound;
     }
-    return QDesktopServices::openUrl(url) ? kShellSuccess : kShellNoAssociation;
+    if (!QFileInfo::exists(file))
+        return kShellFileNotFound;
+    return openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
 }
 
 ShellLookup DesktopShell::findExecutable(const QString& file, const QString& folder) {
     ShellLookup answer;
-    QString path = file;
-    if (QFileInfo(path).isRelative() && !folder.isEmpty())
-        path = QDir(folder).filePath(file);
+    const QString path = QFileInfo(QDir(folder).filePath(file)).absoluteFilePath();
     if (!QFileInfo::exists(path)) {
         answer.result = kShellFileNotFound;
         return answer;
     }
-#ifdef Q_OS_LINUX
-    const QByteArray encoded = QFile::encodeName(path);
-    gboolean uncertain = FALSE;
-    gchar* type = g_content_type_guess(encoded.constData(), nullptr, 0, &uncertain);
-    if (GAppInfo* app = type ? g_app_info_get_default_for_type(type, FALSE) : nullptr) {
-        const char* exe = g_app_info_get_executable(app);
-        const QString program = exe ? QFile::decodeName(exe) : QString();
-        const QString full = program.isEmpty() || QFileInfo(program).isAbsolute()
-                                 ? program
-                                 : QStandardPaths::findExecutable(program);
-        // A program the answer cannot name (no path, a double quote in it) counts as none.
-        answer.program = lookupAnswerText(full, path);
-        if (!answer.program.isEmpty())
-            answer.result = kShellSuccess;
-        g_object_unref(app);
-    }
-    g_free(type);
+#ifdef VELMORA_GIO
+    // An entry the answer cannot name (a double quote in its path) counts as none.
+    answer.program = lookupAnswerText(defaultApplicationEntry(path), path);
+    if (!answer.program.isEmpty())
+        answer.result = kShellStarted;
 #endif
     return answer;
 }
@@ -71,6 +61,10 @@ bool DesktopShell::startCommandLine(const QString& commandLine) {
     if (words.isEmpty() || words.first().isEmpty())
         return false;
     const QString program = words.takeFirst();
+#ifdef VELMORA_GIO
+    if (isDesktopEntryFile(program))
+        return launchDesktopEntry(program, words);
+#endif
     // Started directly, never through a shell: nothing in a path is ever read as a command.
     return QProcess::startDetached(program, words);
 }

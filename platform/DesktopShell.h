@@ -2,7 +2,8 @@
 
 #include "platform/Shell.h"
 
-// The Linux desktop: the default application of a file type, found through GIO.
+// The desktop: the default application of a file type, found and started through GIO where
+// the build has it, so that a missing or broken application is reported, not assumed away.
 class DesktopShell : public Shell {
 public:
     int open(const QString& file, const QString& parameters, const QString& workingDir,

@@ -4,17 +4,21 @@
 #include <QStringList>
 
 // Everything that hands work to another program. Results follow the old shell convention:
-// a number above 32 is success; 31 means no program is associated with the file type and
-// 2 means the file was not found.
-constexpr int kShellNoAssociation = 31;
-constexpr int kShellFileNotFound = 2;
+// a number above 32 is success, anything up to 32 names the failure.
+constexpr int kShellFileNotFound = 2;           // the file, or the program, is not there
+constexpr int kShellAccessDenied = 5;           // the program may not be run
+constexpr int kShellAssociationIncomplete = 27; // a program is named but would not start
+constexpr int kShellNoAssociation = 31;         // no program opens this type of file
+constexpr int kShellStarted = 42;
 constexpr bool shellSucceeded(int result) {
     return result > 32;
 }
 
 struct ShellLookup {
     int result = kShellNoAssociation;
-    QString program; // program path followed by the file's path in double quotes
+    // A program, then the file's path in double quotes. On a Linux desktop the program is the
+    // default application's desktop entry file, which startCommandLine recognises.
+    QString program;
 };
 
 class Shell {
@@ -24,8 +28,9 @@ public:
     virtual int open(const QString& file, const QString& parameters, const QString& workingDir,
                      int showMode) = 0;
     virtual ShellLookup findExecutable(const QString& file, const QString& folder) = 0;
-    // Starts a program given as a command line, never through a command interpreter.
-    // Returns false when the line is empty or the program could not be started.
+    // Starts a program given as a command line, never through a command interpreter; a desktop
+    // entry file as the program is launched as the desktop does, with the other words as its
+    // files. Returns false when the line is empty or the program could not be started.
     virtual bool startCommandLine(const QString& commandLine) = 0;
 };
 

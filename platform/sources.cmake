@@ -5,3 +5,6 @@ list(APPEND VELMORA_GUI_SOURCES
     platform/QtFileDialogs.cpp
     platform/DesktopShell.cpp
     platform/SystemRegistry.cpp)
+if(TARGET PkgConfig::GIO)
+    list(APPEND VELMORA_GUI_SOURCES platform/DesktopApps.cpp)
+endif()

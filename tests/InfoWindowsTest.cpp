@@ -20,30 +20,21 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kMsinfo = u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s;
-const QString kLocation = u"SOFTWARE\\Microsoft\\Shared Tools Location"_s;
-
 class InfoWindows : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        previousName = QCoreApplication::applicationName();
         QCoreApplication::setApplicationName(u"Velmora"_s);
     }
-    void TearDown() override {
-        QCoreApplication::setApplicationName(previousName);
-        WindowFixture::TearDown();
+    QStringList boxes() const {
+        QStringList shown;
+        for (const MessageBoxRequest& box : prompter.shown())
+            shown << describe(box);
+        return shown;
     }
-    void expectUnavailable() {
-        ASSERT_FALSE(prompter.shown().empty());
-        const MessageBoxRequest& box = prompter.last();
-        EXPECT_EQ(box.text, u"System Information Is Unavailable At This Time");
-        EXPECT_EQ(box.title, u"Velmora");
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_EQ(box.icon, MsgIcon::None);
-    }
-    QString previousName;
 };
+const QString kUnavailable =
+    u"[Velmora] System Information Is Unavailable At This Time (OK, no icon)"_s;
 
 RegistryValue dword(quint32 n) {
     QByteArray bytes(4, '\0');
@@ -54,130 +45,83 @@ RegistryValue dword(quint32 n) {
 } // namespace
 
 TEST_F(InfoWindows, GetKeyValueReadsStringsAndNumbers) {
-    registry.set(u"K"_s, u"Five hundred"_s, dword(500));
-    registry.set(u"K"_s, u"Two sixty-one"_s, dword(261));
-    registry.set(u"K"_s, u"Largest"_s, dword(0xFFFFFFFFu));
-    registry.set(u"K"_s, u"Terminated"_s, {kRegSz, QByteArray("C:\\Tools\\msinfo32.exe\0", 22)});
-    registry.set(u"K"_s, u"Unterminated"_s, {kRegSz, "C:\\Tools\\msinfo32.exe"});
-    registry.set(u"K"_s, u"Empty"_s, {kRegSz, {}});
-    registry.set(u"K"_s, u"Binary"_s, {3, "\x01\x02"});
-    registry.set(u"K"_s, u"Huge"_s, {kRegSz, QByteArray(1025, 'x')});
-
-    QString value = u"before"_s;
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Five hundred"_s, value));
-    EXPECT_EQ(value, u"500");
+    const struct {
+        std::optional<RegistryValue> value;
+        bool found;
+        QString text;
+    } rows[] = {
+        {dword(500), true, u"500"_s},
+        {dword(261), true, u"261"_s},
+        {dword(0xFFFFFFFFu), true, u"4294967295"_s},
+        {RegistryValue{kRegSz, QByteArray("C:\\Tools\\msinfo32.exe\0", 22)}, true,
+         u"C:\\Tools\\msinfo32.exe"_s},
+        {RegistryValue{kRegSz, "C:\\Tools\\msinfo32.exe"}, true, u"C:\\Tools\\msinfo32.exe"_s},
+        {RegistryValue{kRegSz, {}}, true, u""_s},
+        {RegistryValue{3, "\x01\x02"}, true, u"before"_s}, // unknown type: left alone
+        {RegistryValue{kRegSz, QByteArray(1025, 'x')}, false, u""_s},
+        {std::nullopt, false, u""_s}};
+    for (const auto& row : rows) {
+        const QString name = QString::number(&row - rows);
+        if (row.value)
+            registry.set(u"K"_s, name, *row.value);
+        QString value = u"before"_s;
+        EXPECT_EQ(GetKeyValue(kHKeyLocalMachine, u"K"_s, name, value), row.found)
+            << name.toStdString();
+        EXPECT_EQ(value, row.text);
+    }
     EXPECT_EQ(registry.lastAccess, 0x2003Fu);
     EXPECT_EQ(registry.lastRoot, kHKeyLocalMachine);
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Two sixty-one"_s, value));
-    EXPECT_EQ(value, u"261");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Largest"_s, value));
-    EXPECT_EQ(value, u"4294967295");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Terminated"_s, value));
-    EXPECT_EQ(value, u"C:\\Tools\\msinfo32.exe");
-    value.clear();
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Unterminated"_s, value));
-    EXPECT_EQ(value, u"C:\\Tools\\msinfo32.exe");
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Empty"_s, value));
-    EXPECT_EQ(value, u"");
-
-    value = u"before"_s;
-    EXPECT_TRUE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Binary"_s, value));
-    EXPECT_EQ(value, u"before") << "an unknown type leaves the text alone";
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Missing"_s, value));
-    EXPECT_EQ(value, u"") << "a failure empties it";
-    value = u"before"_s;
-    EXPECT_FALSE(GetKeyValue(kHKeyLocalMachine, u"K"_s, u"Huge"_s, value));
-    EXPECT_EQ(value, u"");
 }
 
 TEST_F(InfoWindows, StartSysInfoStartsTheToolOrSaysItIsUnavailable) {
-    // Nothing in the registry.
     prompter.expectMessage();
-    StartSysInfo();
-    expectUnavailable();
-    EXPECT_TRUE(shell.commandLines.isEmpty());
-
-    // The tool's folder, without the tool in it.
+    StartSysInfo(); // nothing in the registry
     const QString folder = makeFolder(u"My Tools"_s);
-    registry.set(kLocation, u"MSINFO"_s, {kRegSz, folder.toLocal8Bit() + '\0'});
+    registry.set(u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s,
+                 {kRegSz, folder.toLocal8Bit() + '\0'});
     prompter.expectMessage();
-    StartSysInfo();
-    expectUnavailable();
-    EXPECT_TRUE(shell.commandLines.isEmpty());
-
-    // The tool in its folder; a blank in the path keeps it one word.
+    StartSysInfo(); // the folder without the tool
+    EXPECT_TRUE(shell.started.empty());
     const QString tool = writeFile(u"My Tools/MSINFO32.EXE"_s, "tool");
     StartSysInfo();
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.started[0], QStringList{tool});
-
-    // PATH comes first.
-    registry.set(kMsinfo, u"PATH"_s, {kRegSz, "/usr/bin/hardinfo\0"});
-    StartSysInfo();
-    ASSERT_EQ(shell.started.size(), 2u);
-    EXPECT_EQ(shell.started[1], QStringList{u"/usr/bin/hardinfo"_s});
-
-    // A PATH naming a program that will not start.
+    registry.set(u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s,
+                 {kRegSz, "/usr/bin/hardinfo\0"});
+    StartSysInfo(); // PATH comes first
+    EXPECT_EQ(shell.started, (std::vector<QStringList>{{tool}, {u"/usr/bin/hardinfo"_s}}));
     shell.startResult = false;
     prompter.expectMessage();
     StartSysInfo();
-    expectUnavailable();
-    EXPECT_EQ(prompter.shown().size(), 3u);
+    EXPECT_EQ(boxes(), QStringList({kUnavailable, kUnavailable, kUnavailable}));
 }
 
 TEST_F(InfoWindows, ShellToBrowserOpensThePageOrSaysWhyNot) {
-    const QString url = u"https://velmora.example.org/help"_s;
-    EXPECT_TRUE(ShellToBrowser(url, 0));
-    ASSERT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(shell.opens[0].file, url);
-    EXPECT_EQ(shell.opens[0].parameters, u"");
-    EXPECT_EQ(shell.opens[0].workingDir, tmp.path());
-    EXPECT_EQ(shell.opens[0].showMode, 0);
-
-    shell.openResult = kShellNoAssociation;
-    prompter.expectMessage();
-    EXPECT_FALSE(ShellToBrowser(url, 3));
-    EXPECT_EQ(shell.opens.back().showMode, 3);
-    EXPECT_EQ(prompter.last().text,
-              u"Velmora could not find a file association for https://velmora.example.org/help "
-              u"on your system. You should check that your browser is correctly installed and "
-              u"associated with .html files.");
-
-    shell.openResult = kShellFileNotFound;
-    prompter.expectMessage();
-    EXPECT_FALSE(ShellToBrowser(url, 0));
-    EXPECT_EQ(prompter.last().text, u"Velmora had a problem running your web browser. (Error2)");
-
-    shell.openResult = 32;
-    prompter.expectMessage();
-    EXPECT_FALSE(ShellToBrowser(url, 0));
-    EXPECT_EQ(prompter.last().text, u"Velmora had a problem running your web browser. (Error32)");
-    for (const MessageBoxRequest& box : prompter.shown()) {
-        EXPECT_EQ(box.title, u"Browser Unavailable");
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    const QString url = u"/usr/share/velmora/guide.html"_s;
+    for (int result : {kShellStarted, kShellNoAssociation, kShellFileNotFound, 32}) {
+        shell.openResult = result;
+        if (result <= 32)
+            prompter.expectMessage();
+        EXPECT_EQ(ShellToBrowser(url, 3), result > 32);
     }
+    EXPECT_EQ(shell.opens.back().file, url);
+    EXPECT_EQ(shell.opens.back().workingDir, tmp.path());
+    EXPECT_EQ(shell.opens.back().showMode, 3);
+    const QString box = u"[Browser Unavailable] Velmora %1 (OK, exclamation)"_s;
+    EXPECT_EQ(boxes(),
+              QStringList({box.arg(u"could not find a file association for "_s + url +
+                                   u" on your system. You should check that your browser "
+                                   u"is correctly installed and associated with .html files."_s),
+                           box.arg(u"had a problem running your web browser. (Error2)"),
+                           box.arg(u"had a problem running your web browser. (Error32)")}));
 }
 
-TEST_F(InfoWindows, AboutShowsItsTextsAndActs) {
-    frmAbout about;
-    EXPECT_EQ(about.windowTitle(), u"About ...");
-    EXPECT_EQ(about.lblTitle->text(), u"Velmora");
-    EXPECT_TRUE(about.lblTitle->font().bold());
-    EXPECT_EQ(about.lblVer->text(), u"Version 1.7- np (no built-in player- uses default player)");
-    EXPECT_EQ(about.lblDescription->text(), u"Creates and maintains playlists of MP3 files for use "
-                                            u"in players such as WinAmp, Media Player, etc.");
-    EXPECT_EQ(about.cmdOK->text(), u"OK");
-    EXPECT_EQ(about.cmdSysInfo->text(), u"&System Info...");
-    EXPECT_EQ(about.Label3[2]->text(), u"Visit at");
-    EXPECT_EQ(about.Label3[3]->text(), u"for details.");
-    EXPECT_EQ(about.lblURL->text(), kHomePage);
-    EXPECT_EQ(about.lblURL->font(), about.Label3[2]->font()) << "the address in the window's font";
-    EXPECT_EQ(about.lblURL->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    EXPECT_FALSE(about.picIcon->pixmap().isNull());
-    EXPECT_EQ(clippedTexts(about), QStringList());
+TEST_F(InfoWindows, TheAboutLinkOpensTheUserGuide) {
+    EXPECT_EQ(homePage(tmp.path(), u"/usr/share/velmora"_s), u"/usr/share/velmora/guide.html");
+    const QString guide = writeFile(u"guide.html"_s, "<html>");
+    EXPECT_EQ(homePage(tmp.path(), u"/usr/share/velmora"_s), guide) << "the build tree's first";
 
-    // A click on the address opens the home page.
+    frmAbout about;
+    EXPECT_EQ(about.lblURL->toolTip(), guide);
+    EXPECT_EQ(clippedTexts(about), QStringList());
     about.show();
     const QPointF inside(5, 5);
     QMouseEvent press(QEvent::MouseButtonPress, inside, about.lblURL->mapToGlobal(inside),
@@ -187,45 +131,22 @@ TEST_F(InfoWindows, AboutShowsItsTextsAndActs) {
     QApplication::sendEvent(about.lblURL, &press);
     QApplication::sendEvent(about.lblURL, &release);
     ASSERT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(shell.opens[0].file, kHomePage);
+    EXPECT_EQ(shell.opens[0].file, guide);
     EXPECT_EQ(shell.opens[0].showMode, 0);
 
-    // System Info without a tool: the message, and the window stays.
     prompter.expectMessage();
     about.cmdSysInfo->click();
-    expectUnavailable();
+    EXPECT_EQ(boxes(), QStringList{kUnavailable});
     EXPECT_TRUE(about.isVisible());
-
-    about.cmdOK->click();
-    EXPECT_FALSE(about.isVisible());
 }
 
-TEST_F(InfoWindows, HintsShowTheNumberedHintsAndTheContactLine) {
-    frmHints hints;
-    EXPECT_EQ(hints.windowTitle(), u"Hints for Using Velmora");
-    EXPECT_FALSE(hints.windowIcon().isNull());
-    EXPECT_EQ(hints.Label1[0]->text(),
-              u"1. Use the Tools | Options menu choice to set m3u or pls style.");
-    EXPECT_EQ(hints.Label1[3]->text(),
-              u"4. Playlists must be saved before using 'Click notes to play...'");
-    // Hint 8 runs over two labels, the second indented.
-    EXPECT_EQ(hints.Label1[7]->text(),
-              u"8. To remove from playlist, drop on trash button - or highlight");
-    EXPECT_EQ(hints.Label1[8]->text(), u"songs to be removed and click the trash button.");
-    EXPECT_EQ(hints.Label1[8]->geometry(), twipsRect(330, 2520, 4275, 195));
-    EXPECT_EQ(hints.Label1[9]->text(),
-              u"9. Double-click songs in center listing to see header info.");
-    EXPECT_TRUE(hints.Label1[10]->text().contains(kContactAddress));
-    EXPECT_EQ(clippedTexts(hints), QStringList()) << "every line fits its label";
-}
-
-TEST_F(InfoWindows, HintsOpenCentredOnTheScreenEveryTime) {
+TEST_F(InfoWindows, HintsFitAndOpenCentredOnTheScreenEveryTime) {
     frmMain w;
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
     std::vector<QPoint> positions;
     const auto recordMoveAndClose = [&] {
         auto* hints = qobject_cast<frmHints*>(QApplication::activeModalWidget());
         ASSERT_NE(hints, nullptr);
+        EXPECT_EQ(clippedTexts(*hints), QStringList());
         positions.push_back(hints->frameGeometry().topLeft());
         hints->move(3, 4); // the user drags it away
         hints->close();
@@ -234,23 +155,8 @@ TEST_F(InfoWindows, HintsOpenCentredOnTheScreenEveryTime) {
         QTimer::singleShot(0, &w, recordMoveAndClose);
         w.mnuHints_Click();
     }
-    ASSERT_EQ(positions.size(), 2u);
-    const QSize size(twipsToPixels(4680), twipsToPixels(3810));
-    const QPoint centred(screen.left() + (screen.width() - size.width()) / 2,
-                         screen.top() + (screen.height() - size.height()) / 2);
-    EXPECT_EQ(positions[0], centred);
-    EXPECT_EQ(positions[1], centred);
-}
-
-TEST_F(InfoWindows, AboutOpensModallyFromTheMenu) {
-    frmMain w;
-    bool seen = false;
-    QTimer::singleShot(0, &w, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        ASSERT_NE(about, nullptr);
-        seen = true;
-        about->cmdOK->click();
-    });
-    w.mnuAbout_Click();
-    EXPECT_TRUE(seen);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint centred(screen.left() + (screen.width() - twipsToPixels(4680)) / 2,
+                         screen.top() + (screen.height() - twipsToPixels(3810)) / 2);
+    EXPECT_EQ(positions, std::vector<QPoint>(2, centred));
 }

@@ -1,283 +1,228 @@
-#include "launch/PlayerCommand.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "platform/DesktopShell.h"
 #include "support/WindowFixture.h"
 
-#include <QFile>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QThread>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+// The desktop GIO sees in this process: its own XDG folders, set before anything uses GIO, with
+// a recorder (it writes its arguments to a file) as the default application of the types.
+class RecorderDesktop : public ::testing::Environment {
+public:
+    RecorderDesktop() {
+        const QByteArray root = QFile::encodeName(dir.path());
+        qputenv("XDG_DATA_HOME", root + "/data");
+        qputenv("XDG_DATA_DIRS", root + "/system"); // the MIME database only, no applications
+        qputenv("XDG_CONFIG_HOME", root + "/config");
+        qputenv("XDG_CONFIG_DIRS", root + "/config");
+        qunsetenv("XDG_CURRENT_DESKTOP");
+    }
+    void SetUp() override {
+        QDir().mkpath(dir.filePath(u"system"_s));
+        QFile::link(u"/usr/share/mime"_s, dir.filePath(u"system/mime"_s));
+        write(u"rec"_s, "#!/bin/sh\nprintf '%s\\n' \"$@\" >'" + args.toUtf8() + ".part' && mv '" +
+                            args.toUtf8() + ".part' '" + args.toUtf8() + "'\n");
+        setRunnable(true);
+        const QByteArray exec = "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" +
+                                QFile::encodeName(recorder) + '"';
+        write(u"data/applications/rec.desktop"_s, exec + " %F\n");
+        // As Flatpak exports an application: arguments, file-forwarding markers, %U.
+        write(u"data/applications/flat.desktop"_s,
+              exec + " run --branch=stable --file-forwarding org.velmora.Player @@u %U @@\n");
+        write(u"config/mimeapps.list"_s,
+              "[Default Applications]\naudio/mpeg=rec.desktop\n"
+              "audio/x-mpegurl=rec.desktop\ninode/directory=rec.desktop\n"
+              "audio/x-scpls=flat.desktop\n");
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void setRunnable(bool runnable) {
+        QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner |
+                                            (runnable ? QFile::ExeOwner : QFile::ReadOwner));
+    }
+    // The recorder's arguments, file addresses read as paths; empty when it did not run in 5 s.
+    QStringList recorded() const {
+        QStringList words;
+        for (QDeadlineTimer t(5000); !QFile::exists(args) && !t.hasExpired();)
+            QThread::msleep(10);
+        QFile f(args);
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n'))
+                words << (line.startsWith("file://") ? QUrl::fromEncoded(line).toLocalFile()
+                                                     : QFile::decodeName(line));
+        f.remove();
+        if (!words.isEmpty())
+            words.removeLast(); // after the last line break
+        return words;
+    }
+    QTemporaryDir dir;
+    QString recorder = dir.filePath(u"rec"_s), args = dir.filePath(u"args"_s);
+};
+auto* desktop =
+    static_cast<RecorderDesktop*>(::testing::AddGlobalTestEnvironment(new RecorderDesktop));
+
 class Play : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        music = makeFolder(u"Music"_s);
-        song = writeFile(u"Music/Song.mp3"_s, "frames");
-        playlist = writeFile(u"Lists/mix.m3u"_s, "Song.mp3\r\n");
+        if (!QFile::exists(u"/usr/share/mime/mime.cache"_s))
+            GTEST_SKIP() << "no MIME database (shared-mime-info) to tell file types";
+        shared().shell = &desktopShell;
+        music = makeFolder(u"Mü sic \"live\"; $(touch x)"_s);
+        song = writeFile(u"Mü sic \"live\"; $(touch x)/Sóng 'one' ;`id`.mp3"_s, "frames");
+        playlist = writeFile(u"Lïsts & $(x)/mix \"1\".m3u"_s, "Song.mp3\r\n");
         w = std::make_unique<frmMain>();
         w->File1->setPath(music);
         w->Dir1->setPath(music);
+        w->File1->setCurrentRow(0);
+        w->lblName->setText(playlist);
     }
     void TearDown() override {
+        desktop->setRunnable(true);
         w.reset();
         WindowFixture::TearDown();
     }
-    // The box shown last: an OK box with the information icon, as every play failure is.
-    void expectInformation(const QString& text, const QString& title) {
-        ASSERT_FALSE(prompter.shown().empty());
-        const MessageBoxRequest& box = prompter.last();
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.title, title);
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_EQ(box.icon, MsgIcon::Information);
-    }
-    void dropOnNote(QWidget* source) {
-        w->imgPlay1_DragOver(source);
-        EXPECT_TRUE(w->showsDropCursor(source));
-        w->imgPlay1_DragDrop(source);
+    void drop(void (frmMain::*handler)(QWidget*), QWidget* source) {
+        (w.get()->*handler)(source);
         EXPECT_FALSE(w->showsDropCursor(source)) << "the drag ends after every drop";
     }
-    void dropOnNotes(QWidget* source) {
-        w->imPlayAll_DragOver(source);
-        w->imPlayAll_DragDrop(source);
-        EXPECT_FALSE(w->showsDropCursor(source)) << "the drag ends after every drop";
+    QStringList boxes() const {
+        QStringList shown;
+        for (const MessageBoxRequest& box : prompter.shown())
+            shown << describe(box);
+        return shown;
     }
-    QString lastOpened() const { return shell.opens.empty() ? QString() : shell.opens.back().file; }
-
+    DesktopShell desktopShell;
     std::unique_ptr<frmMain> w;
     QString music, song, playlist;
 };
+
+const QString kSorry = u"[Sorry] Can't find default .%1 player. (OK, information)"_s;
 } // namespace
 
-TEST_F(Play, PlaylistEntryOnTheNote) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, {}});
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
-
-    // No current entry: nothing plays and nothing is said.
-    w->lstSelected->setCurrentRow(-1);
-    dropOnNote(w->lstSelected);
-    EXPECT_TRUE(shell.opens.empty());
-    EXPECT_TRUE(prompter.shown().empty());
-
-    // An entry without a folder plays from the folder the file list shows.
-    w->lstSelected->setCurrentRow(0);
-    dropOnNote(w->lstSelected);
-    ASSERT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(shell.opens[0].file, song);
-    EXPECT_EQ(shell.opens[0].parameters, u"");
-    EXPECT_EQ(shell.opens[0].workingDir, tmp.path()) << "the program's own folder";
-    EXPECT_EQ(shell.opens[0].showMode, 5);
-    EXPECT_EQ(w->lblIsPlaying->text(), song);
-
-    // The same entry once the file list shows another folder: that folder's song is missing.
-    w->File1->setPath(makeFolder(u"Other"_s));
-    prompter.expectMessage();
-    dropOnNote(w->lstSelected);
-    expectInformation(u"Can't find file "_s + path(u"Other/Song.mp3"_s) + u'.',
-                      u"Can't play."_s);
-    EXPECT_EQ(shell.opens.size(), 1u);
-
-    w->lstSelected->setCurrentRow(2);
-    prompter.expectMessage();
-    dropOnNote(w->lstSelected);
-    expectInformation(u"Can't find file "_s + music + u"/Gone.mp3."_s, u"Can't play."_s);
-    EXPECT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(w->lblIsPlaying->text(), song) << "kept after a failure";
-}
-
-TEST_F(Play, ResultsUpTo32AreFailuresAndLeaveTheSongLastPlayed) {
-    const QString other = writeFile(u"Music/Other.mp3"_s, "frames");
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    appendEntry(*w->lstSelected, Entry{u"Other.mp3"_s, music});
-    w->lstSelected->setCurrentRow(0);
-    for (int result : {2, 31, 32}) {
-        shell.openResult = result;
-        prompter.expectMessage();
-        dropOnNote(w->lstSelected);
-        expectInformation(u"Can't find default .mp3 player."_s, u"Sorry"_s);
-        EXPECT_EQ(lastOpened(), song);
-        EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << result;
+TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
+    const QString name = QFileInfo(song).fileName();
+    appendEntry(*w->lstSelected, Entry{name, music});
+    appendEntry(*w->lstSelected, Entry{name, {}}); // played from the folder the file list shows
+    drop(&frmMain::imgPlay1_DragDrop, w->File1);
+    EXPECT_EQ(desktop->recorded(), QStringList{song});
+    for (int row : {0, 1}) {
+        w->lblIsPlaying->clear();
+        w->lstSelected->setCurrentRow(row);
+        drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
+        EXPECT_EQ(desktop->recorded(), QStringList{song});
+        EXPECT_EQ(w->lblIsPlaying->text(), song);
     }
-    shell.openResult = 33;
-    dropOnNote(w->lstSelected);
-    EXPECT_EQ(w->lblIsPlaying->text(), song);
-    w->lstSelected->setCurrentRow(1);
-    shell.openResult = 32;
-    prompter.expectMessage();
-    dropOnNote(w->lstSelected);
-    EXPECT_EQ(lastOpened(), other);
-    EXPECT_EQ(w->lblIsPlaying->text(), song) << "only a launch that worked replaces it";
+    w->imPlayAll_Click();
+    EXPECT_EQ(desktop->recorded(), QStringList{playlist});
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    EXPECT_EQ(desktop->recorded(), QStringList{playlist});
+    w->mnuExplorer_Click();
+    EXPECT_EQ(desktop->recorded(), QStringList{music});
+
+    const QString pls = writeFile(u"Lïsts & $(x)/mix \"1\".pls"_s, "[playlist]\r\n");
+    const QStringList flatpak{u"run"_s,
+                              u"--branch=stable"_s,
+                              u"--file-forwarding"_s,
+                              u"org.velmora.Player"_s,
+                              u"@@u"_s,
+                              pls,
+                              u"@@"_s};
+    w->lblName->setText(pls);
+    w->imPlayAll_Click();
+    EXPECT_EQ(desktop->recorded(), flatpak);
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    EXPECT_EQ(desktop->recorded(), flatpak);
+    EXPECT_EQ(boxes(), QStringList());
 }
 
-TEST_F(Play, SongFromTheFileListIsHandedOverWithoutAnExistenceCheck) {
-    w->File1->setCurrentRow(0);
-    ASSERT_EQ(w->File1->currentItem()->text(), u"Song.mp3");
-    dropOnNote(w->File1);
-    EXPECT_EQ(lastOpened(), song);
-    EXPECT_EQ(w->lblIsPlaying->text(), song);
+TEST_F(Play, NoApplicationOrOneThatCannotRunIsReported) {
+    // Types that no application opens; a song gone from under the file list.
+    appendEntry(*w->lstSelected, Entry{u"notes.txt"_s, music});
+    writeFile(u"Mü sic \"live\"; $(touch x)/notes.txt"_s, "text");
+    w->lstSelected->setCurrentRow(0);
+    w->lblName->setText(writeFile(u"mix.txt"_s, "text"));
+    QFile::remove(song);
+    for (int i = 0; i < 4; ++i)
+        prompter.expectMessage();
+    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
+    drop(&frmMain::imgPlay1_DragDrop, w->File1);
+    w->imPlayAll_Click();
+    shared().style = 1;
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    EXPECT_EQ(boxes(), QStringList({kSorry.arg(u"mp3"), kSorry.arg(u"mp3"), kSorry.arg(u"m3u"),
+                                    kSorry.arg(u"pls")}));
 
-    // Deleted behind the list's back: only the open action can notice.
-    ASSERT_TRUE(QFile::remove(song));
-    shell.openResult = kShellFileNotFound;
-    prompter.expectMessage();
-    dropOnNote(w->File1);
-    EXPECT_EQ(shell.opens.size(), 2u);
-    EXPECT_EQ(lastOpened(), song);
-    expectInformation(u"Can't find default .mp3 player."_s, u"Sorry"_s);
+    // The default application's program may not be run.
+    prompter.clear();
+    desktop->setRunnable(false);
+    writeFile(u"Mü sic \"live\"; $(touch x)/Sóng 'one' ;`id`.mp3"_s, "frames");
+    w->lblName->setText(playlist);
+    shared().style = 0;
+    for (int i = 0; i < 4; ++i)
+        prompter.expectMessage();
+    drop(&frmMain::imgPlay1_DragDrop, w->File1);
+    w->imPlayAll_Click();
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    w->mnuExplorer_Click();
+    EXPECT_EQ(boxes(), QStringList({kSorry.arg(u"mp3"), kSorry.arg(u"m3u"), kSorry.arg(u"m3u"),
+                                    u"[Sorry] Can't start the file manager on "_s + music +
+                                        u". (OK, information)"_s}));
+    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << "only a started song counts";
 }
 
-TEST_F(Play, DragFeedbackOfTheNotes) {
+TEST_F(Play, ChecksBeforeAnythingStarts) {
     w->imgPlay1_DragOver(w->File1);
-    w->imgPlay1_DragOver(w->lstSelected);
-    EXPECT_TRUE(w->showsDropCursor(w->File1));
-    EXPECT_TRUE(w->showsDropCursor(w->lstSelected));
+    w->imPlayAll_DragOver(w->File1);
+    w->imPlayAll_DragOver(w->lstSelected);
+    w->imgPlay1_DragOver(w->Dir1);
+    EXPECT_TRUE(w->showsDropCursor(w->File1) && w->showsDropCursor(w->lstSelected));
+    EXPECT_FALSE(w->showsDropCursor(w->Dir1)) << "any other source is left alone";
     w->EndDrag(w->File1);
-    w->EndDrag(w->lstSelected);
-
     w->imPlayAll_DragOver(w->File1);
     EXPECT_FALSE(w->showsDropCursor(w->File1)) << "the notes take only the playlist";
-    w->imPlayAll_DragOver(w->lstSelected);
-    EXPECT_TRUE(w->showsDropCursor(w->lstSelected));
-    w->imgPlay1_DragOver(w->Dir1);
-    EXPECT_FALSE(w->showsDropCursor(w->Dir1)) << "any other source is left alone";
-}
 
-TEST_F(Play, ClickOnTheNotesPlaysTheSavedPlaylist) {
-    prompter.expectMessage();
-    w->imPlayAll_Click();
-    expectInformation(u"You must save the playlist first!"_s, u"Oops"_s);
-
-    const QString gone = path(u"Lists/gone.m3u"_s);
-    w->lblName->setText(gone);
-    prompter.expectMessage();
-    w->imPlayAll_Click();
-    expectInformation(u"Can't find file "_s + gone + u'.', u"Can't play."_s);
-    EXPECT_TRUE(shell.opens.empty());
-
-    w->lblName->setText(playlist);
-    w->imPlayAll_Click();
-    ASSERT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(shell.opens[0].file, playlist);
-    EXPECT_EQ(shell.opens[0].workingDir, tmp.path());
-    EXPECT_EQ(shell.opens[0].showMode, 5);
-    EXPECT_EQ(prompter.shown().size(), 2u);
-
-    // The wording follows the style, not the file's extension.
-    shell.openResult = 32;
-    shared().style = 1;
-    prompter.expectMessage();
-    w->imPlayAll_Click();
-    expectInformation(u"Can't find default .pls player."_s, u"Sorry"_s);
-    shared().style = 0;
-    prompter.expectMessage();
-    w->imPlayAll_Click();
-    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
-    shared().style = 7;
-    prompter.expectMessage();
-    w->imPlayAll_Click();
-    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
-    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing");
-}
-
-TEST_F(Play, PlaylistDroppedOnTheNotesStartsItsPlayer) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_s, playlist)};
-
-    // From the file list: nothing at all.
-    dropOnNotes(w->File1);
-    // Never saved.
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"You must save the playlist first!"_s, u"Oops"_s);
-    // Saved, but no current entry: nothing plays and nothing is said.
-    w->lblName->setText(playlist);
+    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
     w->lstSelected->setCurrentRow(-1);
-    dropOnNotes(w->lstSelected);
-    EXPECT_TRUE(shell.lookups.empty());
-    EXPECT_TRUE(shell.commandLines.isEmpty());
-    EXPECT_EQ(prompter.shown().size(), 1u);
-
-    w->lstSelected->setCurrentRow(0);
-    dropOnNotes(w->lstSelected);
-    ASSERT_EQ(shell.lookups.size(), 1u);
-    EXPECT_EQ(shell.lookups[0], QStringList({playlist, path(u"Lists"_s)}));
-    ASSERT_EQ(shell.started.size(), 1u);
-    EXPECT_EQ(shell.commandLines[0], u"\"/usr/bin/player \" \""_s + playlist + u'"');
-    EXPECT_EQ(shell.started[0], QStringList({u"/usr/bin/player"_s, playlist}));
-    EXPECT_TRUE(shell.opens.empty()) << "this route looks the program up and starts it";
-    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing");
-
-    const QString gone = path(u"Lists/gone.pls"_s);
+    drop(&frmMain::imPlayAll_DragDrop, w->File1);      // not the playlist: nothing
+    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected); // no current entry: nothing
+    const QString gone = path(u"gone.m3u"_s);
     w->lblName->setText(gone);
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find file "_s + gone + u'.', u"Can't play."_s);
-    EXPECT_EQ(shell.lookups.size(), 1u);
-}
-
-TEST_F(Play, FailuresOfTheLookupAndOfTheStart) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     w->lstSelected->setCurrentRow(0);
-    w->lblName->setText(playlist);
-
-    shell.lookupAnswer = {kShellNoAssociation, {}};
-    shared().style = 1;
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find default .pls player."_s, u"Sorry"_s);
-    shell.lookupAnswer = {32, lookupAnswerText(u"/usr/bin/player"_s, playlist)};
-    shared().style = 0;
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't find default .m3u player."_s, u"Sorry"_s);
-    EXPECT_TRUE(shell.commandLines.isEmpty());
-
-    // An answer that gives no command line: nothing is started, and the user is told.
-    shell.lookupAnswer = {42, u"/usr/bin/player"_s};
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't start the default player: it gave no command line."_s, u"Sorry"_s);
-    EXPECT_TRUE(shell.commandLines.isEmpty());
-
-    // A player that will not start is named.
-    shell.lookupAnswer = {42, lookupAnswerText(u"/no/such/player"_s, playlist)};
-    shell.startResult = false;
-    prompter.expectMessage();
-    dropOnNotes(w->lstSelected);
-    expectInformation(u"Can't start \"/no/such/player \" \""_s + playlist + u"\"."_s,
-                      u"Sorry"_s);
+    for (int i = 0; i < 5; ++i)
+        prompter.expectMessage();
+    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
+    w->imPlayAll_Click();
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    w->lblName->setText(u"<new>"_s);
+    w->imPlayAll_Click();
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    const QString oops = u"[Oops] You must save the playlist first! (OK, information)"_s;
+    const QString missing = u"[Can't play.] Can't find file %1. (OK, information)"_s;
+    EXPECT_EQ(boxes(), QStringList({missing.arg(music + u"/Gone.mp3"_s), missing.arg(gone),
+                                    missing.arg(gone), oops, oops}));
 }
 
-TEST_F(Play, HostilePlaylistPathsReachThePlayerAsOneArgument) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    w->lstSelected->setCurrentRow(0);
-    const QString names[] = {u"a\"b.m3u"_s,      u"x; rm -rf ~.m3u"_s, u"$(touch x).m3u"_s,
-                             u"`touch y`.m3u"_s, u"two\nlines.m3u"_s,  u"ends\""_s};
-    for (const QString& name : names) {
-        const QString list = writeFile(u"Lists/"_s + name, "Song.mp3\r\n");
-        w->lblName->setText(list);
-        shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_s, list)};
-        dropOnNotes(w->lstSelected);
-        ASSERT_FALSE(shell.started.empty());
-        EXPECT_EQ(shell.started.back(), QStringList({u"/usr/bin/player"_s, list}))
-            << shell.commandLines.back().toStdString();
-    }
-    EXPECT_TRUE(prompter.shown().empty());
-}
-
-TEST_F(Play, ExplorerOpensTheShownFolder) {
-    w->mnuExplorer_Click();
-    ASSERT_EQ(shell.opens.size(), 1u);
-    EXPECT_EQ(shell.opens[0].file, music);
-    EXPECT_EQ(shell.opens[0].showMode, 5);
-    shell.openResult = kShellNoAssociation;
-    prompter.expectMessage();
-    w->mnuExplorer_Click();
-    expectInformation(u"Can't start the file manager on "_s + music + u'.', u"Sorry"_s);
+TEST_F(Play, OtherCommandLinesStartTheirProgramWithoutAShell) {
+    EXPECT_FALSE(desktopShell.startCommandLine(u""_s));
+    EXPECT_FALSE(desktopShell.startCommandLine(u"\"/no/such/player\" \"/m/a.m3u\""_s));
+    ASSERT_TRUE(desktopShell.startCommandLine(quoteArgument(desktop->recorder) + u' ' +
+                                              quoteArgument(playlist) + u" x"_s));
+    EXPECT_EQ(desktop->recorded(), QStringList({playlist, u"x"_s}));
 }

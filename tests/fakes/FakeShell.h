@@ -17,21 +17,14 @@ public:
         opens.push_back({file, parameters, workingDir, showMode});
         return openResult;
     }
-    ShellLookup findExecutable(const QString& file, const QString& folder) override {
-        lookups.push_back({file, folder});
-        return lookupAnswer;
-    }
+    ShellLookup findExecutable(const QString&, const QString&) override { return {}; }
     bool startCommandLine(const QString& commandLine) override {
-        commandLines.push_back(commandLine);
         started.push_back(splitCommandLine(commandLine));
         return startResult;
     }
 
-    int openResult = 42;
-    ShellLookup lookupAnswer;
+    int openResult = kShellStarted;
     bool startResult = true;
     std::vector<OpenCall> opens;
-    std::vector<QStringList> lookups; // {file, folder}
-    QStringList commandLines;
     std::vector<QStringList> started; // program and arguments as they would be started
 };
