@@ -35,7 +35,7 @@ TEST_F(BrowsingFaults, AFolderThatDisappearsWhileShown) {
         w.Timer1_Timer();
         EXPECT_EQ(w.lblCount->text(), u"0 available");
         w.File1_DblClick(); // nothing to report on, nothing shown
-        w.close(); // remembers the folder it showed, gone or not
+        w.close();          // remembers the folder it showed, gone or not
     }
     // The next start cannot reopen it and falls back to the program's folder.
     frmMain again;

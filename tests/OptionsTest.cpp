@@ -134,7 +134,7 @@ TEST_F(Options, YesWritesRememberStyleAndUsePathsInThatOrder) {
 
     // And back: every key rewritten in place, comments kept.
     writeFile(u"velmora.ini"_s, "; mine\r\n[Paths]\r\nUsePaths=1\r\n[Options]\r\nStyle=1\r\n"
-                                 "Remember=0\r\nLast=/music\r\n");
+                                "Remember=0\r\nLast=/music\r\n");
     frmOptions again;
     again.show();
     again.chkGeneral[0]->click();

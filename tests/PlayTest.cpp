@@ -1,3 +1,4 @@
+#include "infowindows/ShellToBrowser.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/PlaylistItems.h"
@@ -5,9 +6,9 @@
 #include "platform/DesktopShell.h"
 #include "support/WindowFixture.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QThread>
@@ -16,40 +17,32 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// The desktop GIO sees in this process: its own XDG folders, set before anything uses GIO, with
-// a recorder (it writes its arguments to a file) as the default application of the types.
+// The desktop GIO sees in this process: its own XDG folders, set before anything uses GIO, where
+// a recorder (it writes its arguments to a file) is the default application of the types.
 class RecorderDesktop : public ::testing::Environment {
 public:
     RecorderDesktop() {
-        const QByteArray root = QFile::encodeName(dir.path());
-        qputenv("XDG_DATA_HOME", root + "/data");
-        qputenv("XDG_DATA_DIRS", root + "/system"); // the MIME database only, no applications
-        qputenv("XDG_CONFIG_HOME", root + "/config");
-        qputenv("XDG_CONFIG_DIRS", root + "/config");
+        for (const char* name :
+             {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+            qputenv(name, QFile::encodeName(dir.filePath(QString::fromLatin1(name))));
         qunsetenv("XDG_CURRENT_DESKTOP");
     }
     void SetUp() override {
-        QDir().mkpath(dir.filePath(u"system"_s));
-        QFile::link(u"/usr/share/mime"_s, dir.filePath(u"system/mime"_s));
-        write(u"rec"_s, "#!/bin/sh\nprintf '%s\\n' \"$@\" >'" + args.toUtf8() + ".part' && mv '" +
-                            args.toUtf8() + ".part' '" + args.toUtf8() + "'\n");
+        QDir().mkpath(dir.filePath(u"XDG_DATA_DIRS"_s)); // the MIME database, no applications
+        QFile::link(u"/usr/share/mime"_s, dir.filePath(u"XDG_DATA_DIRS/mime"_s));
+        const QByteArray to = QFile::encodeName(args);
+        writeBytes(recorder, "#!/bin/sh\nprintf '%s\\n' \"$@\" >'" + to + "~' && mv '" + to +
+                                 "~' '" + to + "'\n");
         setRunnable(true);
-        const QByteArray exec = "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" +
-                                QFile::encodeName(recorder) + '"';
-        write(u"data/applications/rec.desktop"_s, exec + " %F\n");
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Recorder\nExec=\"" +
+                                 QFile::encodeName(recorder) + '"';
+        writeBytes(dir.filePath(u"XDG_DATA_HOME/applications/rec.desktop"_s), entry + " %F\n");
         // As Flatpak exports an application: arguments, file-forwarding markers, %U.
-        write(u"data/applications/flat.desktop"_s,
-              exec + " run --branch=stable --file-forwarding org.velmora.Player @@u %U @@\n");
-        write(u"config/mimeapps.list"_s,
-              "[Default Applications]\naudio/mpeg=rec.desktop\n"
-              "audio/x-mpegurl=rec.desktop\ninode/directory=rec.desktop\n"
-              "audio/x-scpls=flat.desktop\n");
-    }
-    void write(const QString& name, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(dir.filePath(name)).path());
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        writeBytes(dir.filePath(u"XDG_DATA_HOME/applications/flat.desktop"_s),
+                   entry + " run --branch=stable --file-forwarding org.velmora.Player @@u %U @@\n");
+        writeBytes(dir.filePath(u"XDG_CONFIG_HOME/mimeapps.list"_s),
+                   "[Default Applications]\naudio/mpeg=rec.desktop\naudio/x-mpegurl=rec.desktop\n"
+                   "inode/directory=rec.desktop\naudio/x-scpls=flat.desktop\n");
     }
     void setRunnable(bool runnable) {
         QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner |
@@ -57,17 +50,15 @@ public:
     }
     // The recorder's arguments, file addresses read as paths; empty when it did not run in 5 s.
     QStringList recorded() const {
-        QStringList words;
         for (QDeadlineTimer t(5000); !QFile::exists(args) && !t.hasExpired();)
             QThread::msleep(10);
         QFile f(args);
+        QStringList words;
         if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : f.readAll().split('\n'))
-                words << (line.startsWith("file://") ? QUrl::fromEncoded(line).toLocalFile()
-                                                     : QFile::decodeName(line));
+            words = QFile::decodeName(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
         f.remove();
-        if (!words.isEmpty())
-            words.removeLast(); // after the last line break
+        for (QString& word : words)
+            word = word.startsWith(u"file://"_s) ? QUrl(word).toLocalFile() : word;
         return words;
     }
     QTemporaryDir dir;
@@ -76,6 +67,9 @@ public:
 auto* desktop =
     static_cast<RecorderDesktop*>(::testing::AddGlobalTestEnvironment(new RecorderDesktop));
 
+const QString kMusic = u"Mü sic \"live\"; $(touch x)"_s;
+const QString kSorry = u"[Sorry] Can't find default .%1 player. (OK, information)"_s;
+
 class Play : public WindowFixture {
 protected:
     void SetUp() override {
@@ -83,8 +77,8 @@ protected:
         if (!QFile::exists(u"/usr/share/mime/mime.cache"_s))
             GTEST_SKIP() << "no MIME database (shared-mime-info) to tell file types";
         shared().shell = &desktopShell;
-        music = makeFolder(u"Mü sic \"live\"; $(touch x)"_s);
-        song = writeFile(u"Mü sic \"live\"; $(touch x)/Sóng 'one' ;`id`.mp3"_s, "frames");
+        music = makeFolder(kMusic);
+        song = writeFile(kMusic + u"/Sóng 'one' ;`id`.mp3"_s, "frames");
         playlist = writeFile(u"Lïsts & $(x)/mix \"1\".m3u"_s, "Song.mp3\r\n");
         w = std::make_unique<frmMain>();
         w->File1->setPath(music);
@@ -101,18 +95,10 @@ protected:
         (w.get()->*handler)(source);
         EXPECT_FALSE(w->showsDropCursor(source)) << "the drag ends after every drop";
     }
-    QStringList boxes() const {
-        QStringList shown;
-        for (const MessageBoxRequest& box : prompter.shown())
-            shown << describe(box);
-        return shown;
-    }
     DesktopShell desktopShell;
     std::unique_ptr<frmMain> w;
     QString music, song, playlist;
 };
-
-const QString kSorry = u"[Sorry] Can't find default .%1 player. (OK, information)"_s;
 } // namespace
 
 TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
@@ -135,94 +121,75 @@ TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
     w->mnuExplorer_Click();
     EXPECT_EQ(desktop->recorded(), QStringList{music});
 
-    const QString pls = writeFile(u"Lïsts & $(x)/mix \"1\".pls"_s, "[playlist]\r\n");
-    const QStringList flatpak{u"run"_s,
-                              u"--branch=stable"_s,
-                              u"--file-forwarding"_s,
-                              u"org.velmora.Player"_s,
-                              u"@@u"_s,
-                              pls,
-                              u"@@"_s};
-    w->lblName->setText(pls);
+    w->lblName->setText(writeFile(u"Lïsts & $(x)/mix \"1\".pls"_s, "[playlist]\r\n"));
+    const QStringList flatpak =
+        u"run --branch=stable --file-forwarding org.velmora.Player @@u"_s.split(u' ')
+        << w->lblName->text() << u"@@"_s;
     w->imPlayAll_Click();
     EXPECT_EQ(desktop->recorded(), flatpak);
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     EXPECT_EQ(desktop->recorded(), flatpak);
-    EXPECT_EQ(boxes(), QStringList());
+
+    // Any other command line: the program itself, its words as they are, no shell between.
+    EXPECT_FALSE(desktopShell.startCommandLine(u"\"/no/such/player\" \"/m/a.m3u\""_s));
+    EXPECT_TRUE(desktopShell.startCommandLine(quoteArgument(desktop->recorder) + u' ' +
+                                              quoteArgument(playlist) + u" x"_s));
+    EXPECT_EQ(desktop->recorded(), QStringList({playlist, u"x"_s}));
+    EXPECT_EQ(prompter.described(), QStringList());
 }
 
-TEST_F(Play, NoApplicationOrOneThatCannotRunIsReported) {
-    // Types that no application opens; a song gone from under the file list.
-    appendEntry(*w->lstSelected, Entry{u"notes.txt"_s, music});
-    writeFile(u"Mü sic \"live\"; $(touch x)/notes.txt"_s, "text");
-    w->lstSelected->setCurrentRow(0);
-    w->lblName->setText(writeFile(u"mix.txt"_s, "text"));
-    QFile::remove(song);
-    for (int i = 0; i < 4; ++i)
-        prompter.expectMessage();
-    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
-    drop(&frmMain::imgPlay1_DragDrop, w->File1);
-    w->imPlayAll_Click();
-    shared().style = 1;
-    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
-    EXPECT_EQ(boxes(), QStringList({kSorry.arg(u"mp3"), kSorry.arg(u"mp3"), kSorry.arg(u"m3u"),
-                                    kSorry.arg(u"pls")}));
-
-    // The default application's program may not be run.
-    prompter.clear();
-    desktop->setRunnable(false);
-    writeFile(u"Mü sic \"live\"; $(touch x)/Sóng 'one' ;`id`.mp3"_s, "frames");
-    w->lblName->setText(playlist);
-    shared().style = 0;
-    for (int i = 0; i < 4; ++i)
-        prompter.expectMessage();
-    drop(&frmMain::imgPlay1_DragDrop, w->File1);
-    w->imPlayAll_Click();
-    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
-    w->mnuExplorer_Click();
-    EXPECT_EQ(boxes(), QStringList({kSorry.arg(u"mp3"), kSorry.arg(u"m3u"), kSorry.arg(u"m3u"),
-                                    u"[Sorry] Can't start the file manager on "_s + music +
-                                        u". (OK, information)"_s}));
-    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << "only a started song counts";
-}
-
-TEST_F(Play, ChecksBeforeAnythingStarts) {
-    w->imgPlay1_DragOver(w->File1);
-    w->imPlayAll_DragOver(w->File1);
-    w->imPlayAll_DragOver(w->lstSelected);
-    w->imgPlay1_DragOver(w->Dir1);
-    EXPECT_TRUE(w->showsDropCursor(w->File1) && w->showsDropCursor(w->lstSelected));
-    EXPECT_FALSE(w->showsDropCursor(w->Dir1)) << "any other source is left alone";
-    w->EndDrag(w->File1);
-    w->imPlayAll_DragOver(w->File1);
-    EXPECT_FALSE(w->showsDropCursor(w->File1)) << "the notes take only the playlist";
-
+TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
-    w->lstSelected->setCurrentRow(-1);
-    drop(&frmMain::imPlayAll_DragDrop, w->File1);      // not the playlist: nothing
-    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected); // no current entry: nothing
+    appendEntry(*w->lstSelected, Entry{u"notes.txt"_s, music}); // a type no application opens
+    writeFile(kMusic + u"/notes.txt"_s, "text");
     const QString gone = path(u"gone.m3u"_s);
     w->lblName->setText(gone);
-    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
-    w->lstSelected->setCurrentRow(0);
-    for (int i = 0; i < 5; ++i)
+    w->lstSelected->setCurrentRow(-1);
+    drop(&frmMain::imPlayAll_DragDrop, w->File1);       // not the playlist: nothing
+    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);  // no current entry: nothing
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected); // nothing
+    for (int i = 0; i < 14; ++i)
         prompter.expectMessage();
+    w->lstSelected->setCurrentRow(0);
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     w->imPlayAll_Click();
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     w->lblName->setText(u"<new>"_s);
     w->imPlayAll_Click();
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
-    const QString oops = u"[Oops] You must save the playlist first! (OK, information)"_s;
+    // No application for the type; a song gone from under the file list.
+    w->lstSelected->setCurrentRow(1);
+    w->lblName->setText(writeFile(u"mix.txt"_s, "text"));
+    QFile::rename(song, song + u'~');
+    shared().style = 1;
+    drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
+    drop(&frmMain::imgPlay1_DragDrop, w->File1);
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    EXPECT_FALSE(ShellToBrowser(path(u"mix.txt"_s), 0));
+    EXPECT_FALSE(ShellToBrowser(song, 0));
+    // The default application's program may not be run.
+    desktop->setRunnable(false);
+    QFile::rename(song + u'~', song);
+    w->lblName->setText(playlist);
+    shared().style = 0;
+    drop(&frmMain::imgPlay1_DragDrop, w->File1);
+    w->imPlayAll_Click();
+    drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
+    w->mnuExplorer_Click();
     const QString missing = u"[Can't play.] Can't find file %1. (OK, information)"_s;
-    EXPECT_EQ(boxes(), QStringList({missing.arg(music + u"/Gone.mp3"_s), missing.arg(gone),
-                                    missing.arg(gone), oops, oops}));
-}
-
-TEST_F(Play, OtherCommandLinesStartTheirProgramWithoutAShell) {
-    EXPECT_FALSE(desktopShell.startCommandLine(u""_s));
-    EXPECT_FALSE(desktopShell.startCommandLine(u"\"/no/such/player\" \"/m/a.m3u\""_s));
-    ASSERT_TRUE(desktopShell.startCommandLine(quoteArgument(desktop->recorder) + u' ' +
-                                              quoteArgument(playlist) + u" x"_s));
-    EXPECT_EQ(desktop->recorded(), QStringList({playlist, u"x"_s}));
+    const QString oops = u"[Oops] You must save the playlist first! (OK, information)"_s;
+    const QString browser =
+        u"[Browser Unavailable] %1 %2 (OK, exclamation)"_s.arg(QCoreApplication::applicationName());
+    EXPECT_EQ(
+        prompter.described(),
+        QStringList(
+            {missing.arg(music + u"/Gone.mp3"_s), missing.arg(gone), missing.arg(gone), oops, oops,
+             kSorry.arg(u"mp3"), kSorry.arg(u"mp3"), kSorry.arg(u"pls"),
+             browser.arg(u"could not find a file association for "_s + path(u"mix.txt"_s) +
+                         u" on your system. You should check that your browser is "
+                         u"correctly installed and associated with .html files."_s),
+             browser.arg(u"had a problem running your web browser. (Error2)"), kSorry.arg(u"mp3"),
+             kSorry.arg(u"m3u"), kSorry.arg(u"m3u"),
+             u"[Sorry] Can't start the file manager on "_s + music + u". (OK, information)"_s}));
+    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << "only a started song counts";
 }

@@ -97,7 +97,7 @@ TEST_F(PlaylistCommands, OpenReadsTheWholeFileByStyleAndKeepsTheNamesCase) {
 
     // The style alone picks the reader, whatever the extension.
     const QString plsText = writeFile(u"Lists/other.m3u"_s, "[playlist]\r\nfile1=/Music/C.mp3\r\n"
-                                                             "NumberOfEntries=1\r\n");
+                                                            "NumberOfEntries=1\r\n");
     shared().style = 1;
     dialogs.answer(plsText);
     w->mnuOpen->trigger();
@@ -145,8 +145,7 @@ TEST_F(PlaylistCommands, OpenOfAFileThatCannotBeReadChangesNothing) {
 TEST_F(PlaylistCommands, SaveWithAnEmptyListWritesNothing) {
     prompter.expectMessage();
     w->cmdSave_Click();
-    EXPECT_EQ(boxes(),
-              QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
+    EXPECT_EQ(boxes(), QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
     EXPECT_TRUE(dialogs.saved().empty());
 }
 

@@ -36,8 +36,7 @@ TEST(PickAPart, SplitsEntriesInTheWindowsStyle) {
     EXPECT_EQ(split(u"Song.mp3 {c:\\x"_s, win), Split(u"Song.mp3"_s, u"c:\\x\\Song.mp3"_s))
         << "a missing closing brace is tolerated";
     EXPECT_EQ(split(u"Song.mp3 {c:\\x}  "_s, win), Split(u"Song.mp3"_s, u"c:\\x\\Song.mp3"_s));
-    EXPECT_EQ(split(u"\tSong.mp3 {c:\\x}"_s, win),
-              Split(u"\tSong.mp3"_s, u"c:\\x\\\tSong.mp3"_s))
+    EXPECT_EQ(split(u"\tSong.mp3 {c:\\x}"_s, win), Split(u"\tSong.mp3"_s, u"c:\\x\\\tSong.mp3"_s))
         << "only spaces are trimmed";
     EXPECT_EQ(split(u"Song.mp3 {c:}"_s, win), Split(u"Song.mp3"_s, u"c:\\Song.mp3"_s));
 }

@@ -21,8 +21,7 @@ QByteArray bytesOf(const WrittenPlaylist& written) {
     return written.bytes;
 }
 
-const QVector<Entry> kWindowsList{{u"Song.mp3"_s, u"c:\\music"_s},
-                                  {u"Other.mp3"_s, u"d:\\rock"_s}};
+const QVector<Entry> kWindowsList{{u"Song.mp3"_s, u"c:\\music"_s}, {u"Other.mp3"_s, u"d:\\rock"_s}};
 } // namespace
 
 TEST(M3u, ReadsSongLinesAndSkipsExtendedInformation) {
@@ -113,8 +112,8 @@ TEST(Pls, ReadsFileKeysOnly) {
                            "file6=   \n"
                            "NumberOfEntries=99\n"; // the count is not checked
     EXPECT_EQ(texts(parsePls(odd, posix)),
-              (QStringList{u"Second.mp3 {/Music}"_s, u"First.mp3 {/Music}"_s,
-                           u"a=b.mp3 {/Music}"_s, u"file4 {}"_s}));
+              (QStringList{u"Second.mp3 {/Music}"_s, u"First.mp3 {/Music}"_s, u"a=b.mp3 {/Music}"_s,
+                           u"file4 {}"_s}));
     EXPECT_EQ(texts(parsePls("\xEF\xBB\xBF[playlist]\rfile1=/a.mp3\rNumberOfEntries=1", posix)),
               QStringList{u"a.mp3 {/}"_s});
     EXPECT_TRUE(parsePls({}, posix).isEmpty());

@@ -43,7 +43,7 @@ QString at(QPoint p) {
 // steps, and release at the last.
 QStringList dragSteps(const QList<QPoint>& path) {
     QStringList steps = {u"mousemove"_s, at(path.first()), u"sleep"_s,
-                         u"0.3"_s,       u"mousedown"_s,  u"1"_s};
+                         u"0.3"_s,       u"mousedown"_s,   u"1"_s};
     for (int leg = 1; leg < path.size(); ++leg)
         for (int i = 1; i <= 12; ++i) {
             const QPoint p = path[leg - 1] + (path[leg] - path[leg - 1]) * i / 12;

@@ -38,8 +38,8 @@ TEST_F(SongFaults, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
     QFile::setPermissions(song,
                           QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(path(u"music"_s), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                 QFileDevice::ExeOther);
+                                                QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                QFileDevice::ExeOther);
     QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner | QFileDevice::ExeOther);
     const QByteArray before = readFile(song);

@@ -79,8 +79,8 @@ TEST_F(StrangeNames, SongsComeBackAsThemselvesOrTheSaveIsRefusedByName) {
     prompter.expectMessage();
     prompter.answerYes(); // clear selections for a new list
     w->cmdSave_Click();
-    ASSERT_EQ(prompter.texts(), (QStringList{u"New playlist saved."_s,
-                                             u"Saved. Clear selections for new list?"_s}));
+    ASSERT_EQ(prompter.texts(),
+              (QStringList{u"New playlist saved."_s, u"Saved. Clear selections for new list?"_s}));
     EXPECT_EQ(w->lstSelected->count(), 0);
 
     // ...and opened again, every song is the same file: played and tagged as itself.

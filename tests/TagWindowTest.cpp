@@ -135,8 +135,8 @@ TEST_F(TagWindow, ShowsTheTagAndTheGenreOfItsNumber) {
         return std::pair{texts, window.cboGenre->currentText()};
     };
     auto [texts, genre] = shown(tagBlock("  Song  ", 7, 17));
-    EXPECT_EQ(texts, (QStringList{u"Song"_s, u"Artist"_s, u"Album"_s, u"1999"_s, u"Comment"_s,
-                                  u"7"_s}));
+    EXPECT_EQ(texts,
+              (QStringList{u"Song"_s, u"Artist"_s, u"Album"_s, u"1999"_s, u"Comment"_s, u"7"_s}));
     EXPECT_EQ(genre, u"Rock") << "the first entry with the number wins";
     EXPECT_EQ(shown(tagBlock("Song", 0, 8)).second, u"Jazz");
     EXPECT_EQ(shown(tagBlock("Song", 0, 99)).second, u"") << "a number not in the list";

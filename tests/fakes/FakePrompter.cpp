@@ -29,9 +29,16 @@ QStringList FakePrompter::texts() const {
     return t;
 }
 
+QStringList FakePrompter::described() const {
+    QStringList d;
+    for (const auto& b : shown_)
+        d << describe(b);
+    return d;
+}
+
 QString describe(const MessageBoxRequest& box) {
     const char* icons[] = {"no icon", "information", "question", "exclamation"};
     return u"[%1] %2 (%3, %4)"_s.arg(box.title, box.text,
-                                      box.buttons == MsgButtons::Ok ? u"OK"_s : u"Yes/No"_s,
-                                      QString::fromLatin1(icons[int(box.icon)]));
+                                     box.buttons == MsgButtons::Ok ? u"OK"_s : u"Yes/No"_s,
+                                     QString::fromLatin1(icons[int(box.icon)]));
 }

@@ -24,6 +24,7 @@ public:
     const std::vector<MessageBoxRequest>& shown() const { return shown_; }
     const MessageBoxRequest& last() const { return shown_.back(); }
     QStringList texts() const;
+    QStringList described() const; // every box shown, as describe() gives it
     bool scriptUsedUp() const { return script_.empty(); }
     void clear() {
         shown_.clear();

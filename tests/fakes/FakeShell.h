@@ -9,22 +9,20 @@
 class FakeShell : public Shell {
 public:
     struct OpenCall {
-        QString file, parameters, workingDir;
+        QString file, workingDir;
         int showMode;
     };
-    int open(const QString& file, const QString& parameters, const QString& workingDir,
-             int showMode) override {
-        opens.push_back({file, parameters, workingDir, showMode});
+    int open(const QString& file, const QString&, const QString& dir, int showMode) override {
+        opens.push_back({file, dir, showMode});
         return openResult;
     }
     ShellLookup findExecutable(const QString&, const QString&) override { return {}; }
     bool startCommandLine(const QString& commandLine) override {
-        started.push_back(splitCommandLine(commandLine));
+        started.push_back(splitCommandLine(commandLine)); // as the program would be started
         return startResult;
     }
-
     int openResult = kShellStarted;
     bool startResult = true;
     std::vector<OpenCall> opens;
-    std::vector<QStringList> started; // program and arguments as they would be started
+    std::vector<QStringList> started;
 };

@@ -30,13 +30,16 @@ void WindowFixture::TearDown() {
     s.style = 0;
 }
 
-QString WindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString full = path(name);
-    QDir().mkpath(QFileInfo(full).path());
-    QFile f(full);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << full.toStdString();
+QString writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
     f.write(bytes);
-    return full;
+    return path;
+}
+
+QString WindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    return writeBytes(path(name), bytes);
 }
 
 QString WindowFixture::makeFolder(const QString& name) const {

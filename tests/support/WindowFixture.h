@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+// Writes bytes to the file at path, making its folders as needed; gives the path back.
+QString writeBytes(const QString& path, const QByteArray& bytes);
+
 // Gives every window test fresh fakes of the seams, a settings file in a temporary folder and
 // that folder as the program's own folder. Restores the shared state afterwards.
 class WindowFixture : public ::testing::Test {
