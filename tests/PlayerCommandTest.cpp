@@ -30,11 +30,9 @@ TEST(PlayerCommand, StripNulsAndQuotePlayerCommand) {
 TEST(PlayerCommand, LookupAnswerReachesTheStartWhole) {
     for (const QString& program : {u"/usr/bin/player"_s, u"/a b/applications/p.desktop"_s})
         for (const QString& name :
-             {u"a\"b"_s, u"x; touch M"_s, u"$(touch M)"_s, u"`touch M`"_s, u"ends in quote\""_s,
-              u"\"\" two"_s, u"  blanks  "_s, u"Ünï & | >"_s, QString(300, u'd')})
+             {u"a\"b"_s, u"x; touch M"_s, u"$(touch M) `touch N`"_s, u"ends in quote\""_s,
+              u"\"\" two"_s, u" \tblanks  "_s, u"Ünï & | >"_s, QString(300, u'd')})
             EXPECT_EQ(splitCommandLine(playerCommandLine(lookupAnswerText(program, name))),
                       QStringList({program, name}));
-    EXPECT_EQ(lookupAnswerText(u"/opt/odd\"player"_s, u"/m/a.m3u"_s), u"")
-        << "a program the answer cannot name is no answer";
-    EXPECT_EQ(splitCommandLine(u"  a   b\tc  "_s), QStringList({u"a"_s, u"b"_s, u"c"_s}));
+    EXPECT_EQ(lookupAnswerText(u"/opt/odd\"player"_s, u"/m/a.m3u"_s), u"");
 }

@@ -2,7 +2,6 @@
 
 #include "platform/Shell.h"
 
-#include <QStringList>
 #include <vector>
 
 // Records what the program asked the desktop to do and answers with set results.
