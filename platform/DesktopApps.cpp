@@ -8,6 +8,7 @@
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -63,7 +64,9 @@ int launch(GAppInfo* app, const std::vector<GRef<GFile>>& files) {
     const bool started = g_app_info_launch(app, list, nullptr, &raw);
     g_list_free(list);
     const std::unique_ptr<GError, ErrorFree> error(raw);
-    return started ? kShellStarted : failureCode(*error);
+    if (started)
+        return kShellStarted;
+    return error ? failureCode(*error) : kShellAssociationIncomplete;
 }
 
 std::vector<GRef<GFile>> oneFile(GFile* file) {
