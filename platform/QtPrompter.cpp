@@ -8,7 +8,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// A table whose second column starts where the widest caption ends, whatever the font.
+// A table whose second column starts where the widest caption ends, whatever the font. A value
+// too long for the box (a deep path) wraps instead of being cut off.
 QString tableHtml(const QString& text) {
     QString html = u"<table cellspacing=\"0\" cellpadding=\"0\">"_s;
     for (const TextRow& row : tabularRows(text)) {
@@ -16,11 +17,11 @@ QString tableHtml(const QString& text) {
             return t.isEmpty() ? u"&nbsp;"_s : t.toHtmlEscaped();
         };
         if (row.split)
-            html += u"<tr><td style=\"white-space:pre; padding-right:12px\">%1</td>"
-                    "<td style=\"white-space:pre\">%2</td></tr>"_s.arg(cell(row.caption),
-                                                                       cell(row.value));
+            html += u"<tr><td style=\"white-space:nowrap; padding-right:12px\">%1</td>"
+                    "<td style=\"white-space:pre-wrap\">%2</td></tr>"_s.arg(cell(row.caption),
+                                                                            cell(row.value));
         else
-            html += u"<tr><td colspan=\"2\" style=\"white-space:pre\">%1</td></tr>"_s.arg(
+            html += u"<tr><td colspan=\"2\" style=\"white-space:pre-wrap\">%1</td></tr>"_s.arg(
                 cell(row.caption));
     }
     return html + u"</table>"_s;

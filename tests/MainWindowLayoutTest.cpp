@@ -40,6 +40,7 @@ TEST_F(MainWindowLayout, EveryWindowGrowsWithTheFontAndShowsAllItsText) {
             const std::string name = window->objectName().toStdString() + " at " +
                                      std::to_string(font.pointSizeF()) + " points";
             EXPECT_GE(layoutScale(*window), fontScale(font)) << name;
+            EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name << ": fixed";
             EXPECT_EQ(clippedTexts(*window), QStringList()) << name;
             for (const QWidget* control : window->findChildren<QWidget*>())
                 EXPECT_GE(control->font().pointSizeF(), font.pointSizeF())
@@ -70,16 +71,6 @@ TEST_F(MainWindowLayout, ALongPlaylistNameKeepsItsFileNameAndShowsAllAsATip) {
     EXPECT_EQ(QToolTip::text(), name);
     w.lblName->setText(u"<new>"_s);
     EXPECT_EQ(static_cast<ElidedLabel*>(w.lblName)->shownText(), u"<new>");
-}
-
-TEST_F(MainWindowLayout, FixedSizeMinimiseButNoMaximiseAndAHiddenPlayingLabel) {
-    frmMain w;
-    w.show();
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
-    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
-    w.lblIsPlaying->setText(u"/music/a.mp3"_s);
-    EXPECT_FALSE(w.lblIsPlaying->isVisible());
 }
 
 TEST_F(MainWindowLayout, CenterFormSplitsTheOverhang) {
