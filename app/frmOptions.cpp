@@ -1,6 +1,5 @@
 #include "app/frmOptions.h"
 
-#include "app/FitFont.h"
 #include "app/IniFiler.h"
 #include "app/LeadingNumber.h"
 #include "app/PlaceControl.h"
@@ -70,7 +69,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     for (int i = 0; i < 3; ++i)
         connect(optUsePath[i], &QRadioButton::clicked, this, [this, i] { optUsePath_Click(i); });
 
-    FitFont(*this);
+    scaleLayout(*this);
     Form_Load();
 }
 

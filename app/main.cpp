@@ -1,5 +1,6 @@
 #include "app/CenterForm.h"
 #include "app/SharedState.h"
+#include "app/SvgPicture.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "platform/QtFileDialogs.h"
@@ -7,7 +8,6 @@
 #include "platform/SystemRegistry.h"
 
 #include <QApplication>
-#include <QIcon>
 
 using namespace Qt::StringLiterals;
 
@@ -15,7 +15,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    QApplication::setWindowIcon(QIcon(u":/icons/velmora.png"_s));
 
     QtPrompter prompter;
     QtFileDialogs dialogs;
@@ -27,7 +26,8 @@ int main(int argc, char** argv) {
     s.shell = &shell;
     s.registry = &registry;
 
-    frmMain window;
+    frmMain window; // registers the pictures, too
+    QApplication::setWindowIcon(svgIcon(u":/icons/velmora.svg"_s));
     window.Form_Load();
     window.show();
     CenterForm(window);

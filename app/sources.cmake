@@ -9,4 +9,5 @@ list(APPEND VELMORA_GUI_SOURCES
     app/frmMainStartup.cpp
     app/frmMainOptions.cpp
     app/frmOptions.cpp
-    app/FitFont.cpp)
+    app/LayoutScale.cpp
+    app/SvgPicture.cpp)

@@ -2,6 +2,7 @@
 #include "cli/FileCheck.h"
 #include "mp3/HeaderReport.h"
 #include "mp3/MP3Hdr.h"
+#include "platform/TabularText.h"
 
 #include <QLocale>
 
@@ -75,10 +76,7 @@ int headerCommand(const QList<Arg>& args) {
                 .add("riff", header.HdrRiff)
                 .print();
         } else {
-            QString report = headerReport(header, QLocale());
-            report.replace(u"\r\n"_s, u"\n"_s);
-            if (!report.endsWith(u'\n')) // the RIFF line has no line end of its own
-                report += u'\n';
+            const QString report = alignWithSpaces(headerReport(header, QLocale()));
             out((first ? QString() : u"\n"_s) + report);
             first = false;
         }

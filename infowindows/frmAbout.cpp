@@ -1,6 +1,5 @@
 #include "infowindows/frmAbout.h"
 
-#include "app/FitFont.h"
 #include "app/PlaceControl.h"
 #include "app/SharedState.h"
 #include "infowindows/HomePage.h"
@@ -36,12 +35,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     fixWindow(*this, u"frmAbout"_s, u"About ..."_s, {twipsToPixels(5745), twipsToPixels(4575)});
 
     picIcon = label(this, u"picIcon"_s, twipsRect(240, 240, 540, 540), {});
-    picIcon->setPixmap(QPixmap(u":/icons/velmora.png"_s));
-    picIcon->setScaledContents(true);
+    setPicture(*picIcon, u":/icons/velmora.svg"_s);
 
     lblTitle = label(this, u"lblTitle"_s, twipsRect(1050, 240, 3885, 330), u"Velmora"_s);
-    QFont titleFont(u"Arial"_s);
-    titleFont.setPointSize(12);
+    QFont titleFont = designFont(u"Arial"_s, 12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVer = label(this, u"lblVer"_s, twipsRect(1050, 720, 3885, 225),
@@ -62,7 +59,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), u"Visit at"_s);
     address = homePage(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
     lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), {});
-    // A palette, not a style sheet: a style sheet would stop the window's font reaching it.
+    // A palette, not a style sheet: a style sheet would change how the label measures its text.
     QPalette linkColours = lblURL->palette();
     linkColours.setColor(QPalette::WindowText, Qt::blue);
     lblURL->setPalette(linkColours);
@@ -71,9 +68,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), u"for details."_s);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    FitFont(*this);
-    // Set after the font is chosen, so that a long address (the guide's folder) does not shrink
-    // the whole window's text: it is shortened in the middle, and the tip shows it whole.
+    scaleLayout(*this);
+    // Set after the layout is scaled: a long address (the guide's folder) is shortened in the
+    // middle, and the tip shows it whole.
     lblURL->setText(lblURL->fontMetrics().elidedText(address, Qt::ElideMiddle, lblURL->width()));
     lblURL->setToolTip(address);
 

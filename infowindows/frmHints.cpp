@@ -1,12 +1,11 @@
 #include "infowindows/frmHints.h"
 
 #include "app/CenterForm.h"
-#include "app/FitFont.h"
 #include "app/PlaceControl.h"
+#include "app/SvgPicture.h"
 #include "infowindows/HomePage.h"
 #include "mainwindow/Twips.h"
 
-#include <QIcon>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +22,7 @@ frmHints::frmHints(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     fixWindow(*this, u"frmHints"_s, u"Hints for Using Velmora"_s,
               {twipsToPixels(4680), twipsToPixels(3810)});
-    setWindowIcon(QIcon(u":/icons/velmora.png"_s));
+    setWindowIcon(svgIcon(u":/icons/velmora.svg"_s));
 
     const HintLine lines[] = {
         {120, 210, 4485, u"1. Use the Tools | Options menu choice to set m3u or pls style."_s},
@@ -44,7 +43,7 @@ frmHints::frmHints(QWidget* parent)
             twipsRect(lines[i].left, lines[i].top, lines[i].width, 195), lines[i].text);
         Label1[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    FitFont(*this);
+    scaleLayout(*this);
     Form_Load();
 }
 

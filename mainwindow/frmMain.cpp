@@ -1,9 +1,10 @@
 #include "mainwindow/frmMain.h"
 
-#include "app/FitFont.h"
-
+#include "app/LayoutScale.h"
+#include "app/SvgPicture.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/DriveList.h"
+#include "mainwindow/ElidedLabel.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/Twips.h"
 
@@ -26,19 +27,19 @@ const char* const kListStyle = "background-color: black; color: rgb(0, 255, 255)
 QGroupBox* frame(QWidget* parent, const char* name, QRect r, const QString& caption = {}) {
     auto* f = new QGroupBox(caption, parent);
     f->setObjectName(QString::fromLatin1(name));
-    f->setGeometry(r);
+    setPlace(*f, r);
     if (!caption.isEmpty())
         f->setStyleSheet(u"QGroupBox { color: rgb(128, 0, 0); }"_s);
     return f;
 }
 
 QPushButton* pictureButton(QWidget* parent, const char* name, QRect r, const char* picture,
-                           const QString& tip) {
+                           const QString& tip, QSize iconSize = {}) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(r);
-    b->setIcon(QIcon(QString::fromLatin1(picture)));
-    b->setIconSize(r.size() - QSize(6, 6));
+    setPlace(*b, r);
+    setPicture(*b, QString::fromLatin1(picture),
+               iconSize.isValid() ? iconSize : r.size() - QSize(6, 6));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::TabFocus);
     return b;
@@ -48,12 +49,10 @@ QPushButton* textButton(QWidget* parent, const char* name, QRect r, const QStrin
                         const QString& tip) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(r);
+    setPlace(*b, r);
     b->setToolTip(tip);
     b->setFlat(true);
-    QFont font(u"Times New Roman"_s);
-    font.setPointSizeF(8.25);
-    b->setFont(font);
+    b->setFont(designFont(u"Times New Roman"_s, 8.25));
     b->setStyleSheet(u"QPushButton { padding: 0px; }"_s);
     return b;
 }
@@ -62,22 +61,21 @@ QLabel* label(QWidget* parent, const char* name, QRect r, const QString& caption
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(r);
+    setPlace(*l, r);
     l->setAlignment(align);
     return l;
 }
 
 QLabel* picture(QWidget* parent, const char* name, QRect r, const char* file) {
     auto* l = label(parent, name, r, {});
-    l->setPixmap(QPixmap(QString::fromLatin1(file)));
-    l->setScaledContents(true);
+    setPicture(*l, QString::fromLatin1(file));
     return l;
 }
 
 QFrame* statusPanel(QWidget* parent, const char* name, QRect r) {
     auto* f = new QFrame(parent);
     f->setObjectName(QString::fromLatin1(name));
-    f->setGeometry(r);
+    setPlace(*f, r);
     f->setFrameShape(QFrame::Panel);
     f->setFrameShadow(QFrame::Sunken);
     return f;
@@ -86,7 +84,7 @@ QFrame* statusPanel(QWidget* parent, const char* name, QRect r) {
 QFrame* line(QWidget* parent, int index, int x, int y1, int y2, bool white) {
     auto* l = new QFrame(parent);
     l->setObjectName(u"Line1_%1"_s.arg(index));
-    l->setGeometry(twipsToPixels(x), twipsToPixels(y1), 1, twipsToPixels(y2 - y1));
+    setPlace(*l, QRect(twipsToPixels(x), twipsToPixels(y1), 1, twipsToPixels(y2 - y1)));
     l->setAutoFillBackground(true);
     l->setStyleSheet(white ? u"background-color: white;"_s : u"background-color: grey;"_s);
     return l;
@@ -102,11 +100,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     initResources();
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Velmora 1.7"_s);
-    setWindowIcon(QIcon(u":/icons/velmora.png"_s));
+    setWindowIcon(svgIcon(u":/icons/velmora.svg"_s));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    carryCursor = QPixmap(u":/icons/carry.png"_s);
-    dropCursor = QPixmap(u":/icons/drop.png"_s);
+    carryCursor = svgPixmap(u":/icons/carry.svg"_s, {32, 32}, devicePixelRatioF());
+    dropCursor = svgPixmap(u":/icons/drop.svg"_s, {32, 32}, devicePixelRatioF());
     buildMenus();
     buildControls();
     connectHandlers();
@@ -117,46 +115,46 @@ frmMain::~frmMain() = default;
 void frmMain::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(u"client"_s);
-    client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setClientArea(*client, {twipsToPixels(kClientWidth), twipsToPixels(kClientHeight)});
     setCentralWidget(client);
 
     // Tool row.
     fraMenu = frame(client, "fraMenu", twipsRect(60, 0, 2355, 675));
-    cmdNew = pictureButton(fraMenu, "cmdNew", twipsRect(240, 180, 495, 435), ":/icons/new.png",
+    cmdNew = pictureButton(fraMenu, "cmdNew", twipsRect(240, 180, 495, 435), ":/icons/new.svg",
                            u"New"_s);
-    cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435), ":/icons/open.png",
+    cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435), ":/icons/open.svg",
                             u"Open"_s);
-    cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435), ":/icons/save.png",
+    cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435), ":/icons/save.svg",
                             u"Save"_s);
     cmdDelete = pictureButton(fraMenu, "cmdDelete", twipsRect(1740, 180, 495, 435),
-                              ":/icons/delete.png", u"Delete playlist file"_s);
+                              ":/icons/delete.svg", u"Delete playlist file"_s);
     fraInfo = frame(client, "fraInfo", twipsRect(2460, 0, 4245, 675));
     Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), u"Playlist:"_s);
-    lblName = label(fraInfo, "lblName", twipsRect(870, 300, 3285, 195), u"<new>"_s,
-                    Qt::AlignHCenter | Qt::AlignTop);
-    lblName->setTextFormat(Qt::PlainText); // a path is shown as it is, never as markup
+    // A long path keeps its file name in view; the whole path is its tool tip.
+    lblName = new ElidedLabel(u"<new>"_s, fraInfo);
+    lblName->setObjectName(u"lblName"_s);
+    setPlace(*lblName, twipsRect(870, 300, 3285, 195));
+    lblName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fraFiller = frame(client, "fraFiller", twipsRect(6750, 0, 1200, 675));
     cmdClear = pictureButton(fraFiller, "cmdClear", twipsRect(240, 180, 495, 435),
-                             ":/icons/recycle.png", u"Remove MP3(s) from playlist"_s);
-    cmdUp = pictureButton(fraFiller, "cmdUp", twipsRect(790, 180, 300, 210), ":/icons/up.png",
-                          u"Move up"_s);
-    cmdDn = pictureButton(fraFiller, "cmdDn", twipsRect(790, 400, 300, 210), ":/icons/down.png",
-                          u"Move down"_s);
-    cmdUp->setIconSize({12, 8});
-    cmdDn->setIconSize({12, 8});
+                             ":/icons/recycle.svg", u"Remove MP3(s) from playlist"_s);
+    cmdUp = pictureButton(fraFiller, "cmdUp", twipsRect(790, 180, 300, 210), ":/icons/up.svg",
+                          u"Move up"_s, {12, 8});
+    cmdDn = pictureButton(fraFiller, "cmdDn", twipsRect(790, 400, 300, 210), ":/icons/down.svg",
+                          u"Move down"_s, {12, 8});
 
     // Available songs.
     fraAvail = frame(client, "fraAvail", twipsRect(60, 780, 4875, 3795),
                      u"Drag 'n' drop to Selected list"_s);
     Drive1 = new DriveList(fraAvail);
     Drive1->setObjectName(u"Drive1"_s);
-    Drive1->setGeometry(twipsRect(120, 300, 1995, 315));
+    setPlace(*Drive1, twipsRect(120, 300, 1995, 315));
     Dir1 = new DirList(fraAvail);
     Dir1->setObjectName(u"Dir1"_s);
-    Dir1->setGeometry(twipsRect(120, 660, 1995, 3015));
+    setPlace(*Dir1, twipsRect(120, 660, 1995, 3015));
     File1 = new FileList(fraAvail);
     File1->setObjectName(u"File1"_s);
-    File1->setGeometry(twipsRect(2220, 300, 2520, 3210));
+    setPlace(*File1, twipsRect(2220, 300, 2520, 3210));
     cmdClearFile = textButton(fraAvail, "cmdClearFile", twipsRect(2280, 3510, 2385, 195),
                               u"un-select all"_s, u"Un-select all"_s);
 
@@ -165,7 +163,7 @@ void frmMain::buildControls() {
         frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_s);
     lstSelected = new QListWidget(fraSelected);
     lstSelected->setObjectName(u"lstSelected"_s);
-    lstSelected->setGeometry(twipsRect(120, 300, 2670, 2595));
+    setPlace(*lstSelected, twipsRect(120, 300, 2670, 2595));
     lstSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstSelected->setAcceptDrops(true);
     cmdClearSel = textButton(fraSelected, "cmdClearSel", twipsRect(180, 2910, 2535, 195),
@@ -174,16 +172,12 @@ void frmMain::buildControls() {
                       u"Click notes to play this playlist"_s);
     Label1[1] = label(fraSelected, "Label1_1", twipsRect(1560, 3150, 705, 585),
                       u"Drop on note to play song"_s);
-    for (QLabel* l : Label1) {
+    for (QLabel* l : Label1)
         l->setWordWrap(true);
-        QFont narrow = l->font();
-        narrow.setPixelSize(9); // three short lines beside each note picture
-        l->setFont(narrow);
-    }
     imPlayAll =
-        picture(fraSelected, "imPlayAll", twipsRect(930, 3180, 480, 480), ":/icons/notes.png");
+        picture(fraSelected, "imPlayAll", twipsRect(930, 3180, 480, 480), ":/icons/notes.svg");
     imgPlay1 =
-        picture(fraSelected, "imgPlay1", twipsRect(2340, 3180, 480, 480), ":/icons/note.png");
+        picture(fraSelected, "imgPlay1", twipsRect(2340, 3180, 480, 480), ":/icons/note.svg");
 
     for (QWidget* list : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1),
                           static_cast<QWidget*>(File1), static_cast<QWidget*>(lstSelected)})
@@ -223,8 +217,7 @@ void frmMain::buildControls() {
     dlgCD.filter = u"Playlists (*.m3u)|*.m3u"_s;
     dlgCD.defaultExt = u".m3u"_s;
 
-    // The layout was measured for an 8-point interface font.
-    FitFont(*this);
+    scaleLayout(*this);
 
     // Fixed size: the client area plus the menu bar; no maximise, no resizing.
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());

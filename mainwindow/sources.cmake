@@ -4,6 +4,7 @@ list(APPEND VELMORA_CORE_SOURCES
     mainwindow/HintText.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
+    mainwindow/ElidedLabel.cpp
     mainwindow/DriveList.cpp
     mainwindow/DirList.cpp
     mainwindow/FileList.cpp

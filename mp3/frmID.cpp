@@ -1,7 +1,6 @@
 #include "mp3/frmID.h"
 
 #include "app/CenterForm.h"
-#include "app/FitFont.h"
 #include "app/PlaceControl.h"
 #include "app/SharedState.h"
 #include "mainwindow/Twips.h"
@@ -60,7 +59,7 @@ frmID::frmID(QWidget* parent)
     fixWindow(*this, u"frmID"_s, u"ID3 Tag"_s, {twipsToPixels(4215), twipsToPixels(3360)});
     setModal(true);
     buildControls();
-    FitFont(*this);
+    scaleLayout(*this);
 }
 
 void frmID::buildControls() {

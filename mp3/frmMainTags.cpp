@@ -64,7 +64,8 @@ void frmMain::ShowHeader() {
     MP3Hdr header;
     const QString title = u"File Header"_s;
     if (ReadHeader(path, header))
-        shared().prompter->inform(headerReport(header, QLocale()), title, MsgIcon::Information);
+        shared().prompter->show({headerReport(header, QLocale()), title, MsgButtons::Ok,
+                                 MsgIcon::Information, MsgAnswer::Ok, true});
     else if (header.HdrStatus == HeaderStatus::NoFrame)
         shared().prompter->inform(noFrameMessage(path), title, MsgIcon::Information);
 }

@@ -14,6 +14,9 @@ struct MessageBoxRequest {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     MsgAnswer defaultButton = MsgAnswer::Ok; // Ok for OK boxes; Yes or No for questions
+    // The text is lines of a caption, TABs and a value (platform/TabularText.h), shown with the
+    // values in one column.
+    bool tabular = false;
 };
 
 class Prompter {

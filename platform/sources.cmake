@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
-    platform/SplitCommandLine.cpp)
+    platform/SplitCommandLine.cpp
+    platform/TabularText.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     platform/QtPrompter.cpp
     platform/QtFileDialogs.cpp

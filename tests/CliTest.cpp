@@ -163,10 +163,10 @@ TEST_F(Cli, HeaderReportsAndFailuresPerFile) {
     QDir(tmp.path()).mkdir(u"folder.mp3"_s);
     const CliRun text = run({u"header"_s, u"good.mp3"_s, u"id3v2.mp3"_s});
     EXPECT_EQ(text.status, 0) << text.err.constData();
-    const QByteArray report = "Bitrate:\t\t128 kBits\nFrequency:\t44,100\nMode:\t\tJoint-Stereo\n"
-                              "MPEG version:\t1\nLayer:\t\t3\n";
+    const QByteArray report = "Bitrate:       128 kBits\nFrequency:     44,100\nMode:          "
+                              "Joint-Stereo\nMPEG version:  1\nLayer:         3\n";
     EXPECT_EQ(text.out,
-              "Filename:\t\tgood.mp3\n\n" + report + "\nFilename:\t\tid3v2.mp3\n\n" + report);
+              "Filename:      good.mp3\n\n" + report + "\nFilename:      id3v2.mp3\n\n" + report);
 
     const CliRun json = run({u"header"_s, u"--json"_s, u"good.mp3"_s, u"notes.txt"_s,
                              u"missing.mp3"_s, u"empty.mp3"_s, u"folder.mp3"_s});
