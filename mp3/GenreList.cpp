@@ -1,8 +1,7 @@
 #include "mp3/GenreList.h"
 
 #include "app/LeadingNumber.h"
-#include "playlist/PlaylistText.h"
-#include "playlist/ReadWholeFile.h"
+#include "app/TextFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

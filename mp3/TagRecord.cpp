@@ -1,7 +1,7 @@
 #include "mp3/TagRecord.h"
 
 #include "app/LeadingNumber.h"
-#include "playlist/PlaylistText.h"
+#include "app/TextFiles.h"
 
 namespace {
 constexpr char16_t kUnknown = u'?';

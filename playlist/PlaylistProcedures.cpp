@@ -2,13 +2,13 @@
 
 #include "app/AtomicFile.h"
 #include "app/SharedState.h"
+#include "app/TextFiles.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 #include "playlist/PlaylistDialog.h"
 #include "playlist/PlaylistFormat.h"
-#include "playlist/ReadWholeFile.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -58,7 +58,7 @@ QString unwritableSong(const QString& song, LineFault fault) {
         break;
     }
     return u"The song \"%1\" cannot be saved in this playlist: %2.\nNothing was saved."_s.arg(song,
-                                                                                               why);
+                                                                                              why);
 }
 
 void cannotSave(const QString& text) {
