@@ -1,8 +1,6 @@
 #include "support/WindowFixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 void WindowFixture::SetUp() {
     ASSERT_TRUE(tmp.isValid());
@@ -31,21 +29,11 @@ void WindowFixture::TearDown() {
 }
 
 QString WindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString full = path(name);
-    QDir().mkpath(QFileInfo(full).path());
-    QFile f(full);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << full.toStdString();
-    f.write(bytes);
-    return full;
+    return writeBytes(path(name), bytes);
 }
 
 QString WindowFixture::makeFolder(const QString& name) const {
     const QString full = path(name);
     QDir().mkpath(full);
     return full;
-}
-
-QByteArray WindowFixture::readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -5,6 +5,7 @@
 #include "fakes/FakePrompter.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "support/FileBytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,7 @@ protected:
     // Writes bytes to a file below the temporary folder, making folders as needed.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QString makeFolder(const QString& name) const;
-    static QByteArray readFile(const QString& path);
+    static QByteArray readFile(const QString& path) { return readBytes(path); }
 
     QTemporaryDir tmp;
     FakePrompter prompter;
