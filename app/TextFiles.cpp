@@ -47,16 +47,16 @@ namespace {
 // U+FEFF that begins a line is part of a name (the file's own mark is skipped before).
 constexpr auto kLineByLine =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF", 3);
 } // namespace
 
 void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine) {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    const bool utf8 = bytes.startsWith(bom);
+    const bool utf8 = bytes.startsWith(kUtf8Bom);
     QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : QStringConverter::System, kLineByLine);
     QVarLengthArray<QChar, 1024> line;
     const char* const data = bytes.constData();
     const qsizetype n = bytes.size();
-    qsizetype start = utf8 ? bom.size() : 0;
+    qsizetype start = utf8 ? kUtf8Bom.size() : 0;
     // The next CR and the next LF, each looked for again only once passed.
     qsizetype nextCr = -1, nextLf = -1;
     const auto next = [&](qsizetype& cached, char c) {
@@ -78,6 +78,16 @@ void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStri
             ++end;
         start = end + 1;
     }
+}
+
+bool isText(const QByteArray& bytes) {
+    if (bytes.contains('\0'))
+        return false;
+    const bool utf8 = bytes.startsWith(kUtf8Bom);
+    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : QStringConverter::System);
+    // Decoding is what finds a broken sequence; the text itself is not needed.
+    const QString text = decoder(QByteArrayView(bytes).sliced(utf8 ? kUtf8Bom.size() : 0));
+    return !decoder.hasError();
 }
 
 namespace {

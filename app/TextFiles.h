@@ -27,6 +27,10 @@ std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText 
 // no empty last line. The view is valid only during the call.
 void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
 
+// True when the bytes are text as forEachPlaylistLine reads them: valid in their encoding, and
+// no zero byte.
+[[nodiscard]] bool isText(const QByteArray& bytes);
+
 // About how many lines the bytes hold: enough to make room for their entries at once.
 qsizetype estimatedLineCount(const QByteArray& bytes);
 

@@ -15,7 +15,7 @@ QByteArray mpegFrame(int kbps = 128, int frequency = 44100,
 
 // An ID3v1.1 tag's fields; texts are bytes, padded with pad to their width.
 struct Id3v1 {
-    QByteArray title, artist, album, year, comment;
+    QByteArray title{}, artist{}, album{}, year{}, comment{};
     quint8 track = 0;
     quint8 genre = 255;
     quint8 marker = 0;
