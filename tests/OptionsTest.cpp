@@ -30,37 +30,29 @@ protected:
 };
 } // namespace
 
-TEST_F(Options, ShowsWhatTheProgramActsOnAndAsksOnlyAfterAClick) {
-    {
-        frmOptions d;
-        d.show();
-        EXPECT_EQ(clippedTexts(d), QStringList());
-        EXPECT_EQ(shown(d), u"1 0 2");
-        d.close();
-    }
-    EXPECT_FALSE(QFile::exists(iniPath())) << "no click: nothing asked, nothing written";
-    const QByteArray stored = "[Options]\r\nRemember=01\r\nStyle=1\r\n[Paths]\r\nUsePaths=0\r\n";
-    writeFile(u"velmora.ini"_s, stored);
+TEST_F(Options, ShowsTheDefaultsAndWithoutAClickAsksNothing) {
     frmOptions d;
     d.show();
-    EXPECT_EQ(shown(d), u"0 1 0") << "01 is not remembered, so it is not ticked either";
-    d.optUsePath[0]->click(); // the one already selected
-    prompter.answerNo();
+    EXPECT_EQ(clippedTexts(d), QStringList());
+    EXPECT_EQ(shown(d), u"1 0 2");
     d.close();
-    EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
-    EXPECT_EQ(readFile(iniPath()), stored);
+    EXPECT_FALSE(QFile::exists(iniPath())) << "nothing written, not even created";
 }
 
-TEST_F(Options, YesWritesTheChoicesAndTheStyleInMemory) {
-    frmOptions d;
-    d.show();
-    d.chkGeneral[0]->click();
-    d.optStyle[1]->click();
-    d.optUsePath[1]->click();
-    prompter.answerYes();
-    d.reject(); // Escape closes as the close box does
-    EXPECT_EQ(readFile(iniPath()),
-              "[Options]\r\nRemember=0\r\nStyle=1\r\n[Paths]\r\nUsePaths=1\r\n");
+TEST_F(Options, AnyClickAsksAndOnlyYesWrites) {
+    const QByteArray stored = "[Options]\r\nRemember=01\r\nStyle=1\r\n[Paths]\r\nUsePaths=0\r\n";
+    writeFile(u"velmora.ini"_s, stored);
+    for (const bool yes : {false, true}) {
+        frmOptions d;
+        d.show();
+        EXPECT_EQ(shown(d), u"0 1 0") << "01 is not remembered, so it is not ticked either";
+        d.optUsePath[yes ? 1 : 0]->click(); // No follows a click on the one already selected
+        yes ? prompter.answerYes() : prompter.answerNo();
+        d.reject(); // Escape closes as the close box does
+        EXPECT_EQ(readFile(iniPath()),
+                  yes ? "[Options]\r\nRemember=0\r\nStyle=1\r\n[Paths]\r\nUsePaths=1\r\n" : stored);
+    }
+    EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
     EXPECT_EQ(shared().style, 1);
 }
 

@@ -2,7 +2,7 @@
 #include "mp3/frmID.h"
 #include "support/OrdinaryUser.h"
 #include "support/SongBytes.h"
-#include "support/WindowFixture.h"
+#include "support/TagWindowFixture.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -13,12 +13,8 @@ using namespace Qt::StringLiterals;
 namespace {
 const QByteArray kSong = mpegFrame() + id3v1Tag({.title = "Old"});
 
-class SongFaults : public WindowFixture {
+class SongFaults : public TagWindowFixture {
 protected:
-    void SetUp() override {
-        WindowFixture::SetUp();
-        writeFile(u"genres.txt"_s, "017 Rock\r\n");
-    }
     // Reads the song's tag into a tag window, lets change happen, saves a new title.
     QString save(const QString& song, const std::function<void()>& change = {}) {
         TagFile = song;

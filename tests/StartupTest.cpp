@@ -13,49 +13,37 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         QDir::setCurrent(makeFolder(u"current"_s));
-        remembered = makeFolder(u"Music/Rock"_s);
     }
     void TearDown() override {
         QDir::setCurrent(previousCurrent);
         WindowFixture::TearDown();
     }
-    QString start(const QByteArray& ini) {
-        writeFile(u"velmora.ini"_s, ini);
-        frmMain w;
-        w.Form_Load();
-        return w.Dir1->Path();
-    }
-    QString previousCurrent = QDir::currentPath(), remembered;
+    QString previousCurrent = QDir::currentPath();
 };
 } // namespace
 
-TEST_F(Startup, OpensTheRememberedFolderOrFallsBack) {
-    const QByteArray last = "Last=" + remembered.toLocal8Bit() + "\r\n";
-    EXPECT_EQ(start("[Options]\r\nStyle=1\r\n" + last), remembered);
-    EXPECT_EQ(shared().style, 1);
-    EXPECT_EQ(start("[Options]\r\nRemember=01\r\n" + last), path(u"current"_s));
-    EXPECT_EQ(shared().style, 0);
-    EXPECT_EQ(start(""), tmp.path()) << "no Last: the program's own folder";
-    EXPECT_EQ(start("[Options]\r\nLast=" + path(u"gone"_s).toLocal8Bit() + "\r\n"), tmp.path());
-}
-
-TEST_F(Startup, ShutdownWritesTheShownFolderOnlyWhenRemembering) {
-    const auto afterExit = [&](const QByteArray& ini) {
-        writeFile(u"velmora.ini"_s, ini);
-        {
-            frmMain w;
-            w.Form_Load();
-            w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_s);
-            w.Dir1->setPath(remembered);
-            w.mnuExit_Click(); // asks nothing, even with songs in the playlist
-        }
-        return readFile(iniPath());
+TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
+    const QString rock = makeFolder(u"Music/Rock"_s), jazz = makeFolder(u"Music/Jazz"_s);
+    const QByteArray last = "Last=" + rock.toLocal8Bit() + "\r\n";
+    // The settings file, the folder shown at start, the file after showing jazz and closing.
+    const QByteArray jazzLast = "Last=" + jazz.toLocal8Bit() + "\r\n";
+    const std::tuple<QByteArray, QString, QByteArray> runs[] = {
+        {"[Options]\r\nStyle=1\r\n" + last, rock, "[Options]\r\nStyle=1\r\n" + jazzLast},
+        {"[Options]\r\nRemember=01\r\n" + last, path(u"current"_s), {}},
+        {"[Options]\r\nLast=" + path(u"gone"_s).toLocal8Bit() + "\r\n", tmp.path(),
+         "[Options]\r\n" + jazzLast},
     };
-    const QByteArray keep = "; mine\r\n[Options]\r\nRemember=0\r\nLast=/old\r\n";
-    EXPECT_EQ(afterExit(keep), keep);
-    EXPECT_EQ(afterExit("[Options]\r\nRemember=1\r\n"),
-              "[Options]\r\nRemember=1\r\nLast=" + remembered.toLocal8Bit() + "\r\n");
-    EXPECT_TRUE(prompter.shown().empty());
+    for (const auto& [ini, shown, after] : runs) {
+        writeFile(u"velmora.ini"_s, ini);
+        frmMain w;
+        w.Form_Load();
+        EXPECT_EQ(w.Dir1->Path(), shown);
+        EXPECT_EQ(shared().style, ini.contains("Style=1") ? 1 : 0);
+        w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_s);
+        w.Dir1->setPath(jazz);
+        w.mnuExit_Click(); // asks nothing, even with songs in the playlist
+        EXPECT_EQ(readFile(iniPath()), after.isNull() ? ini : after);
+    }
 }
 
 TEST_F(Startup, AnUnwritableSettingsFileDoesNotStopTheProgram) {
