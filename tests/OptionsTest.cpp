@@ -1,13 +1,10 @@
 #include "app/frmOptions.h"
-#include "mainwindow/frmMain.h"
 #include "support/TextFits.h"
 #include "support/WindowFixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -30,16 +27,15 @@ protected:
 };
 } // namespace
 
-TEST_F(Options, ShowsTheDefaultsAndWithoutAClickAsksNothing) {
-    frmOptions d;
-    d.show();
-    EXPECT_EQ(clippedTexts(d), QStringList());
-    EXPECT_EQ(shown(d), u"1 0 2");
-    d.close();
-    EXPECT_FALSE(QFile::exists(iniPath())) << "nothing written, not even created";
-}
-
-TEST_F(Options, AnyClickAsksAndOnlyYesWrites) {
+TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
+    {
+        frmOptions d;
+        d.show();
+        EXPECT_EQ(clippedTexts(d), QStringList());
+        EXPECT_EQ(shown(d), u"1 0 2");
+        d.close(); // without a click: nothing asked, nothing written
+    }
+    EXPECT_FALSE(QFile::exists(iniPath()));
     const QByteArray stored = "[Options]\r\nRemember=01\r\nStyle=1\r\n[Paths]\r\nUsePaths=0\r\n";
     writeFile(u"velmora.ini"_s, stored);
     for (const bool yes : {false, true}) {
@@ -54,17 +50,4 @@ TEST_F(Options, AnyClickAsksAndOnlyYesWrites) {
     }
     EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
     EXPECT_EQ(shared().style, 1);
-}
-
-TEST_F(Options, TheMenuEntryShowsTheDialogModally) {
-    writeFile(u"velmora.ini"_s, "[Options]\r\nStyle=1\r\n");
-    frmMain w;
-    QString seen;
-    QTimer::singleShot(0, &w, [&] {
-        auto* d = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
-        seen = d ? shown(*d) : u"no dialog"_s;
-        QApplication::activeModalWidget()->close();
-    });
-    w.mnuConfig_Click();
-    EXPECT_EQ(seen, u"1 1 2");
 }

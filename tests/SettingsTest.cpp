@@ -14,7 +14,6 @@ TEST(Settings, EachKeyIsReadByOneRule) {
         {"[Options]\nStyle=1.4\nRemember= 1 \n[Paths]\nUsePaths=1", "1 1 1 1"},
         {"[Options]\nStyle=1.5\nRemember=01\n[Paths]\nUsePaths=7", "0 0 2 1"},
         {"[Options]\nStyle=1 pls\nRemember=yes\n[Paths]\nUsePaths=all", "1 0 0 1"},
-        {"[Options]\nStyle=65537\nRemember=2", "0 0 2 1"},
     };
     QTemporaryDir dir;
     IniFiler ini(dir.filePath(u"velmora.ini"_s));

@@ -2,6 +2,7 @@
 
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
+#include "mp3/CurrentTag.h"
 #include "mp3/frmID.h"
 
 #include <QLineEdit>
@@ -21,6 +22,18 @@ void TagWindowFixture::SetUp() {
 void TagWindowFixture::TearDown() {
     frmID::setModalHook({});
     WindowFixture::TearDown();
+}
+
+QString TagWindowFixture::saveTitle(const QString& song, const std::function<void()>& change) {
+    TagFile = song;
+    FillTag(TagFile);
+    frmID window;
+    window.Form_Load();
+    if (change)
+        change();
+    window.txtID[0]->setText(u"Mine"_s);
+    window.cmdSave_Click();
+    return describe(prompter.last());
 }
 
 QString TagWindowFixture::pick(frmMain& w, const QString& name, const QByteArray& bytes) {

@@ -18,6 +18,9 @@ protected:
 
     // Writes the song into the folder "music" and makes it the file list's current item.
     QString pick(frmMain& w, const QString& name, const QByteArray& bytes);
+    // Reads the song's tag into a tag window, runs change, saves the title "Mine"; returns the
+    // message box shown last.
+    QString saveTitle(const QString& song, const std::function<void()>& change = {});
 
     QStringList opened; // the title each window showed, " (view)" added when it could not save
     std::function<void(frmID&)> onOpen;
