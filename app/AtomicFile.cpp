@@ -1,5 +1,7 @@
 #include "app/AtomicFile.h"
 
+#include "app/TextFiles.h"
+
 #include <QSaveFile>
 
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
@@ -11,16 +13,11 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
             *errorText = file.errorString();
         return false;
     }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            if (errorText)
-                *errorText = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        done += n;
+    if (!writeAll(file, bytes)) {
+        if (errorText)
+            *errorText = file.errorString();
+        file.cancelWriting();
+        return false;
     }
     if (!file.commit()) {
         if (errorText)

@@ -57,7 +57,12 @@ void IniFiler::WriToIni() {
     const QString section = Section_.trimmed();
     const QString key = Setting_.trimmed();
     const QString value = Value_.trimmed();
-    if (section.isEmpty() || key.isEmpty() || value.isEmpty()) {
+    // A line break would end the line early and turn the rest into a line of its own, and one at
+    // either end would be trimmed into another folder's name (a folder name on Linux may hold
+    // one): such a value is not written at all.
+    const auto breaksLine = [](const QString& t) { return t.contains(u'\n') || t.contains(u'\r'); };
+    if (section.isEmpty() || key.isEmpty() || value.isEmpty() || breaksLine(Section_) ||
+        breaksLine(Setting_) || breaksLine(Value_)) {
         ResCode_ = u"0"_s;
         return;
     }

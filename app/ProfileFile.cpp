@@ -1,6 +1,7 @@
 #include "app/ProfileFile.h"
 
 #include "app/AtomicFile.h"
+#include "app/TextFiles.h"
 
 #include <QFile>
 
@@ -25,15 +26,12 @@ ProfileFile ProfileFile::parse(const QByteArray& bytes) {
 }
 
 std::optional<ProfileFile> ProfileFile::load(const QString& path) {
-    QFile f(path);
-    if (!f.exists())
+    if (!QFile::exists(path))
         return ProfileFile{};
-    if (!f.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parse(bytes);
+    return parse(*bytes);
 }
 
 std::optional<QString> ProfileFile::sectionName(const QString& line) {

@@ -1,41 +1,16 @@
 #include "app/frmOptions.h"
 
-#include "app/IniFiler.h"
-#include "app/LeadingNumber.h"
 #include "app/PlaceControl.h"
+#include "app/Settings.h"
 #include "app/SharedState.h"
 #include "mainwindow/Twips.h"
 #include "platform/Prompter.h"
-#include "playlist/Entry.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-QString readSetting(IniFiler& ini, const QString& section, const QString& key,
-                    const QString& fallback) {
-    ini.Section(section);
-    ini.Setting(key);
-    ini.Default(fallback);
-    ini.GetFromIni();
-    return ini.Value();
-}
-
-void writeSetting(IniFiler& ini, const QString& section, const QString& key, const QString& value) {
-    ini.Section(section);
-    ini.Setting(key);
-    ini.Value(value);
-    ini.WriToIni();
-}
-
-double roundedNumber(const QString& text) {
-    return roundHalfEven(leadingNumber(text));
-}
-
-} // namespace
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     fixWindow(*this, u"frmOptions"_s, u"Configuration Options"_s,
@@ -74,14 +49,11 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
 }
 
 void frmOptions::Form_Load() {
-    IniFiler& ini = *shared().settings;
-    // A hand-edited value that names no choice shows the choice the program acts on.
-    chkGeneral[0]->setChecked(
-        roundedNumber(readSetting(ini, u"Options"_s, u"Remember"_s, u"1"_s)) != 0);
-    const bool pls = roundedNumber(readSetting(ini, u"Options"_s, u"Style"_s, u"0"_s)) == 1;
-    optStyle[pls ? 1 : 0]->setChecked(true);
-    const PathMode mode = pathModeFromText(readSetting(ini, u"Paths"_s, u"UsePaths"_s, u"2"_s));
-    optUsePath[static_cast<int>(mode)]->setChecked(true);
+    // The values the program acts on, read by the same rules as start-up and saving use.
+    const Settings settings(*shared().settings);
+    chkGeneral[0]->setChecked(settings.remember());
+    optStyle[settings.style()]->setChecked(true);
+    optUsePath[static_cast<int>(settings.pathMode())]->setChecked(true);
     changed_ = false;
 }
 
@@ -102,13 +74,11 @@ void frmOptions::Form_Unload() {
         return;
     if (!shared().prompter->askYesNo(u"Save options?"_s, u"Confirm"_s))
         return;
-    IniFiler& ini = *shared().settings;
-    writeSetting(ini, u"Options"_s, u"Remember"_s,
-                 chkGeneral[0]->isChecked() ? u"1"_s : u"0"_s);
     shared().style = optStyle[1]->isChecked() ? 1 : 0;
-    writeSetting(ini, u"Options"_s, u"Style"_s, QString::number(shared().style));
-    const int usePaths = optUsePath[0]->isChecked() ? 0 : optUsePath[1]->isChecked() ? 1 : 2;
-    writeSetting(ini, u"Paths"_s, u"UsePaths"_s, QString::number(usePaths));
+    const PathMode mode = optUsePath[0]->isChecked()   ? PathMode::Never
+                          : optUsePath[1]->isChecked() ? PathMode::Always
+                                                       : PathMode::Decide;
+    Settings(*shared().settings).saveOptions(chkGeneral[0]->isChecked(), shared().style, mode);
 }
 
 void frmOptions::done(int result) {

@@ -3,7 +3,9 @@ list(APPEND VELMORA_CORE_SOURCES
     app/ProfileFile.cpp
     app/IniFiler.cpp
     app/LeadingNumber.cpp
-    app/SharedState.cpp)
+    app/Settings.cpp
+    app/SharedState.cpp
+    app/TextFiles.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     app/CenterForm.cpp
     app/frmMainStartup.cpp

@@ -1,8 +1,8 @@
 #include "app/AtomicFile.h"
+#include "app/TextFiles.h"
 #include "cli/Commands.h"
 #include "playlist/Entry.h"
 #include "playlist/PlaylistFormat.h"
-#include "playlist/ReadWholeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/FileCheck.h"
 #include "mp3/GenreList.h"
+#include "mp3/TagEdits.h"
 #include "mp3/TagFileAccess.h"
 #include "mp3/TagRecord.h"
 
@@ -21,9 +22,20 @@ const char* const kTagUsage =
     "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
     "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n";
 
+// The genre list, read once; a genres.txt that cannot be read is said once, and names are then
+// neither shown nor understood.
 const QVector<Genre>& genres() {
-    static const QVector<Genre> list = readGenres(
-        findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR)));
+    static const QVector<Genre> list = [] {
+        const QString path =
+            findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR));
+        if (path.isEmpty())
+            return QVector<Genre>();
+        QString reason;
+        std::optional<QVector<Genre>> read = readGenres(path, &reason);
+        if (!read)
+            err(u"velmora-cli: warning: "_s + path + u": "_s + reason + u"; no genre names\n"_s);
+        return read.value_or(QVector<Genre>());
+    }();
     return list;
 }
 
@@ -102,8 +114,8 @@ int showTags(const QList<Arg>& files, bool json) {
         if (const auto& t = tag) {
             const auto g = genreName(t->genre);
             text += u"Title:\t\t"_s + t->title + u"\nArtist:\t\t"_s + t->artist +
-                    u"\nAlbum:\t\t"_s + t->album + u"\nYear:\t\t"_s + t->year +
-                    u"\nComment:\t"_s + t->comment + u"\nTrack:\t\t"_s +
+                    u"\nAlbum:\t\t"_s + t->album + u"\nYear:\t\t"_s + t->year + u"\nComment:\t"_s +
+                    t->comment + u"\nTrack:\t\t"_s +
                     (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_s +
                     (t->genre == 255 ? QString()
                                      : QString::number(t->genre) + (g ? u" "_s + *g : QString())) +
@@ -116,13 +128,8 @@ int showTags(const QList<Arg>& files, bool json) {
     return status;
 }
 
-struct Changes {
-    std::optional<QString> title, artist, album, year, comment;
-    std::optional<quint8> track, genre;
-};
-
 // Reads FIELD=VALUE; false after a usage message.
-bool parseChange(const QString& word, Changes& c, int& status) {
+bool parseChange(const QString& word, TagEdits& c, int& status) {
     const qsizetype eq = word.indexOf(u'=');
     const QString field = eq < 0 ? word : word.left(eq).toLower();
     const QString value = word.mid(eq + 1);
@@ -141,13 +148,12 @@ bool parseChange(const QString& word, Changes& c, int& status) {
     else if (field == u"comment")
         c.comment = value;
     else if (field == u"track") {
-        bool ok = value.isEmpty();
-        const int n = ok ? 0 : value.trimmed().toInt(&ok);
-        if (!ok || n < 0 || n > 255) {
+        // Read as the tag window reads its track box.
+        if (!trackFromText(value)) {
             status = usageError(u"tag"_s, u"track is a number from 0 to 255."_s);
             return false;
         }
-        c.track = static_cast<quint8>(n);
+        c.track = value;
     } else if (field == u"genre") {
         bool numeric = false;
         const int n = value.trimmed().toInt(&numeric);
@@ -175,40 +181,37 @@ bool parseChange(const QString& word, Changes& c, int& status) {
     return true;
 }
 
-// The text a field receives, with a warning when it had to be cut or changed.
-QString fieldText(const QString& file, const char* field, const QString& value, int width) {
-    const QString fitted = TagRecord::fitText(value, width);
-    const QString kept = fitted.left(value.size());
-    if (value.size() > width)
+// Warns when a field's text has to be cut or changed to fit the tag.
+void warnAboutFit(const QString& file, const char* field, const std::optional<QString>& value,
+                  int width) {
+    if (!value)
+        return;
+    const QString fitted = TagRecord::fitText(*value, width);
+    if (value->size() > width)
         err(file + u": warning: "_s + QString::fromLatin1(field) + u" cut to "_s +
             QString::number(width) + u" characters: \""_s + fitted.trimmed() + u"\"\n"_s);
-    else if (kept != value)
+    else if (fitted.left(value->size()) != *value)
         err(file + u": warning: "_s + QString::fromLatin1(field) +
             u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_s);
-    return fitted;
 }
 
-int setTag(const Arg& file, const Changes& c) {
+int setTag(const Arg& file, const TagEdits& c) {
     const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
     const SongTag song = readTag(file);
     if (!song.error.isEmpty()) {
         err(name + u": not written: "_s + song.error + u'\n');
         return kExitFailed;
     }
-    // As the tag window saves: every field from what is shown, the changes applied.
-    TagRecord tag = song.tag.value_or(TagRecord::blank());
-    const TagText shown = song.tag ? decodeTag(*song.tag) : TagText{};
-    tag.Title = fieldText(name, "title", c.title.value_or(shown.title), TagRecord::kTitleWidth);
-    tag.Artist =
-        fieldText(name, "artist", c.artist.value_or(shown.artist), TagRecord::kArtistWidth);
-    tag.Album = fieldText(name, "album", c.album.value_or(shown.album), TagRecord::kAlbumWidth);
-    tag.Year = fieldText(name, "year", c.year.value_or(shown.year), TagRecord::kYearWidth);
-    tag.Comment =
-        fieldText(name, "comment", c.comment.value_or(shown.comment), TagRecord::kCommentWidth);
-    tag.Marker = 0;
-    tag.Track = c.track.value_or(static_cast<quint8>(shown.track.value_or(0)));
-    tag.Genre = c.genre.value_or(shown.genre);
-    const TagSaveResult result = writeTag(file.text, tag);
+    warnAboutFit(name, "title", c.title, TagRecord::kTitleWidth);
+    warnAboutFit(name, "artist", c.artist, TagRecord::kArtistWidth);
+    warnAboutFit(name, "album", c.album, TagRecord::kAlbumWidth);
+    warnAboutFit(name, "year", c.year, TagRecord::kYearWidth);
+    warnAboutFit(name, "comment", c.comment, TagRecord::kCommentWidth);
+    // As the tag window saves: what it would show, with the changes made.
+    std::optional<TagRecord> tag = editedTag(song.tag.value_or(TagRecord::blank()), c);
+    if (!tag)
+        return usageError(u"tag"_s, u"track is a number from 0 to 255."_s);
+    const TagSaveResult result = writeTag(file.text, *tag);
     switch (result.status) {
     case TagSaveStatus::Saved:
         return kExitOk;
@@ -234,7 +237,7 @@ int tagCommand(const QList<Arg>& args) {
     bool json = false;
     bool setting = false;
     QList<Arg> files;
-    Changes changes;
+    TagEdits changes;
     int status = kExitOk;
     for (const Arg& a : args) {
         if (a.text == u"--json")

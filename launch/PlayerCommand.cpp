@@ -1,6 +1,6 @@
 #include "launch/PlayerCommand.h"
 
-#include "playlist/PlaylistText.h"
+#include "app/TextFiles.h"
 
 using namespace Qt::StringLiterals;
 

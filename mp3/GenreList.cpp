@@ -1,8 +1,7 @@
 #include "mp3/GenreList.h"
 
 #include "app/LeadingNumber.h"
-#include "playlist/PlaylistText.h"
-#include "playlist/ReadWholeFile.h"
+#include "app/TextFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,8 +28,16 @@ QVector<Genre> parseGenres(const QByteArray& text) {
     return genres;
 }
 
-QVector<Genre> readGenres(const QString& path) {
-    return parseGenres(readWholeFile(path).value_or(QByteArray()));
+std::optional<QVector<Genre>> readGenres(const QString& path, QString* errorText) {
+    const std::optional<QByteArray> bytes = readWholeFile(path, errorText);
+    if (!bytes)
+        return std::nullopt;
+    if (!isText(*bytes)) {
+        if (errorText)
+            *errorText = u"Not a text file"_s;
+        return std::nullopt;
+    }
+    return parseGenres(*bytes);
 }
 
 QString findGenresFile(const QString& programFolder, const QString& dataFolder) {
@@ -38,7 +45,7 @@ QString findGenresFile(const QString& programFolder, const QString& dataFolder) 
         if (folder.isEmpty())
             continue;
         const QFileInfo info(QDir(folder).filePath(u"genres.txt"_s));
-        if (info.isFile() && !info.isHidden())
+        if (info.exists() && !info.isHidden())
             return info.filePath();
     }
     return {};

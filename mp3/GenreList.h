@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QVector>
+#include <optional>
 
 // One line of genres.txt: the number in characters 1 to 3, the name from character 5 on.
 struct Genre {
@@ -14,9 +15,12 @@ struct Genre {
 // byte (0 to 255) is skipped.
 QVector<Genre> parseGenres(const QByteArray& text);
 
-// The genres of genres.txt at path; an empty list when it cannot be read.
-QVector<Genre> readGenres(const QString& path);
+// The genres of genres.txt at path; nullopt when it cannot be read (no permission, a folder,
+// bytes that are not text), with the reason in errorText when given.
+[[nodiscard]] std::optional<QVector<Genre>> readGenres(const QString& path,
+                                                       QString* errorText = nullptr);
 
 // Where genres.txt is: beside the program, else in the installed data folder; empty when in
-// neither (hidden files do not count).
+// neither (hidden files do not count). Whatever has that name is found, so that one that
+// cannot be read is reported as such and not as missing.
 QString findGenresFile(const QString& programFolder, const QString& dataFolder);

@@ -1,5 +1,6 @@
 #include "mp3/TagFileAccess.h"
 
+#include "app/TextFiles.h"
 #include "playlist/Entry.h"
 
 #include <QFile>
@@ -29,19 +30,8 @@ TagSaveResult failed(const QFile& file) {
     return {TagSaveStatus::Failed, file.errorString()};
 }
 
-// Writes all of bytes at pos. A short write is retried, so that a full disk is reported with
-// the system's reason rather than as a count that came up short.
 bool writeAt(QFile& file, qint64 pos, const QByteArray& bytes) {
-    if (!file.seek(pos))
-        return false;
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return file.seek(pos) && writeAll(file, bytes);
 }
 
 bool endsInTag(QFile& file, qint64 length) {

@@ -1,7 +1,6 @@
 #include "mp3/TagRecord.h"
 
-#include "app/LeadingNumber.h"
-#include "playlist/PlaylistText.h"
+#include "app/TextFiles.h"
 
 namespace {
 constexpr char16_t kUnknown = u'?';
@@ -93,14 +92,4 @@ TagText decodeTag(const TagRecord& tag) {
         text.track = tag.Track;
     text.genre = tag.Genre;
     return text;
-}
-
-std::optional<quint8> trackFromText(const QString& text) {
-    const double number = leadingNumber(text);
-    if (number < 0)
-        return std::nullopt;
-    const double rounded = roundHalfEven(number);
-    if (rounded > 255)
-        return std::nullopt;
-    return static_cast<quint8>(rounded);
 }

@@ -53,7 +53,3 @@ struct TagText {
 
 // Each text cut at its first zero byte and stripped of spaces at both ends.
 TagText decodeTag(const TagRecord& tag);
-
-// The track byte a track text stands for: its leading number rounded half to even, 0 for an
-// empty text; nullopt when the number does not fit a byte (a negative number, above 255).
-std::optional<quint8> trackFromText(const QString& text);

@@ -6,6 +6,7 @@
 #include "mainwindow/Twips.h"
 #include "mp3/CurrentTag.h"
 #include "mp3/GenreList.h"
+#include "mp3/TagEdits.h"
 #include "mp3/TagFileAccess.h"
 #include "platform/Prompter.h"
 #include "playlist/Entry.h"
@@ -112,7 +113,14 @@ void frmID::FillBox() {
         return;
     }
     cboGenre->clear();
-    for (const Genre& genre : readGenres(path))
+    QString reason;
+    const std::optional<QVector<Genre>> genres = readGenres(path, &reason);
+    if (!genres) {
+        prompter().inform(u"File '"_s + path + u"' can't be read: "_s + reason + u"."_s,
+                          u"Problem"_s, MsgIcon::Exclamation);
+        return;
+    }
+    for (const Genre& genre : *genres)
         cboGenre->addItem(genre.name, genre.number);
 }
 
@@ -141,21 +149,17 @@ void frmID::cmdSave_Click() {
         prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
         return;
     }
-    const std::optional<quint8> track = trackFromText(txtID[5]->text());
-    if (!track) {
+    TagEdits edits{txtID[0]->text(), txtID[1]->text(), txtID[2]->text(), txtID[3]->text(),
+                   txtID[4]->text(), txtID[5]->text(), std::nullopt};
+    if (cboGenre->currentIndex() >= 0)
+        edits.genre = static_cast<quint8>(cboGenre->currentData().toInt());
+    const std::optional<TagRecord> edited = editedTag(CurrentTag, edits);
+    if (!edited) {
         prompter().inform(u"The track number must lie between 0 and 255."_s, cantSave,
                           MsgIcon::Exclamation);
         return;
     }
-    CurrentTag.Title = TagRecord::fitText(txtID[0]->text(), TagRecord::kTitleWidth);
-    CurrentTag.Artist = TagRecord::fitText(txtID[1]->text(), TagRecord::kArtistWidth);
-    CurrentTag.Album = TagRecord::fitText(txtID[2]->text(), TagRecord::kAlbumWidth);
-    CurrentTag.Year = TagRecord::fitText(txtID[3]->text(), TagRecord::kYearWidth);
-    CurrentTag.Comment = TagRecord::fitText(txtID[4]->text(), TagRecord::kCommentWidth);
-    CurrentTag.Marker = 0;
-    CurrentTag.Track = *track;
-    CurrentTag.Genre =
-        cboGenre->currentIndex() < 0 ? 255 : static_cast<quint8>(cboGenre->currentData().toInt());
+    CurrentTag = *edited;
 
     const TagSaveResult result = writeTag(TagFile, CurrentTag);
     switch (result.status) {

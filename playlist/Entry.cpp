@@ -1,7 +1,7 @@
 #include "playlist/Entry.h"
 
 #include "app/LeadingNumber.h"
-#include "playlist/PlaylistText.h"
+#include "app/TextFiles.h"
 
 #include <QFileInfo>
 

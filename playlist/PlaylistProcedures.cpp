@@ -1,14 +1,15 @@
 #include "playlist/PlaylistProcedures.h"
 
 #include "app/AtomicFile.h"
+#include "app/Settings.h"
 #include "app/SharedState.h"
+#include "app/TextFiles.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 #include "playlist/PlaylistDialog.h"
 #include "playlist/PlaylistFormat.h"
-#include "playlist/ReadWholeFile.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -26,16 +27,10 @@ bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
     return true;
 }
 
-// UsePaths is read afresh for every save; a missing key means "Let computer decide".
+// UsePaths is read afresh for every save; without a settings store the computer decides.
 PathMode currentPathMode() {
     IniFiler* ini = shared().settings.get();
-    if (!ini)
-        return PathMode::Decide;
-    ini->Section(u"Paths"_s);
-    ini->Setting(u"UsePaths"_s);
-    ini->Default(u"2"_s);
-    ini->GetFromIni();
-    return pathModeFromText(ini->Value());
+    return ini ? Settings(*ini).pathMode() : PathMode::Decide;
 }
 
 QString unwritableSong(const QString& song, LineFault fault) {
@@ -58,7 +53,7 @@ QString unwritableSong(const QString& song, LineFault fault) {
         break;
     }
     return u"The song \"%1\" cannot be saved in this playlist: %2.\nNothing was saved."_s.arg(song,
-                                                                                               why);
+                                                                                              why);
 }
 
 void cannotSave(const QString& text) {

@@ -1,25 +1,14 @@
 #pragma once
 
+#include "app/TextFiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringConverter>
 #include <QStringView>
-#include <functional>
 
-// The text of playlist files, shared by the M3U and PLS readers and writers.
-
-// Calls onLine with each line of a playlist file's bytes. A UTF-8 byte-order mark at the start
-// is skipped and the rest read as UTF-8; otherwise the bytes are read in the locale's 8-bit
-// encoding (as QFile::decodeName reads them). Lines end at CR LF, a lone CR or a lone LF; the
-// last line needs no line end, and a line end at the very end gives no empty last line.
-// The view is valid only during the call.
-void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine);
-
-// About how many lines the bytes hold: enough to make room for their entries at once.
-qsizetype estimatedLineCount(const QByteArray& bytes);
-
-// The text with space characters removed at both ends (tabs and other white space stay).
-QStringView trimBlanks(QStringView text);
+// The text of playlist files, shared by the M3U and PLS readers and writers. They are read
+// with the shared line reader of app/TextFiles.h; this is the writing half.
 
 // Why a line cannot stand in a playlist file.
 enum class LineFault {

@@ -3,8 +3,7 @@ list(APPEND VELMORA_CORE_SOURCES
     playlist/Entry.cpp
     playlist/PlaylistText.cpp
     playlist/PlaylistFormat.cpp
-    playlist/PlaylistDialog.cpp
-    playlist/ReadWholeFile.cpp)
+    playlist/PlaylistDialog.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     playlist/PlaylistProcedures.cpp
     playlist/frmMainFileCommands.cpp)

@@ -22,12 +22,8 @@ TEST(FuzzRegression, APlaylistLineNamingAFolderIsNeverWrittenAsAnEmptyLine) {
 
 TEST(FuzzRegression, ATagBlockWrittenBackKeepsEveryByteButZerosInText) {
     QByteArray block(128, '\xD3');
-    block[2] = '\0';  // in the header
-    block[58] = '\0'; // in the artist
-    block[125] = '\0';
-    block[127] = '\0';
+    block[2] = block[58] = block[125] = block[127] = '\0'; // header, artist, marker, genre
     QByteArray expected = block;
-    expected[2] = ' ';
-    expected[58] = ' ';
+    expected[2] = expected[58] = ' ';
     EXPECT_EQ(TagRecord::fromBytes(block).toBytes(), expected);
 }

@@ -1,5 +1,6 @@
 // Any 128 bytes as an ID3v1 tag: decoding as the tag window shows it, and writing the record
 // back, which must give the bytes it was read from.
+#include "mp3/TagEdits.h"
 #include "mp3/TagRecord.h"
 
 #include <cstddef>
@@ -25,11 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             expected[i] = ' ';
     if (tag.toBytes() != expected)
         std::abort();
-    // A tag saved from what the window shows always fits its 128 bytes.
-    TagRecord shown = TagRecord::blank();
-    shown.Title = TagRecord::fitText(text.title, TagRecord::kTitleWidth);
-    shown.Comment = TagRecord::fitText(text.comment, TagRecord::kCommentWidth);
-    if (shown.toBytes().size() != TagRecord::kSize)
+    // Saved unchanged from what is shown, the tag fits its 128 bytes and keeps its genre byte.
+    const std::optional<TagRecord> saved = editedTag(tag, {});
+    if (!saved || saved->toBytes().size() != TagRecord::kSize || saved->Genre != tag.Genre)
         std::abort();
     (void)trackFromText(QString::fromLatin1(block.mid(3, 30)));
     return 0;

@@ -1,8 +1,6 @@
 #include "support/WindowFixture.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 void WindowFixture::SetUp() {
     ASSERT_TRUE(tmp.isValid());
@@ -30,14 +28,6 @@ void WindowFixture::TearDown() {
     s.style = 0;
 }
 
-QString writeBytes(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
-    return path;
-}
-
 QString WindowFixture::writeFile(const QString& name, const QByteArray& bytes) const {
     return writeBytes(path(name), bytes);
 }
@@ -46,9 +36,4 @@ QString WindowFixture::makeFolder(const QString& name) const {
     const QString full = path(name);
     QDir().mkpath(full);
     return full;
-}
-
-QByteArray WindowFixture::readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

@@ -5,14 +5,12 @@
 #include "fakes/FakePrompter.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "support/FileBytes.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-// Writes bytes to the file at path, making its folders as needed; gives the path back.
-QString writeBytes(const QString& path, const QByteArray& bytes);
 
 // Gives every window test fresh fakes of the seams, a settings file in a temporary folder and
 // that folder as the program's own folder. Restores the shared state afterwards.
@@ -26,7 +24,7 @@ protected:
     // Writes bytes to a file below the temporary folder, making folders as needed.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
     QString makeFolder(const QString& name) const;
-    static QByteArray readFile(const QString& path);
+    static QByteArray readFile(const QString& path) { return readBytes(path); }
 
     QTemporaryDir tmp;
     FakePrompter prompter;
