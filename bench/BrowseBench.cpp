@@ -154,6 +154,23 @@ void UnselectAllOnTheLargestPlaylist(benchmark::State& state) {
 }
 BENCHMARK(UnselectAllOnTheLargestPlaylist)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// One click moves the current entry of the scattered largest playlist one place.
+void moveCurrent(benchmark::State& state, void (frmMain::*click)()) {
+    Window window;
+    frmMain& w = window.w;
+    fillScattered(w);
+    w.SavePkS();
+    timeAfter(
+        state, [&] { w.lstSelected->setCurrentRow(16384, QItemSelectionModel::NoUpdate); },
+        [&] { (w.*click)(); });
+    if (w.lstSelected->currentRow() == 16384 || !w.IsSel(u"S"_s, w.lstSelected->currentRow()))
+        state.SkipWithError("the entry did not move");
+}
+BENCHMARK_CAPTURE(moveCurrent, MoveUpOnTheLargestPlaylist, &frmMain::cmdUp_Click)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(moveCurrent, MoveDownOnTheLargestPlaylist, &frmMain::cmdDn_Click)
+    ->Unit(benchmark::kMillisecond);
+
 void RemoveScatteredHalfOfTheLargestPlaylist(benchmark::State& state) {
     Window window;
     frmMain& w = window.w;
