@@ -1,13 +1,11 @@
 list(APPEND VELMORA_CORE_SOURCES
-    mainwindow/EntryTextSet.cpp
-    mainwindow/ShellDrop.cpp
     mainwindow/HintText.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
     mainwindow/DriveList.cpp
     mainwindow/DirList.cpp
     mainwindow/FileList.cpp
-    mainwindow/PlaylistItems.cpp
+    mainwindow/PlaylistView.cpp
     mainwindow/ListSelection.cpp
     mainwindow/SelectionMemory.cpp
     mainwindow/SongPaths.cpp

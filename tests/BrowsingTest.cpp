@@ -1,8 +1,8 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QDir>
@@ -21,7 +21,7 @@ protected:
     }
     void fillPlaylist(int n) {
         for (int i = 0; i < n; ++i)
-            appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_s, music});
+            w->playlist->append({{QString::number(i) + u".mp3"_s, music}});
     }
     QList<bool> memoryS(int n) const {
         QList<bool> flags;

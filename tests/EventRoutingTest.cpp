@@ -1,6 +1,7 @@
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QApplication>
@@ -25,13 +26,13 @@ protected:
         QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
     }
-    static QPoint centreOf(QListWidget& list, int row) {
-        return list.visualItemRect(list.item(row)).center();
+    static QPoint centreOf(QAbstractItemView& list, int row) {
+        return list.visualRect(list.model()->index(row, 0)).center();
     }
-    static void press(QListWidget& list, int row, Qt::MouseButton button = Qt::LeftButton) {
+    static void press(QAbstractItemView& list, int row, Qt::MouseButton button = Qt::LeftButton) {
         mouse(list.viewport(), QEvent::MouseButtonPress, centreOf(list, row), button, button);
     }
-    static void release(QListWidget& list, int row, Qt::MouseButton button = Qt::LeftButton) {
+    static void release(QAbstractItemView& list, int row, Qt::MouseButton button = Qt::LeftButton) {
         mouse(list.viewport(), QEvent::MouseButtonRelease, centreOf(list, row), button, {});
     }
     static void moveOver(QWidget* widget) {
@@ -87,7 +88,7 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
 
 TEST_F(EventRouting, PlaylistPressesToo) {
     showSongs({});
-    w->lstSelected->addItems({u"X.mp3 {}"_s, u"Y.mp3 {}"_s});
+    w->playlist->append({{u"X.mp3"_s, {}}, {u"Y.mp3"_s, {}}});
     select(*w->lstSelected, {1});
     w->SavePkS();
     press(*w->lstSelected, 0);

@@ -1,7 +1,7 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/ShowHint.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QApplication>
@@ -94,7 +94,7 @@ TEST_F(HintBar, MouseMoveHandlersShowTheirHints) {
 
 TEST_F(HintBar, CountersFollowTheListsAtTheNextTick) {
     showSongs({});
-    appendEntry(*w->lstSelected, {u"A.mp3"_s, music});
+    w->playlist->append({{u"A.mp3"_s, music}});
     EXPECT_EQ(w->lblCount->text(), u"0 available");
     EXPECT_EQ(w->lblSelected->text(), u"0 in playlist") << "only the timer writes them";
     w->Timer1_Timer();
@@ -104,7 +104,7 @@ TEST_F(HintBar, CountersFollowTheListsAtTheNextTick) {
     showSongs({u"A.mp3"_s});
     w->File1->refresh();
     for (int i = 0; i < 1233; ++i)
-        appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_s, music});
+        w->playlist->append({{QString::number(i) + u".mp3"_s, music}});
     w->Timer1_Timer();
     EXPECT_EQ(w->lblCount->text(), u"1 available") << "no singular form";
     EXPECT_EQ(w->lblSelected->text(), u"1234 in playlist") << "no thousands separator";

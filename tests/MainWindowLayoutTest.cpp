@@ -1,6 +1,7 @@
 #include "app/CenterForm.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QAction>
@@ -144,7 +145,7 @@ TEST_F(MainWindowLayout, ScreenshotForTheRecord) {
     writeFile(u"velmora.ini"_s, "[Options]\r\nLast=" + path(u"songs"_s).toLocal8Bit() + "\r\n");
     frmMain w;
     w.Form_Load();
-    w.lstSelected->addItem(u"First Song.mp3 {"_s + path(u"songs"_s) + u'}');
+    w.playlist->append({entryFromText(u"First Song.mp3 {"_s + path(u"songs"_s) + u'}')});
     w.show();
     const QString shot = QStringLiteral(VELMORA_BINARY_DIR) + u"/main-window.png"_s;
     ASSERT_TRUE(w.grab().save(shot));

@@ -1,8 +1,8 @@
 #include "launch/PlayerCommand.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QFile>
@@ -55,9 +55,9 @@ protected:
 } // namespace
 
 TEST_F(Play, PlaylistEntryOnTheNote) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, {}});
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
+    w->playlist->append({Entry{u"Song.mp3"_s, {}}});
+    w->playlist->append({Entry{u"Song.mp3"_s, music}});
+    w->playlist->append({Entry{u"Gone.mp3"_s, music}});
 
     // No current entry: nothing plays and nothing is said.
     w->lstSelected->setCurrentRow(-1);
@@ -93,8 +93,8 @@ TEST_F(Play, PlaylistEntryOnTheNote) {
 
 TEST_F(Play, ResultsUpTo32AreFailuresAndLeaveTheSongLastPlayed) {
     const QString other = writeFile(u"Music/Other.mp3"_s, "frames");
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
-    appendEntry(*w->lstSelected, Entry{u"Other.mp3"_s, music});
+    w->playlist->append({Entry{u"Song.mp3"_s, music}});
+    w->playlist->append({Entry{u"Other.mp3"_s, music}});
     w->lstSelected->setCurrentRow(0);
     for (int result : {2, 31, 32}) {
         shell.openResult = result;
@@ -186,7 +186,7 @@ TEST_F(Play, ClickOnTheNotesPlaysTheSavedPlaylist) {
 }
 
 TEST_F(Play, PlaylistDroppedOnTheNotesStartsItsPlayer) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    w->playlist->append({Entry{u"Song.mp3"_s, music}});
     shell.lookupAnswer = {42, lookupAnswerText(u"/usr/bin/player"_s, playlist)};
 
     // From the file list: nothing at all.
@@ -222,7 +222,7 @@ TEST_F(Play, PlaylistDroppedOnTheNotesStartsItsPlayer) {
 }
 
 TEST_F(Play, FailuresOfTheLookupAndOfTheStart) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    w->playlist->append({Entry{u"Song.mp3"_s, music}});
     w->lstSelected->setCurrentRow(0);
     w->lblName->setText(playlist);
 
@@ -255,7 +255,7 @@ TEST_F(Play, FailuresOfTheLookupAndOfTheStart) {
 }
 
 TEST_F(Play, HostilePlaylistPathsReachThePlayerAsOneArgument) {
-    appendEntry(*w->lstSelected, Entry{u"Song.mp3"_s, music});
+    w->playlist->append({Entry{u"Song.mp3"_s, music}});
     w->lstSelected->setCurrentRow(0);
     const QString names[] = {u"a\"b.m3u"_s,      u"x; rm -rf ~.m3u"_s, u"$(touch x).m3u"_s,
                              u"`touch y`.m3u"_s, u"two\nlines.m3u"_s,  u"ends\""_s};

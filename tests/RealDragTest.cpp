@@ -85,8 +85,8 @@ protected:
             GTEST_SKIP() << "runs inside the X server that RealDrag starts";
         SongsWindowFixture::SetUp();
     }
-    QPoint rowOnScreen(QListWidget& list, int row) {
-        return list.viewport()->mapToGlobal(list.visualItemRect(list.item(row)).center());
+    QPoint rowOnScreen(QAbstractItemView& list, int row) {
+        return list.viewport()->mapToGlobal(list.visualRect(list.model()->index(row, 0)).center());
     }
     static QPoint centreOnScreen(QWidget* widget) {
         return widget->mapToGlobal(widget->rect().center());

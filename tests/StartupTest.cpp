@@ -1,6 +1,7 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ TEST_F(Startup, ShutdownWritesTheShownFolderOnlyWhenRemembering) {
     {
         frmMain w;
         w.Form_Load();
-        w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_s);
+        w.playlist->append({entryFromText(u"Unsaved.mp3 {/x}"_s)});
         w.Dir1->setPath(remembered);
         w.mnuExit_Click();
     }

@@ -1,8 +1,8 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "mp3/CurrentTag.h"
 #include "mp3/frmID.h"
+#include "playlist/PlaylistModel.h"
 #include "support/FileSizeLimit.h"
 #include "support/WindowFixture.h"
 
@@ -267,7 +267,7 @@ TEST_F(TagWindow, RightClickOnAnEmptyListOrWithoutCurrentItemDoesNothing) {
     w.File1->setPath(folder);
     w.File1->setCurrentRow(-1);
     w.File1_RightButtonDown();
-    appendEntry(*w.lstSelected, {u"a.mp3"_s, folder});
+    w.playlist->append({{u"a.mp3"_s, folder}});
     w.lstSelected->setCurrentRow(-1);
     w.lstSelected_RightButtonDown();
     EXPECT_EQ(opened, 0);
@@ -384,8 +384,8 @@ TEST_F(TagWindow, PlaylistEntryUsesItsFolderOrElseTheFileListsFolder) {
     song(u"Near.mp3"_s, kAudio + tagBlock("Near", 1, 0));
     frmMain w;
     w.File1->setPath(folder);
-    appendEntry(*w.lstSelected, {u"Far.mp3"_s, elsewhere});
-    appendEntry(*w.lstSelected, {u"Near.mp3"_s, {}});
+    w.playlist->append({{u"Far.mp3"_s, elsewhere}});
+    w.playlist->append({{u"Near.mp3"_s, {}}});
     QStringList titles;
     onOpen = [&](frmID& window) {
         titles << window.txtID[0]->text();
