@@ -74,40 +74,48 @@ void PlaylistModel::swap(int row, int other) {
 }
 
 void PlaylistModel::remove(const QVector<bool>& flags) {
-    const qsizetype n = entries_.size();
-    const qsizetype end = std::min(n, flags.size());
-    Entry* const e = entries_.data();
-    // Rows before kept are final; from next on the rows stand as they were. Between the two
-    // lies the gap, which at() steps over.
-    qsizetype kept = 0;
-    qsizetype next = 0;
-    const auto closeUpTo = [&](qsizetype row) {
-        for (; next < row; ++next, ++kept)
-            if (kept != next)
-                e[kept] = std::move(e[next]);
-    };
-    for (qsizetype row = 0; row < end;) {
-        if (!flags[row]) {
-            ++row;
-            continue;
+    const int n = count();
+    const auto doomed = [&](int row) { return row < flags.size() && flags[row]; };
+    int first = 0;
+    while (first < n && !doomed(first))
+        ++first;
+    if (first == n)
+        return;
+    int last = first;
+    while (last + 1 < n && doomed(last + 1))
+        ++last;
+    bool oneRun = true;
+    for (int row = last + 1; row < n && oneRun; ++row)
+        oneRun = !doomed(row);
+    if (!oneRun) {
+        // Each removal makes Qt walk a table of every index it has kept for the model's users, a
+        // table that a large selection leaves large. So the doomed rows gather at the end in one
+        // change of layout (the rest keeping their order) and leave together.
+        Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        QVector<int> moved(n);
+        QVector<Entry> reordered;
+        reordered.reserve(n);
+        for (const bool gathering : {false, true}) {
+            if (gathering)
+                first = int(reordered.size());
+            for (int row = 0; row < n; ++row)
+                if (doomed(row) == gathering) {
+                    moved[row] = int(reordered.size());
+                    reordered << std::move(entries_[row]);
+                }
         }
-        qsizetype last = row;
-        while (last + 1 < end && flags[last + 1])
-            ++last;
-        closeUpTo(row);
-        gapAt_ = kept;
-        gapSize_ = next - kept;
-        beginRemoveRows({}, int(kept), int(kept + last - row));
-        for (qsizetype i = row; i <= last; ++i)
-            e[i] = {};
-        next = last + 1;
-        gapSize_ = next - kept;
-        endRemoveRows();
-        row = last + 1;
+        entries_ = std::move(reordered);
+        const QModelIndexList from = persistentIndexList();
+        QModelIndexList to;
+        for (const QModelIndex& index : from)
+            to << this->index(moved[index.row()]);
+        changePersistentIndexList(from, to);
+        Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        last = n - 1;
     }
-    closeUpTo(n);
-    gapAt_ = gapSize_ = 0;
-    entries_.resize(kept);
+    beginRemoveRows({}, first, last);
+    entries_.remove(first, last - first + 1);
+    endRemoveRows();
 }
 
 void PlaylistModel::clear() {

@@ -19,9 +19,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    int count() const { return int(entries_.size() - gapSize_); }
+    int count() const { return int(entries_.size()); }
     // The entry at row, which must be a row of the playlist.
-    const Entry& at(int row) const { return entries_[row < gapAt_ ? row : row + gapSize_]; }
+    const Entry& at(int row) const { return entries_[row]; }
     const QVector<Entry>& entries() const { return entries_; }
     // The row whose text has the most characters; -1 when the playlist is empty.
     int longestRow() const;
@@ -38,8 +38,9 @@ public:
     void append(const QVector<Entry>& songs);
     // Exchanges the entries at two rows.
     void swap(int row, int other);
-    // Removes the rows whose flag is true; the others keep their order. Each run of neighbouring
-    // rows goes at once.
+    // Removes the rows whose flag is true (rows without a flag stay); the others keep their
+    // order. All of them go in one removal, after one change of layout when they are not
+    // neighbours.
     void remove(const QVector<bool>& flags);
     void clear();
 
@@ -56,8 +57,4 @@ private:
 
     PathStyle style_;
     QVector<Entry> entries_;
-    // While remove() runs, the rows from gapAt_ on stand gapSize_ places further on, so that
-    // every run of rows leaves without moving all the rows after it.
-    qsizetype gapAt_ = 0;
-    qsizetype gapSize_ = 0;
 };

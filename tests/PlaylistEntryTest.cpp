@@ -13,6 +13,11 @@ QString s(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 using Rows = std::initializer_list<std::pair<const char16_t*, const char16_t*>>;
+QString playlistLine(const Entry& entry, PathMode mode, const QString& list,
+                     const PathStyle& style) {
+    QString buffer;
+    return ::playlistLine(entry, mode, list, buffer, style).toString();
+}
 } // namespace
 
 TEST(PickAPart, SplitsEntriesIntoNameAndFullPath) {
