@@ -13,11 +13,6 @@ QString s(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 using Rows = std::initializer_list<std::pair<const char16_t*, const char16_t*>>;
-QString playlistLine(const Entry& entry, PathMode mode, const QString& list,
-                     const PathStyle& style) {
-    QString buffer;
-    return ::playlistLine(entry, mode, list, buffer, style).toString();
-}
 } // namespace
 
 TEST(PickAPart, SplitsEntriesIntoNameAndFullPath) {
@@ -69,6 +64,7 @@ TEST(EntryText, FoldersAreLowerCasedOnlyWhereTheFileSystemIgnoresCase) {
             const Entry entry = entryFromPath(s(path), style);
             EXPECT_EQ(entry.text(), s(text));
             EXPECT_EQ(entryFromText(entry.text(), style), entry);
+            EXPECT_EQ(EntryMaker(style).fromPath(s(path)), entry);
             // The same song dragged from the file list showing its folder.
             const QString folder = s(path).left(s(path).lastIndexOf(style.separator) + 1);
             EXPECT_TRUE(folder.isEmpty() ||
@@ -80,29 +76,28 @@ TEST(EntryText, FoldersAreLowerCasedOnlyWhereTheFileSystemIgnoresCase) {
                  {u"Song.mp3", u"Song.mp3 {}"},
                  {u"C:\\Song.mp3", u"Song.mp3 {c:}"}});
     expect(posix, {{u"/Music/Song.MP3", u"Song.MP3 {/Music}"}, {u"/Song.mp3", u"Song.mp3 {/}"}});
-    EXPECT_EQ(fullPath({u"Song.mp3"_s, u"c:"_s}, win), u"c:\\Song.mp3");
-    EXPECT_EQ(fullPath({u"Song.mp3"_s, u"/"_s}, posix), u"/Song.mp3");
 }
 
 TEST(PathModes, ChooseTheLineForAnEntry) {
-    for (auto [text, mode] : {std::pair{u"0", PathMode::Never},
-                              {u"1", PathMode::Always},
-                              {u"2", PathMode::Decide},
-                              {u"never", PathMode::Never},
-                              {u"3", PathMode::Decide},
-                              {u"-1", PathMode::Decide}})
-        EXPECT_EQ(pathModeFromText(s(text)), mode) << s(text).toStdString();
+    EXPECT_EQ(pathModeFromText(u"0"_s), PathMode::Never);
+    EXPECT_EQ(pathModeFromText(u"never"_s), PathMode::Never) << "no number reads as 0";
+    EXPECT_EQ(pathModeFromText(u"1"_s), PathMode::Always);
+    for (const QString& text : {u"2"_s, u"3"_s, u"-1"_s})
+        EXPECT_EQ(pathModeFromText(text), PathMode::Decide);
 
+    QString buffer;
+    const auto line = [&](const Entry& entry, PathMode mode, const QString& list) {
+        const PathStyle& style = list.startsWith(u'/') ? posix : win;
+        return playlistLine(entry, mode, list, buffer, style).toString();
+    };
     const QString list = u"C:\\Music\\L.m3u"_s;
     const Entry here{u"S.mp3"_s, u"c:\\music"_s}, below{u"O.mp3"_s, u"c:\\music\\rock"_s};
-    EXPECT_EQ(playlistLine(here, PathMode::Decide, list, win), u"S.mp3");
-    EXPECT_EQ(playlistLine(below, PathMode::Decide, list, win), u"c:\\music\\rock\\O.mp3");
-    EXPECT_EQ(playlistLine(here, PathMode::Always, list, win), u"c:\\music\\S.mp3");
-    EXPECT_EQ(playlistLine(below, PathMode::Never, list, win), u"O.mp3");
-    for (PathMode mode : {PathMode::Always, PathMode::Decide})
-        EXPECT_EQ(playlistLine({u"B.mp3"_s, {}}, mode, list, win), u"B.mp3");
+    EXPECT_EQ(line(here, PathMode::Decide, list), u"S.mp3");
+    EXPECT_EQ(line(below, PathMode::Decide, list), u"c:\\music\\rock\\O.mp3");
+    EXPECT_EQ(line(here, PathMode::Always, list), u"c:\\music\\S.mp3");
+    EXPECT_EQ(line(below, PathMode::Never, list), u"O.mp3");
+    EXPECT_EQ(line({u"B.mp3"_s, {}}, PathMode::Always, list), u"B.mp3");
     // POSIX compares folders exactly: /music is not /Music.
-    EXPECT_EQ(playlistLine({u"S.mp3"_s, u"/music"_s}, PathMode::Decide, u"/Music/L"_s, posix),
-              u"/music/S.mp3");
-    EXPECT_EQ(playlistLine({u"S.mp3"_s, u"/"_s}, PathMode::Decide, u"/L"_s, posix), u"S.mp3");
+    EXPECT_EQ(line({u"S.mp3"_s, u"/music"_s}, PathMode::Decide, u"/Music/L"_s), u"/music/S.mp3");
+    EXPECT_EQ(line({u"S.mp3"_s, u"/"_s}, PathMode::Decide, u"/L"_s), u"S.mp3");
 }

@@ -10,11 +10,12 @@ const PathStyle win = PathStyle::windows();
 const PathStyle posix = PathStyle::posix();
 using Format = PlaylistFormat;
 
-QStringList read(Format format, const QByteArray& bytes, const PathStyle& style = posix) {
+// The texts of the entries read, joined by "|".
+QString read(Format format, const QByteArray& bytes, const PathStyle& style = posix) {
     QStringList texts;
     for (const Entry& e : parsePlaylist(format, bytes, style))
         texts << e.text();
-    return texts;
+    return texts.join(u'|');
 }
 
 QByteArray bytesOf(const WrittenPlaylist& written) {
@@ -27,33 +28,27 @@ const QVector<Entry> kTwo{{u"Song.mp3"_s, u"c:\\music"_s}, {u"Other.mp3"_s, u"d:
 
 TEST(PlaylistFormats, ReadSongLinesOnly) {
     EXPECT_EQ(read(Format::M3u, "#EXTM3U\r\n#EXTINF:215,A - T\r\nC:\\Music\\Song.mp3\r\n", win),
-              QStringList{u"Song.mp3 {c:\\music}"_s});
-    EXPECT_EQ(read(Format::M3u, "#extm3u\r\n\r\n   \r\n  /M/A.mp3  \r\n# x\r\nM/R.mp3\r\nB.mp3\n"
-                                "/M/A.mp3"),
-              (QStringList{u"#extm3u {}"_s, u"A.mp3 {/M}"_s, u"# x {}"_s, u"R.mp3 {M}"_s,
-                           u"B.mp3 {}"_s, u"A.mp3 {/M}"_s}));
-    const QStringList four{u"a {}"_s, u"b {}"_s, u"c {}"_s, u"d {}"_s};
-    EXPECT_EQ(read(Format::M3u, "a\r\nb\rc\nd"), four) << "CR LF, lone CR, lone LF";
-    EXPECT_EQ(read(Format::M3u, "a\n\rb\r\r\nc\n\nd\r\n"), four) << "LF CR is two line ends";
+              u"Song.mp3 {c:\\music}");
+    EXPECT_EQ(
+        read(Format::M3u, "#extm3u\r\n\r\n   \r\n  /M/A.mp3  \r\n# x\r\nM/R.mp3\r\nB\n/M/A.mp3"),
+        u"#extm3u {}|A.mp3 {/M}|# x {}|R.mp3 {M}|B {}|A.mp3 {/M}");
+    EXPECT_EQ(read(Format::M3u, "a\r\nb\rc\nd\n\re\r\r\nf\n\ng\r\n"),
+              u"a {}|b {}|c {}|d {}|e {}|f {}|g {}")
+        << "CR LF, lone CR, lone LF; LF CR is two line ends";
     EXPECT_EQ(read(Format::Pls,
-                   "[playlist]\r\nFile1=C:\\Music\\Song.mp3\r\nTitle1=T\r\n"
-                   "Length1=2\r\nFILE2=B.mp3\r\nNumberOfEntries=2\r\nVersion=2\r\n",
+                   "[playlist]\r\nFile1=C:\\M\\S.mp3\r\nTitle1=T\r\nLength1=2\r\n"
+                   "FILE2=B.mp3\r\nNumberOfEntries=2\r\nVersion=2\r\n",
                    win),
-              (QStringList{u"Song.mp3 {c:\\music}"_s, u"B.mp3 {}"_s}));
-    EXPECT_EQ(read(Format::Pls, "file2=/M/2.mp3\n  file1 =  /M/1.mp3 \nfile3=/M/a=b\nfile4\n"
-                                "file5=\nfile6=  \nNumberOfEntries=99"),
-              (QStringList{u"2.mp3 {/M}"_s, u"1.mp3 {/M}"_s, u"a=b {/M}"_s, u"file4 {}"_s}));
-    EXPECT_TRUE(read(Format::Pls, {}).isEmpty());
-}
-
-TEST(PlaylistFormats, ReadUtf8AfterAByteOrderMarkAndTheLocaleEncodingOtherwise) {
-    for (const QByteArray& file :
-         {QByteArray("\xEF\xBB\xBF#EXTM3U\r\n/M/\xC3\x9C.mp3\r\n"), QByteArray("/M/\xC3\x9C.mp3")})
-        EXPECT_EQ(read(Format::M3u, file), QStringList{u"Ü.mp3 {/M}"_s});
+              u"S.mp3 {c:\\m}|B.mp3 {}");
+    EXPECT_EQ(read(Format::Pls, "file2=/M/2\n  file1 =  /M/1 \nfile3=/M/a=b\nfile4\nfile5=\n"
+                                "file6=  \nNumberOfEntries=99"),
+              u"2 {/M}|1 {/M}|a=b {/M}|file4 {}");
+    // UTF-8 after a byte-order mark, the locale's encoding (UTF-8 here) without one.
+    EXPECT_EQ(read(Format::M3u, "\xEF\xBB\xBF#EXTM3U\r\n/M/\xC3\x9C\r\n/M/\xC3\x9C"),
+              u"Ü {/M}|Ü {/M}");
     // Only the file's first mark is skipped: one that begins a later line is part of a name.
     const QVector<Entry> marked = parseM3u("\xEF\xBB\xBF/a\n\xEF\xBB\xBF/b\n", posix);
-    ASSERT_EQ(marked.size(), 2);
-    EXPECT_EQ(marked[1], (Entry{u"b"_s, QChar(0xFEFF)}));
+    EXPECT_EQ(marked.value(1), (Entry{u"b"_s, QChar(0xFEFF)}));
     EXPECT_EQ(bytesOf(writeM3u(marked, PathMode::Always, u"/L"_s, posix)),
               QByteArray("/a\r\n\xEF\xBB\xBF/b\r\n"));
 }
@@ -80,14 +75,11 @@ TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
 }
 
 TEST(PlaylistFormats, RoundTripInEveryFormatAndPathMode) {
-    const QVector<Entry> songs{{u"Here.mp3"_s, u"/Music"_s},
-                               {u"Live {2001}.mp3"_s, u"/Live"_s},
-                               {u"{brace.mp3"_s, u"/Music"_s},
-                               {u"a=b #EXT.mp3"_s, u"/O F"_s},
-                               {u"  blanks  .mp3"_s, u"/Music/x"_s},
-                               {u"Ünï 東京.mp3"_s, u"/Music"_s},
-                               {u"Root.mp3"_s, u"/"_s},
-                               {u"Bare.mp3"_s, {}}};
+    QVector<Entry> songs;
+    for (const QString& name :
+         {u"Here"_s, u"  blanks  "_s, u"{brace"_s, u"a=b #EXT"_s, u"Live {2001}"_s, u"Ünï 東京"_s})
+        songs << Entry{name, songs.size() % 2 ? u"/O F"_s : u"/Music"_s};
+    songs << Entry{u"Root"_s, u"/"_s} << Entry{u"Bare"_s, {}};
     for (Format format : {Format::M3u, Format::Pls})
         for (PathMode mode : {PathMode::Always, PathMode::Decide}) {
             QVector<Entry> expected = songs;
@@ -112,7 +104,6 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
     for (Format f : {Format::M3u, Format::Pls}) {
         EXPECT_EQ(refused(f, {u"Two\nLines"_s, u"/M"_s}, PathMode::Never), LineBreak);
         EXPECT_EQ(refused(f, {u"A"_s, u"/x\ry"_s}, PathMode::Always), LineBreak);
-        EXPECT_EQ(refused(f, {u"A"_s, u"/x\ry"_s}, PathMode::Never), None);
         EXPECT_EQ(refused(f, {QChar(0xD800) + u".mp3"_s, {}}, PathMode::Never), Encoding);
         EXPECT_EQ(refused(f, {notText, {}}, PathMode::Never), NotText);
         EXPECT_EQ(refused(f, {u" Lead"_s, u"/M"_s}, PathMode::Never), ReadAsOther);
