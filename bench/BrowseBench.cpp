@@ -3,14 +3,13 @@
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/ListSelection.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -81,8 +80,8 @@ void DropTenThousandSongsOntoTwentyThousand(benchmark::State& state) {
     timeAfter(
         state,
         [&] {
-            w.lstSelected->clear();
-            appendEntries(*w.lstSelected, others);
+            w.playlist->clear();
+            w.playlist->append(others);
             w.setDragMode(w.File1, true);
         },
         [&] { w.lstSelected_DragDrop(w.File1); });
@@ -113,7 +112,7 @@ BENCHMARK(ShowFolderOfTenThousandSongs)->Unit(benchmark::kMillisecond)->Iteratio
 // The largest playlist the program keeps, every other entry selected: the most scattered
 // selection there is.
 void fillScattered(frmMain& w) {
-    appendEntries(*w.lstSelected, otherEntries(32767));
+    w.playlist->append(otherEntries(32767));
     QVector<bool> everyOther(32767);
     for (int i = 0; i < everyOther.size(); i += 2)
         everyOther[i] = true;
@@ -137,7 +136,8 @@ void SetPkSOnTheLargestPlaylist(benchmark::State& state) {
     w.SavePkS();
     timeAfter(
         state, [&] { w.lstSelected->clearSelection(); }, [&] { w.SetPkS(); });
-    if (!w.lstSelected->item(32766)->isSelected() || w.lstSelected->item(32765)->isSelected())
+    if (!w.lstSelected->selectionModel()->isRowSelected(32766) ||
+        w.lstSelected->selectionModel()->isRowSelected(32765))
         state.SkipWithError("the selection was not restored");
 }
 BENCHMARK(SetPkSOnTheLargestPlaylist)->Unit(benchmark::kMillisecond);
@@ -149,10 +149,27 @@ void UnselectAllOnTheLargestPlaylist(benchmark::State& state) {
     w.SavePkS();
     timeAfter(
         state, [&] { w.SetPkS(); }, [&] { w.cmdClearSel_Click(); });
-    if (!w.lstSelected->selectedItems().isEmpty() || w.IsSel(u"S"_s, 0))
+    if (w.lstSelected->selectionModel()->hasSelection() || w.IsSel(u"S"_s, 0))
         state.SkipWithError("not everything was unselected");
 }
 BENCHMARK(UnselectAllOnTheLargestPlaylist)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One click moves the current entry of the scattered largest playlist one place.
+void moveCurrent(benchmark::State& state, void (frmMain::*click)()) {
+    Window window;
+    frmMain& w = window.w;
+    fillScattered(w);
+    w.SavePkS();
+    timeAfter(
+        state, [&] { w.lstSelected->setCurrentRow(16384, QItemSelectionModel::NoUpdate); },
+        [&] { (w.*click)(); });
+    if (w.lstSelected->currentRow() == 16384 || !w.IsSel(u"S"_s, w.lstSelected->currentRow()))
+        state.SkipWithError("the entry did not move");
+}
+BENCHMARK_CAPTURE(moveCurrent, MoveUpOnTheLargestPlaylist, &frmMain::cmdUp_Click)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(moveCurrent, MoveDownOnTheLargestPlaylist, &frmMain::cmdDn_Click)
+    ->Unit(benchmark::kMillisecond);
 
 void RemoveScatteredHalfOfTheLargestPlaylist(benchmark::State& state) {
     Window window;
@@ -160,7 +177,7 @@ void RemoveScatteredHalfOfTheLargestPlaylist(benchmark::State& state) {
     timeAfter(
         state,
         [&] {
-            w.lstSelected->clear();
+            w.playlist->clear();
             fillScattered(w);
             w.setDragMode(w.lstSelected, true);
         },

@@ -1,11 +1,10 @@
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "playlist/PlaylistFormat.h"
+#include "playlist/PlaylistModel.h"
 #include "playlist/PlaylistProcedures.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -73,7 +72,7 @@ void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
     f.write(writePlaylist(format, songs, PathMode::Always, kPlaylist).bytes);
     f.close();
     frmMain w;
-    appendEntries(*w.lstSelected, songs);
+    w.playlist->append(songs);
     for (auto _ : state) {
         const bool read = format == PlaylistFormat::Pls ? OpenPls(w, path) : OpenM3U(w, path);
         w.SavePkS();

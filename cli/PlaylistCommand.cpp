@@ -2,6 +2,7 @@
 #include "app/TextFiles.h"
 #include "cli/Commands.h"
 #include "playlist/Entry.h"
+#include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistFormat.h"
 
 #include <QDir>
@@ -75,13 +76,13 @@ std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<
     return *word == u"pls" ? PlaylistFormat::Pls : PlaylistFormat::M3u;
 }
 
-// Reads a playlist file whole; nullopt after a message naming the file and the reason.
-std::optional<QByteArray> readPlaylistFile(const QString& path) {
+// The songs of a playlist file; nullopt after a message naming the file and the reason.
+std::optional<QVector<Entry>> readSongs(const QString& path, PlaylistFormat format) {
     QString reason;
-    std::optional<QByteArray> bytes = readWholeFile(path, &reason);
-    if (!bytes)
+    std::optional<QVector<Entry>> songs = readPlaylistFile(path, format, &reason);
+    if (!songs)
         err(path + u": "_s + reason + u'\n');
-    return bytes;
+    return songs;
 }
 
 // A song written into a playlist somewhere else must still lead to the same file: folderless
@@ -96,18 +97,13 @@ Entry anchored(Entry entry, const QString& folder) {
 
 int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>& entries,
              PathMode mode) {
-    const WrittenPlaylist written = writePlaylist(format, entries, mode, outPath);
-    if (!written.ok()) {
-        err(outPath + u": not written: the song "_s + fullPath(entries[written.unwritable]) +
+    const PlaylistSave save = writePlaylistFile(outPath, format, entries, mode);
+    if (save.unwritable >= 0)
+        err(outPath + u": not written: the song "_s + fullPath(entries[save.unwritable]) +
             u" has a name this playlist format cannot hold\n"_s);
-        return kExitFailed;
-    }
-    QString reason;
-    if (!replaceFileAtomically(outPath, written.bytes, &reason)) {
-        err(outPath + u": not written: "_s + reason + u'\n');
-        return kExitFailed;
-    }
-    return kExitOk;
+    else if (!save.written)
+        err(outPath + u": not written: "_s + save.reason + u'\n');
+    return save.written ? kExitOk : kExitFailed;
 }
 
 int show(const Options& o) {
@@ -122,10 +118,10 @@ int show(const Options& o) {
     if (!format)
         return usageError(u"playlist"_s,
                           file.text + u": unknown playlist extension; give --format."_s);
-    const auto bytes = readPlaylistFile(file.text);
-    if (!bytes)
+    const auto songs = readSongs(file.text, *format);
+    if (!songs)
         return kExitFailed;
-    for (const Entry& entry : parsePlaylist(*format, *bytes)) {
+    for (const Entry& entry : *songs) {
         if (o.json)
             JsonLine()
                 .add("entry", entry.text())
@@ -200,15 +196,14 @@ int convert(const Options& o) {
         err(u"the file name is not valid text\n"_s);
         return kExitFailed;
     }
-    const auto bytes = readPlaylistFile(in.text);
-    if (!bytes)
+    std::optional<QVector<Entry>> entries = readSongs(in.text, *inFormat);
+    if (!entries)
         return kExitFailed;
-    const QString inFolder = QFileInfo(in.text).absolutePath();
-    QVector<Entry> entries;
-    for (const Entry& entry : parsePlaylist(*inFormat, *bytes))
-        entries << anchored(entry, QDir::toNativeSeparators(inFolder));
+    const QString inFolder = QDir::toNativeSeparators(QFileInfo(in.text).absolutePath());
+    for (Entry& entry : *entries)
+        entry = anchored(std::move(entry), inFolder);
     return writeOut(QDir::toNativeSeparators(QFileInfo(outArg.text).absoluteFilePath()), *outFormat,
-                    entries, o.paths);
+                    *entries, o.paths);
 }
 } // namespace
 

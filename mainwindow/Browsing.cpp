@@ -6,7 +6,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +30,8 @@ void frmMain::File1_PathChange() {
 
 namespace {
 // The memory is not recorded again: it keeps its size, with no entry remembered.
-void unselectAll(QListWidget& list, QVector<bool>& memory) {
-    if (list.count() == 0)
+void unselectAll(QAbstractItemView& list, QVector<bool>& memory) {
+    if (list.model()->rowCount() == 0)
         return;
     unselectAll(list);
     memory.fill(false);

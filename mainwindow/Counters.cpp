@@ -2,7 +2,6 @@
 #include "mainwindow/frmMain.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 

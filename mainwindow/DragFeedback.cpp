@@ -1,8 +1,6 @@
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
 
-#include <QListWidget>
-
 // While a list is dragged, the control under the pointer decides which of the two cursors the
 // list shows: the drop cursor where a drop does something, the carry cursor on the frames around
 // the playlist and over the file list. Other controls leave it as it is.

@@ -1,20 +1,20 @@
 #include "app/SharedState.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
-
-#include <QListWidget>
+#include "playlist/PlaylistModel.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-// Swaps the current entry with its neighbour at to; the current entry follows the moved song,
-// so that clicking again moves it further.
-void moveCurrent(QListWidget& list, int to) {
+// Swaps the current entry with its neighbour at to: the moved song is selected there and its
+// old place unselected. The current entry follows the song, so that clicking again moves it
+// further.
+void moveCurrent(PlaylistView& list, PlaylistModel& playlist, int to) {
     const int from = list.currentRow();
-    swapEntries(list, from, to);
-    list.item(from)->setSelected(false);
-    list.item(to)->setSelected(true);
+    playlist.swap(from, to);
+    QItemSelectionModel& selection = *list.selectionModel();
+    selection.select(playlist.index(from), QItemSelectionModel::Deselect);
+    selection.select(playlist.index(to), QItemSelectionModel::Select);
     list.setCurrentRow(to, QItemSelectionModel::NoUpdate);
     list.setFocus();
 }
@@ -24,7 +24,7 @@ void frmMain::cmdUp_Click() {
     const int i = lstSelected->currentRow();
     if (lstSelected->count() < 2 || i < 1)
         return;
-    moveCurrent(*lstSelected, i - 1);
+    moveCurrent(*lstSelected, *playlist, i - 1);
     SavePkS();
 }
 
@@ -32,7 +32,7 @@ void frmMain::cmdDn_Click() {
     const int i = lstSelected->currentRow();
     if (lstSelected->count() < 2 || i < 0 || i == lstSelected->count() - 1)
         return;
-    moveCurrent(*lstSelected, i + 1);
+    moveCurrent(*lstSelected, *playlist, i + 1);
     SavePkS();
 }
 
@@ -45,6 +45,6 @@ void frmMain::cmdClear_Click() {
     if (!prompter.askYesNo(u"Do you want to remove selected MP3s from playlist?"_s, u"Confirm"_s,
                            MsgAnswer::No))
         return;
-    removeSelectedEntries(*lstSelected);
+    lstSelected->removeSelected();
     SavePkS();
 }

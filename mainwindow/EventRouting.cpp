@@ -3,13 +3,13 @@
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
@@ -53,11 +53,11 @@ protected:
 
 private:
     void watchPointer(QWidget* widget, std::function<void()> handler);
-    void watchList(QListWidget* list, void (frmMain::*down)(int), void (frmMain::*up)(int));
+    void watchList(QAbstractItemView* list, void (frmMain::*down)(int), void (frmMain::*up)(int));
     void watchDrops(QWidget* widget, DropTarget target);
 
     struct ListHandlers {
-        QListWidget* list;
+        QAbstractItemView* list;
         void (frmMain::*down)(int);
         void (frmMain::*up)(int);
     };
@@ -65,7 +65,7 @@ private:
     bool playAllMouse(QMouseEvent* event);
     bool dragEvent(QObject* watched, QDropEvent* event);
     bool shellDragEvent(QDropEvent* event);
-    void startDrag(QListWidget* source, QObject* viewport);
+    void startDrag(QAbstractItemView* source, QObject* viewport);
     QWidget* sourceOf(const QDropEvent& event) const;
     void showCursorOf(QWidget* source);
     // Lets watched see event now, as if no filter were installed.
@@ -147,7 +147,7 @@ void EventRouter::watchPointer(QWidget* widget, std::function<void()> handler) {
     pointerHandlers_.insert(widget, std::move(handler));
 }
 
-void EventRouter::watchList(QListWidget* list, void (frmMain::*down)(int),
+void EventRouter::watchList(QAbstractItemView* list, void (frmMain::*down)(int),
                             void (frmMain::*up)(int)) {
     lists_.insert(list->viewport(), {list, down, up});
 }
@@ -197,7 +197,7 @@ void EventRouter::forward(QObject* watched, QEvent* event) {
 }
 
 bool EventRouter::listMouse(QObject* viewport, const ListHandlers& handlers, QMouseEvent* event) {
-    QListWidget* list = handlers.list;
+    QAbstractItemView* list = handlers.list;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         swallowRelease_ = nullptr;
@@ -205,7 +205,7 @@ bool EventRouter::listMouse(QObject* viewport, const ListHandlers& handlers, QMo
         (w_.*handlers.down)(buttonNumber(event->button()));
         pressPosition_ = event->position().toPoint();
         // Below the last entry the list keeps its current entry, but nothing was pressed on.
-        if (!list->itemAt(pressPosition_))
+        if (!list->indexAt(pressPosition_).isValid())
             w_.setDragMode(list, false);
         return true;
     case QEvent::MouseButtonRelease:
@@ -245,7 +245,7 @@ bool EventRouter::playAllMouse(QMouseEvent* event) {
     return false;
 }
 
-void EventRouter::startDrag(QListWidget* source, QObject* viewport) {
+void EventRouter::startDrag(QAbstractItemView* source, QObject* viewport) {
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(kSourceType), source->objectName().toUtf8());
     auto* drag = new QDrag(source);

@@ -1,7 +1,7 @@
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 
 using namespace Qt::StringLiterals;
 
@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 // several songs can be dragged at once. The drag itself starts when the pointer moves.
 namespace {
 struct ListMemory {
-    QListWidget* list;
+    QAbstractItemView* list;
     QString which;
     void (frmMain::*restore)();
     void (frmMain::*record)();
@@ -18,13 +18,13 @@ struct ListMemory {
 };
 
 void mouseDown(frmMain& w, const ListMemory& m, int Button) {
-    if (m.list->count() == 0)
+    if (m.list->model()->rowCount() == 0)
         return;
     if (Button == 2) {
         (w.*m.rightButton)();
         return;
     }
-    if (Button == 1 && w.IsSel(m.which, m.list->currentRow())) {
+    if (Button == 1 && w.IsSel(m.which, m.list->currentIndex().row())) {
         (w.*m.restore)();
         w.setDragMode(m.list, true);
     }
@@ -40,7 +40,7 @@ ListMemory fileList(frmMain& w) {
     return {w.File1, u"F"_s, &frmMain::SetPkF, &frmMain::SavePkF, &frmMain::File1_RightButtonDown};
 }
 
-ListMemory playlist(frmMain& w) {
+ListMemory playlistList(frmMain& w) {
     return {w.lstSelected, u"S"_s, &frmMain::SetPkS, &frmMain::SavePkS,
             &frmMain::lstSelected_RightButtonDown};
 }
@@ -55,9 +55,9 @@ void frmMain::File1_MouseUp(int) {
 }
 
 void frmMain::lstSelected_MouseDown(int Button) {
-    mouseDown(*this, playlist(*this), Button);
+    mouseDown(*this, playlistList(*this), Button);
 }
 
 void frmMain::lstSelected_MouseUp(int) {
-    mouseUp(*this, playlist(*this));
+    mouseUp(*this, playlistList(*this));
 }

@@ -1,12 +1,12 @@
 #include "mainwindow/ListSelection.h"
 
+#include <QAbstractItemView>
 #include <QItemSelectionModel>
-#include <QListWidget>
 
 namespace {
 // A shown list works out the area to repaint range by range, measuring items as it goes; for
 // thousands of scattered ranges one repaint of the whole list is far cheaper.
-template <typename Change> void changeWholesale(QListWidget& list, Change change) {
+template <typename Change> void changeWholesale(QAbstractItemView& list, Change change) {
     const bool updates = list.updatesEnabled();
     list.setUpdatesEnabled(false);
     change();
@@ -15,8 +15,8 @@ template <typename Change> void changeWholesale(QListWidget& list, Change change
 }
 } // namespace
 
-QVector<bool> selectionFlags(const QListWidget& list) {
-    QVector<bool> flags(list.count(), false);
+QVector<bool> selectionFlags(const QAbstractItemView& list) {
+    QVector<bool> flags(list.model() ? list.model()->rowCount() : 0, false);
     const QItemSelectionModel* model = list.selectionModel();
     if (!model)
         return flags;
@@ -26,12 +26,12 @@ QVector<bool> selectionFlags(const QListWidget& list) {
     return flags;
 }
 
-void selectFlagged(QListWidget& list, const QVector<bool>& flags) {
+void selectFlagged(QAbstractItemView& list, const QVector<bool>& flags) {
     QItemSelectionModel* model = list.selectionModel();
     if (!model)
         return;
     const QAbstractItemModel* items = list.model();
-    const int n = std::min<int>(list.count(), flags.size());
+    const int n = std::min<int>(items->rowCount(), flags.size());
     // Only what is not selected yet: the selection model merges a new selection with the one it
     // holds range by range, so re-selecting thousands of ranges would cost their square.
     const QVector<bool> already = selectionFlags(list);
@@ -51,7 +51,7 @@ void selectFlagged(QListWidget& list, const QVector<bool>& flags) {
         changeWholesale(list, [&] { model->select(runs, QItemSelectionModel::Select); });
 }
 
-void unselectAll(QListWidget& list) {
+void unselectAll(QAbstractItemView& list) {
     // One step for all: unselecting entry by entry costs a pass over the selection each.
     if (list.selectionModel() && list.selectionModel()->hasSelection())
         changeWholesale(list, [&] { list.clearSelection(); });

@@ -1,32 +1,21 @@
 #include "app/SharedState.h"
-#include "mainwindow/EntryTextSet.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/ListSelection.h"
-#include "mainwindow/PlaylistItems.h"
-#include "mainwindow/ShellDrop.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
+#include "playlist/PlaylistModel.h"
+#include "playlist/ShellDrop.h"
 
-#include <QListWidget>
 #include <QMimeData>
 
 using namespace Qt::StringLiterals;
 
 // Songs enter the playlist only by drops: from the file list, or as files from the desktop. A
 // song already in the playlist is added again only when the user says so; a No stops the whole
-// drop, keeping what it added so far.
+// drop, keeping what it added so far (and the playlist's memory as it was).
 namespace {
-QStringList entryTexts(const QListWidget& list) {
-    QStringList texts;
-    texts.reserve(list.count());
-    for (int i = 0; i < list.count(); ++i)
-        texts << list.item(i)->text();
-    return texts;
-}
-
 bool addAgain(const QString& what) {
-    return shared().prompter->askYesNo(u"File "_s + what +
-                                           u" is already in playlist! Add again?"_s,
+    return shared().prompter->askYesNo(u"File "_s + what + u" is already in playlist! Add again?"_s,
                                        u"Confirm"_s, MsgAnswer::No);
 }
 } // namespace
@@ -38,21 +27,15 @@ void frmMain::lstSelected_DragDrop(QWidget* Source) {
     }
     const QString folder = File1->Path();
     const QVector<bool> selected = selectionFlags(*File1);
+    QVector<Entry> songs;
+    for (int i = 0; i < selected.size(); ++i)
+        if (selected[i])
+            songs << entryFromFolderAndName(folder, File1->item(i)->text());
     // Song names differing only in case are different songs here.
-    EntryTextSet present(entryTexts(*lstSelected), EntryTextSet::Compare::Exact);
-    for (int i = 0; i < selected.size(); ++i) {
-        if (!selected[i])
-            continue;
-        const Entry entry = entryFromFolderAndName(folder, File1->item(i)->text());
-        const QString text = entry.text();
-        if (present.contains(text) && !addAgain(text)) {
-            EndDrag(Source);
-            return;
-        }
-        appendEntry(*lstSelected, entry);
-        present.add(text);
-    }
-    SavePkS();
+    const bool whole = playlist->append(songs, PlaylistModel::Match::Exact,
+                                        [&](qsizetype i) { return addAgain(songs[i].text()); });
+    if (whole)
+        SavePkS();
     EndDrag(Source);
 }
 
@@ -64,19 +47,17 @@ void frmMain::lstSelected_OLEDragDrop(const QMimeData* data) {
     const std::optional<QStringList> files = data ? droppedFiles(*data) : std::nullopt;
     if (!files)
         return;
-    // Files from the desktop are compared without regard to case.
-    EntryTextSet present(entryTexts(*lstSelected), EntryTextSet::Compare::LowerCase);
-    for (const QString& path : *files) {
-        if (!hasMp3Ending(path))
-            continue;
-        const Entry entry = entryFromPath(path);
-        const QString text = entry.text();
-        if (present.contains(text) && !addAgain(path))
-            return;
-        appendEntry(*lstSelected, entry);
-        present.add(text);
-    }
-    SavePkS();
+    QStringList paths;
+    QVector<Entry> songs;
+    for (const QString& path : *files)
+        if (hasMp3Ending(path)) {
+            paths << path;
+            songs << entryFromPath(path);
+        }
+    // Files from the desktop are compared without regard to case, and named by their path.
+    if (playlist->append(songs, PlaylistModel::Match::IgnoringCase,
+                         [&](qsizetype i) { return addAgain(paths[i]); }))
+        SavePkS();
 }
 
 void frmMain::cmdClear_DragDrop(QWidget* Source) {
@@ -85,7 +66,7 @@ void frmMain::cmdClear_DragDrop(QWidget* Source) {
         return;
     }
     // No question here: dragging onto the bin is already the user's choice.
-    removeSelectedEntries(*lstSelected);
+    lstSelected->removeSelected();
     EndDrag(Source);
     SavePkS();
 }

@@ -2,11 +2,11 @@
 #include "mainwindow/ListSelection.h"
 #include "mainwindow/frmMain.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 
 namespace {
 // A memory sized for the list (one flag when the list is empty), true where an entry is selected.
-QVector<bool> record(const QListWidget& list) {
+QVector<bool> record(const QAbstractItemView& list) {
     QVector<bool> memory = selectionFlags(list);
     if (memory.isEmpty())
         memory.append(false);

@@ -1,6 +1,6 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QListWidget>
 
@@ -10,7 +10,9 @@ QString frmMain::currentFileListSong() const {
 }
 
 QString frmMain::playlistSong(int row) const {
-    Entry entry = entryAt(*lstSelected, row);
+    if (row < 0 || row >= playlist->count())
+        return {};
+    Entry entry = playlist->at(row);
     if (entry.folder.isEmpty())
         entry.folder = File1->Path();
     return fullPath(entry);

@@ -7,11 +7,11 @@
 #include "mainwindow/ElidedLabel.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/Twips.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -161,10 +161,10 @@ void frmMain::buildControls() {
     // The playlist.
     fraSelected =
         frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_s);
-    lstSelected = new QListWidget(fraSelected);
+    playlist = new PlaylistModel(this);
+    lstSelected = new PlaylistView(*playlist, fraSelected);
     lstSelected->setObjectName(u"lstSelected"_s);
     setPlace(*lstSelected, twipsRect(120, 300, 2670, 2595));
-    lstSelected->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstSelected->setAcceptDrops(true);
     cmdClearSel = textButton(fraSelected, "cmdClearSel", twipsRect(180, 2910, 2535, 195),
                              u"un-select all"_s, u"Un-select all"_s);

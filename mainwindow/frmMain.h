@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/PlaylistView.h"
 #include "platform/FileDialogs.h"
 
 #include <QMainWindow>
@@ -11,13 +12,13 @@ class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMimeData;
 class QPushButton;
 class QTimer;
 class DriveList;
 class DirList;
 class FileList;
+class PlaylistModel;
 
 // The main window. Its layout lives in frmMain.cpp; each handler is defined in the folder of the
 // subsystem that owns it (file commands in playlist/, tags and headers in mp3/, playing in
@@ -47,7 +48,7 @@ public:
     FileList* File1 = nullptr;
     QPushButton* cmdClearFile = nullptr;
     QGroupBox* fraSelected = nullptr;
-    QListWidget* lstSelected = nullptr;
+    PlaylistView* lstSelected = nullptr;
     QPushButton* cmdClearSel = nullptr;
     std::array<QLabel*, 2> Label1{};
     QLabel* imPlayAll = nullptr;
@@ -61,7 +62,8 @@ public:
     QLabel* lblIsPlaying = nullptr;
     QTimer* Timer1 = nullptr;
     std::array<QFrame*, 14> Line1{};
-    FileDialogRequest dlgCD; // the common dialog's settings, kept between uses
+    FileDialogRequest dlgCD;           // the common dialog's settings, kept between uses
+    PlaylistModel* playlist = nullptr; // the entries that lstSelected shows
 
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;

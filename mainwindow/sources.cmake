@@ -1,6 +1,4 @@
 list(APPEND VELMORA_CORE_SOURCES
-    mainwindow/EntryTextSet.cpp
-    mainwindow/ShellDrop.cpp
     mainwindow/HintText.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
@@ -8,7 +6,7 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/DriveList.cpp
     mainwindow/DirList.cpp
     mainwindow/FileList.cpp
-    mainwindow/PlaylistItems.cpp
+    mainwindow/PlaylistView.cpp
     mainwindow/ListSelection.cpp
     mainwindow/SelectionMemory.cpp
     mainwindow/SongPaths.cpp

@@ -46,12 +46,26 @@ bool FileExists(const QString& path) {
 
 namespace {
 // A folder as an entry keeps it: one trailing separator removed, case folded where the file
-// system ignores case. The POSIX root stays "/" so that the entry still leads to the song.
-QString entryFolder(QStringView folder, const PathStyle& style) {
+// system ignores case (see entryFolder). The POSIX root stays "/" so that the entry still leads
+// to the song.
+QStringView entryFolderView(QStringView folder, const PathStyle& style) {
     const bool posixRoot = !style.ignoresCase && folder.size() == 1 && folder[0] == style.separator;
     if (folder.endsWith(style.separator) && !posixRoot)
         folder.chop(1);
-    return style.ignoresCase ? folder.toString().toLower() : folder.toString();
+    return folder;
+}
+
+QString entryFolder(QStringView folder, const PathStyle& style) {
+    const QStringView kept = entryFolderView(folder, style);
+    return style.ignoresCase ? kept.toString().toLower() : kept.toString();
+}
+
+// The folder of the song at path, before entryFolder: the text before its last separator.
+QStringView songFolder(QStringView path, qsizetype last, const PathStyle& style) {
+    const QStringView folder = folderView(path, last, style.separator);
+    if (folder.isEmpty() && !style.ignoresCase && path.startsWith(style.separator))
+        return path.left(1); // a song in the root folder
+    return folder;
 }
 } // namespace
 
@@ -74,10 +88,19 @@ void PickAPart(const QString& what, QString& fonly, QString& full, const PathSty
 
 Entry entryFromPath(QStringView path, const PathStyle& style) {
     const qsizetype last = lastSeparator(path, style.separator);
-    QStringView folder = folderView(path, last, style.separator);
-    if (folder.isEmpty() && !style.ignoresCase && path.startsWith(style.separator))
-        folder = path.left(1); // a song in the root folder
-    return {fileView(path, last).toString(), entryFolder(folder, style)};
+    return {fileView(path, last).toString(), entryFolder(songFolder(path, last, style), style)};
+}
+
+Entry EntryMaker::fromPath(QStringView path) {
+    const qsizetype last = lastSeparator(path, style_.separator);
+    const QStringView folder = songFolder(path, last, style_);
+    const QString folded = style_.ignoresCase ? entryFolder(folder, style_) : QString();
+    const QStringView key =
+        style_.ignoresCase ? QStringView(folded) : entryFolderView(folder, style_);
+    auto known = folders_.find(key);
+    if (known == folders_.end())
+        known = folders_.insert(key.toString()).first;
+    return {fileView(path, last).toString(), *known};
 }
 
 Entry entryFromFolderAndName(const QString& folder, const QString& name, const PathStyle& style) {
@@ -116,16 +139,20 @@ PathMode pathModeFromText(const QString& usePaths) {
     return PathMode::Decide;
 }
 
-QString playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
-                     const PathStyle& style) {
-    if (mode == PathMode::Never)
+QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
+                         QString& buffer, const PathStyle& style) {
+    if (mode == PathMode::Never || entry.folder.isEmpty())
         return entry.name;
-    const QString full = fullPath(entry, style);
+    // As fullPath, into memory that the previous line already had.
+    buffer.resize(0);
+    buffer += entry.folder;
+    if (!entry.folder.endsWith(style.separator))
+        buffer += style.separator;
+    buffer += entry.name;
     if (mode == PathMode::Always)
-        return full;
+        return buffer;
     const Qt::CaseSensitivity cs = style.ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    const bool sameFolder =
-        folderView(full, style.separator).compare(folderView(playlistPath, style.separator), cs) ==
-        0;
-    return sameFolder ? entry.name : full;
+    const bool sameFolder = folderView(buffer, style.separator)
+                                .compare(folderView(playlistPath, style.separator), cs) == 0;
+    return sameFolder ? QStringView(entry.name) : QStringView(buffer);
 }

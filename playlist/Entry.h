@@ -2,7 +2,9 @@
 
 #include "playlist/PathStyle.h"
 
+#include <QHashFunctions>
 #include <QString>
+#include <unordered_set>
 
 // A playlist entry names one song: its file name and the folder that holds it. Its text, shown
 // in the playlist, is the name, " {", the folder and "}" (Song.mp3 {c:\music}).
@@ -38,6 +40,28 @@ enum class PathMode { Never = 0, Always = 1, Decide = 2 };
 // The mode a UsePaths text stands for; anything but 0 or 1 lets the computer decide.
 PathMode pathModeFromText(const QString& usePaths);
 // The text a playlist file receives for the entry: the bare name, the full path, or (Decide)
-// the bare name exactly when the song lies in the playlist file's own folder.
-QString playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
-                     const PathStyle& style = PathStyle::native());
+// the bare name exactly when the song lies in the playlist file's own folder. A full path is
+// built in buffer, whose memory then serves the next entry too; the text lasts until buffer or
+// entry changes.
+QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
+                         QString& buffer, const PathStyle& style = PathStyle::native());
+
+// Makes the entries of one playlist's song paths, as entryFromPath does. The songs of a
+// playlist lie in few folders, so each folder's text is kept once and shared by its entries.
+class EntryMaker {
+public:
+    explicit EntryMaker(const PathStyle& style = PathStyle::native()) : style_(style) {}
+    Entry fromPath(QStringView path);
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(QStringView text) const { return qHash(text); }
+    };
+    struct Equal {
+        using is_transparent = void;
+        bool operator()(QStringView a, QStringView b) const { return a == b; }
+    };
+    PathStyle style_;
+    std::unordered_set<QString, Hash, Equal> folders_;
+};

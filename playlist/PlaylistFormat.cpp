@@ -16,10 +16,11 @@ QStringView songIn(QStringView line, PlaylistFormat format) {
 QVector<Entry> readSongs(const QByteArray& bytes, PlaylistFormat format, const PathStyle& style) {
     QVector<Entry> entries;
     entries.reserve(estimatedLineCount(bytes));
+    EntryMaker make(style);
     forEachPlaylistLine(bytes, [&](QStringView line) {
         const QStringView song = songIn(trimBlanks(line), format);
         if (!song.isEmpty())
-            entries << entryFromPath(song, style);
+            entries << make.fromPath(song);
     });
     return entries;
 }
@@ -50,8 +51,9 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
                            const QVector<Entry>& entries, PathMode mode,
                            const QString& playlistPath, const PathStyle& style) {
     std::array<char16_t, 11> digits;
+    QString buffer;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString song = playlistLine(entries[i], mode, playlistPath, style);
+        const QStringView song = playlistLine(entries[i], mode, playlistPath, buffer, style);
         if (format == PlaylistFormat::Pls)
             writer << u"file" << decimal(qint32(i + 1), digits) << u"=";
         writer << song;

@@ -5,26 +5,19 @@
 #include "app/SharedState.h"
 #include "app/TextFiles.h"
 #include "mainwindow/DirList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompter.h"
 #include "playlist/PlaylistDialog.h"
 #include "playlist/PlaylistFormat.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QLabel>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    const std::optional<QByteArray> bytes = readWholeFile(path);
-    if (!bytes)
-        return false;
-    const QVector<Entry> entries = parsePlaylist(format, *bytes);
-    w.lstSelected->clear();
-    appendEntries(*w.lstSelected, entries);
-    return true;
+    return w.playlist->load(path, format);
 }
 
 // UsePaths is read afresh for every save; without a settings store the computer decides.
@@ -62,19 +55,13 @@ void cannotSave(const QString& text) {
 
 // Writes the whole playlist to path, replacing the file only once every byte is ready and
 // written. On failure the user is told why and the old file is untouched.
-bool writePlaylistFile(frmMain& w, const QString& path, PlaylistFormat format) {
-    const QVector<Entry> entries = allEntries(*w.lstSelected);
-    const WrittenPlaylist written = writePlaylist(format, entries, currentPathMode(), path);
-    if (!written.ok()) {
-        cannotSave(unwritableSong(fullPath(entries[written.unwritable]), written.fault));
-        return false;
-    }
-    QString reason;
-    if (!replaceFileAtomically(path, written.bytes, &reason)) {
-        cannotSave(u"Could not save %1:\n%2"_s.arg(path, reason));
-        return false;
-    }
-    return true;
+bool savePlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
+    const PlaylistSave save = w.playlist->save(path, format, currentPathMode());
+    if (save.unwritable >= 0)
+        cannotSave(unwritableSong(fullPath(w.playlist->at(int(save.unwritable))), save.fault));
+    else if (!save.written)
+        cannotSave(u"Could not save %1:\n%2"_s.arg(path, save.reason));
+    return save.written;
 }
 
 bool saveWithDialog(frmMain& w, PlaylistFormat format) {
@@ -85,7 +72,7 @@ bool saveWithDialog(frmMain& w, PlaylistFormat format) {
     const QString path = shared().fileDialogs->getSaveFileName(w.dlgCD);
     if (path.isEmpty())
         return false;
-    if (!writePlaylistFile(w, path, format))
+    if (!savePlaylist(w, path, format))
         return false;
     w.lblName->setText(path);
     shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
@@ -93,7 +80,7 @@ bool saveWithDialog(frmMain& w, PlaylistFormat format) {
 }
 
 bool saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
-    if (!writePlaylistFile(w, w.lblName->text(), format))
+    if (!savePlaylist(w, w.lblName->text(), format))
         return false;
     shared().prompter->inform(u"Playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return true;

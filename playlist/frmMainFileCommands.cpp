@@ -5,12 +5,11 @@
 #include "platform/Prompter.h"
 #include "playlist/Entry.h"
 #include "playlist/PlaylistDialog.h"
-#include "playlist/PlaylistFormat.h"
+#include "playlist/PlaylistModel.h"
 #include "playlist/PlaylistProcedures.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +24,7 @@ bool stylePls() {
 
 void startNewPlaylist(frmMain& w) {
     w.lblName->setText(kNewPlaylistName);
-    w.lstSelected->clear();
+    w.playlist->clear();
     w.SavePkS();
 }
 
@@ -70,7 +69,7 @@ void frmMain::cmdOpen_Click() {
 }
 
 void frmMain::cmdSave_Click() {
-    if (lstSelected->count() == 0) {
+    if (playlist->count() == 0) {
         prompter().inform(u"No files in the playlist!"_s, u"Can't save!"_s, MsgIcon::Information);
         return;
     }

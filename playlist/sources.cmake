@@ -3,6 +3,9 @@ list(APPEND VELMORA_CORE_SOURCES
     playlist/Entry.cpp
     playlist/PlaylistText.cpp
     playlist/PlaylistFormat.cpp
+    playlist/PlaylistFile.cpp
+    playlist/PlaylistModel.cpp
+    playlist/ShellDrop.cpp
     playlist/PlaylistDialog.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     playlist/PlaylistProcedures.cpp

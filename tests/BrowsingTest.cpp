@@ -1,8 +1,8 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/DriveList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ protected:
 TEST_F(Browsing, MemoryRecordsRestoresAndAnswersFalseOutsideItself) {
     EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "never recorded";
     for (int i = 0; i < 5; ++i)
-        appendEntry(*w->lstSelected, {QString::number(i) + u".mp3"_s, music});
+        w->playlist->append({{QString::number(i) + u".mp3"_s, music}});
     select(*w->lstSelected, {1, 3});
     w->SavePkS();
     for (auto [list, row, selected] : {std::tuple{"S", 1, true},
@@ -49,7 +49,7 @@ TEST_F(Browsing, AnotherFolderShowsItsMp3FilesInAnyCaseAndLeavesThePlaylist) {
     EXPECT_EQ(fileNames(), QStringList({u"A.MP3"_s, u"b.mp3"_s, u"c.Mp3"_s}));
     select(*w->File1, {0, 1});
     w->SavePkF();
-    appendEntry(*w->lstSelected, {u"A.MP3"_s, music});
+    w->playlist->append({{u"A.MP3"_s, music}});
     const QString rock = makeFolder(u"Music/Rock"_s);
     writeFile(u"Music/Rock/C.mp3"_s, "");
     ASSERT_TRUE(w->Dir1->setPath(rock));

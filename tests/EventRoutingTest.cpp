@@ -1,7 +1,8 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
+#include "playlist/PlaylistModel.h"
 #include "mainwindow/ShowHint.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QApplication>
@@ -95,7 +96,7 @@ TEST_F(EventRouting, FilesFromTheDesktopAreTakenOnlyByThePlaylist) {
 
 TEST_F(EventRouting, CountersFollowTheListsAtTheNextTickAndALeftClickOnTheNotesPlays) {
     showSongs({u"A.mp3"_s});
-    appendEntry(*w->lstSelected, {u"A.mp3"_s, music});
+    w->playlist->append({{u"A.mp3"_s, music}});
     EXPECT_EQ(w->lblSelected->text(), u"0 in playlist") << "only the timer writes them";
     w->Timer1_Timer();
     EXPECT_EQ(w->lblCount->text() + u", "_s + w->lblSelected->text(),

@@ -1,3 +1,4 @@
+#include "playlist/PlaylistModel.h"
 #include "infowindows/ShellToBrowser.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
@@ -100,7 +101,7 @@ protected:
 TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
     drop(&frmMain::imgPlay1_DragDrop, w->File1);
     EXPECT_EQ(desktop->recorded(), QStringList{song});
-    appendEntry(*w->lstSelected, Entry{QFileInfo(song).fileName(), {}}); // from File1's folder
+    w->playlist->append({Entry{QFileInfo(song).fileName(), {}}}); // from File1's folder
     w->lstSelected->setCurrentRow(0);
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     EXPECT_EQ(desktop->recorded(), QStringList{song});
@@ -125,8 +126,8 @@ TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
 }
 
 TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
-    appendEntry(*w->lstSelected, Entry{u"Gone.mp3"_s, music});
-    appendEntry(*w->lstSelected, Entry{u"notes.txt"_s, music}); // a type no application opens
+    w->playlist->append({Entry{u"Gone.mp3"_s, music}});
+    w->playlist->append({Entry{u"notes.txt"_s, music}}); // a type no application opens
     writeFile(kMusic + u"/notes.txt"_s, "text");
     const QString gone = path(u"gone.m3u"_s);
     w->lblName->setText(gone);

@@ -61,8 +61,8 @@ protected:
             GTEST_SKIP() << "runs inside the X server that RealDrag starts";
         SongsWindowFixture::SetUp();
     }
-    static QPoint onScreen(QListWidget& list, int row) {
-        return list.viewport()->mapToGlobal(list.visualItemRect(list.item(row)).center());
+    static QPoint onScreen(QAbstractItemView& list, int row) {
+        return list.viewport()->mapToGlobal(list.visualRect(list.model()->index(row, 0)).center());
     }
     static QPoint onScreen(QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
     // Notes the cursors a drag shows.

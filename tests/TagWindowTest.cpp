@@ -1,3 +1,4 @@
+#include "playlist/PlaylistModel.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
@@ -115,7 +116,7 @@ TEST_F(TagWindow, APlaylistEntryWithoutFolderIsLookedForInTheFileListsFolder) {
     writeFile(u"music/Near.mp3"_s, kAudio + id3v1Tag({.title = "Near"}));
     frmMain w;
     w.File1->setPath(path(u"music"_s));
-    appendEntry(*w.lstSelected, {u"Near.mp3"_s, {}});
+    w.playlist->append({{u"Near.mp3"_s, {}}});
     w.lstSelected->setCurrentRow(0);
     w.lstSelected_RightButtonDown();
     EXPECT_EQ(opened, QStringList{u"Near"_s});

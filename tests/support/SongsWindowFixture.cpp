@@ -2,10 +2,10 @@
 
 #include "mainwindow/DirList.h"
 #include "mainwindow/frmMain.h"
-#include "playlist/Entry.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -30,29 +30,38 @@ void SongsWindowFixture::showSongs(const QStringList& names) {
 
 QStringList SongsWindowFixture::playlist() const {
     QStringList texts;
-    for (int i = 0; i < w->lstSelected->count(); ++i)
-        texts << w->lstSelected->item(i)->text();
+    for (const Entry& entry : w->playlist->entries())
+        texts << entry.text();
     return texts;
 }
 
-QList<int> SongsWindowFixture::selectedRows(const QListWidget& list) {
+void SongsWindowFixture::fillPlaylist(const QStringList& names) {
+    QVector<Entry> entries;
+    for (const QString& name : names)
+        entries << entryFromFolderAndName(music, name);
+    w->playlist->append(entries);
+}
+
+QList<int> SongsWindowFixture::selectedRows(const QAbstractItemView& list) {
     QList<int> rows;
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->isSelected())
-            rows << i;
+    for (const QModelIndex& index : list.selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
-void SongsWindowFixture::select(QListWidget& list, const QList<int>& rows) {
+void SongsWindowFixture::select(QAbstractItemView& list, const QList<int>& rows) {
     list.clearSelection();
     for (int row : rows)
-        list.item(row)->setSelected(true);
+        list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
     if (!rows.isEmpty())
-        list.setCurrentRow(rows.first(), QItemSelectionModel::NoUpdate);
+        list.selectionModel()->setCurrentIndex(list.model()->index(rows.first(), 0),
+                                               QItemSelectionModel::NoUpdate);
 }
 
-void SongsWindowFixture::click(QListWidget& list, int row) {
-    list.setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+void SongsWindowFixture::click(QAbstractItemView& list, int row) {
+    list.selectionModel()->setCurrentIndex(list.model()->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect);
 }
 
 QString SongsWindowFixture::entryOf(const QString& name) const {

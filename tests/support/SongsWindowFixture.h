@@ -6,7 +6,7 @@
 #include <memory>
 
 class frmMain;
-class QListWidget;
+class QAbstractItemView;
 
 // A main window, shown and active, browsing a folder "Music" of the temporary tree that holds
 // the songs a test asks for (empty files: nothing here reads them).
@@ -19,12 +19,13 @@ protected:
     void showSongs(const QStringList& names);
     // The texts of the playlist, top to bottom.
     QStringList playlist() const;
-    // The rows of list that are selected.
-    static QList<int> selectedRows(const QListWidget& list);
+    // Appends the entries of songs in Music to the playlist.
+    void fillPlaylist(const QStringList& names);
+    static QList<int> selectedRows(const QAbstractItemView& list);
     // Selects exactly rows (the first becomes the current entry), as clicks with Ctrl would.
-    static void select(QListWidget& list, const QList<int>& rows);
+    static void select(QAbstractItemView& list, const QList<int>& rows);
     // What a plain click does to a list: the entry becomes current and the only one selected.
-    static void click(QListWidget& list, int row);
+    static void click(QAbstractItemView& list, int row);
     // The entry text a song of Music gets.
     QString entryOf(const QString& name) const;
 

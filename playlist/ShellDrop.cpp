@@ -1,4 +1,4 @@
-#include "mainwindow/ShellDrop.h"
+#include "playlist/ShellDrop.h"
 
 #include <QDir>
 #include <QMimeData>

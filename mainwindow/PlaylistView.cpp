@@ -1,0 +1,56 @@
+#include "mainwindow/PlaylistView.h"
+
+#include "mainwindow/ListSelection.h"
+#include "playlist/PlaylistModel.h"
+
+#include <QStyledItemDelegate>
+
+namespace {
+// All rows get one size, so that showing tens of thousands of entries measures one entry, not
+// each of them: the entry with the most characters, with room for a few more, since in a
+// proportional font a shorter text can be the wider one.
+class WidestEntryDelegate : public QStyledItemDelegate {
+public:
+    WidestEntryDelegate(const PlaylistModel& playlist, QObject* parent)
+        : QStyledItemDelegate(parent), playlist_(playlist) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const int longest = playlist_.longestRow();
+        if (longest < 0)
+            return QStyledItemDelegate::sizeHint(option, index);
+        QSize size = QStyledItemDelegate::sizeHint(option, playlist_.index(longest));
+        size.rwidth() += 4 * option.fontMetrics.averageCharWidth();
+        return size;
+    }
+
+private:
+    const PlaylistModel& playlist_;
+};
+} // namespace
+
+PlaylistView::PlaylistView(PlaylistModel& playlist, QWidget* parent)
+    : QListView(parent), playlist_(playlist) {
+    setModel(&playlist);
+    setItemDelegate(new WidestEntryDelegate(playlist, this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+int PlaylistView::count() const {
+    return playlist_.count();
+}
+
+int PlaylistView::currentRow() const {
+    return currentIndex().row();
+}
+
+void PlaylistView::setCurrentRow(int row, QItemSelectionModel::SelectionFlags command) {
+    selectionModel()->setCurrentIndex(playlist_.index(row), command);
+}
+
+void PlaylistView::removeSelected() {
+    const QVector<bool> selected = selectionFlags(*this);
+    // Unselected first: every removal would otherwise move the bookmarks of the selection.
+    unselectAll(*this);
+    playlist_.remove(selected);
+}

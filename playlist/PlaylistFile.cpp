@@ -1,0 +1,23 @@
+#include "playlist/PlaylistFile.h"
+
+#include "app/AtomicFile.h"
+#include "app/TextFiles.h"
+
+std::optional<QVector<Entry>> readPlaylistFile(const QString& path, PlaylistFormat format,
+                                               QString* reason, const PathStyle& style) {
+    const std::optional<QByteArray> bytes = readWholeFile(path, reason);
+    if (!bytes)
+        return std::nullopt;
+    return parsePlaylist(format, *bytes, style);
+}
+
+PlaylistSave writePlaylistFile(const QString& path, PlaylistFormat format,
+                               const QVector<Entry>& entries, PathMode mode,
+                               const PathStyle& style) {
+    const WrittenPlaylist written = writePlaylist(format, entries, mode, path, style);
+    if (!written.ok())
+        return {false, written.unwritable, written.fault, {}};
+    PlaylistSave save;
+    save.written = replaceFileAtomically(path, written.bytes, &save.reason);
+    return save;
+}

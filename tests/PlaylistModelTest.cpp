@@ -1,0 +1,95 @@
+#include "playlist/PlaylistModel.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QVector<Entry> songs(const QString& names) {
+    QVector<Entry> entries;
+    for (QChar name : names)
+        entries << Entry{name, u"/m"_s};
+    return entries;
+}
+
+QString names(const PlaylistModel& model) {
+    QString all;
+    for (int row = 0; row < model.rowCount(); ++row)
+        all += model.at(row).name;
+    return all;
+}
+} // namespace
+
+TEST(PlaylistModel, AppendAsksAboutEverySongAlreadyThere) {
+    PlaylistModel model(nullptr, PathStyle::posix());
+    model.append(songs(u"AB"_s));
+    QList<qsizetype> asked;
+    const auto answer = [&](bool yes) {
+        return [&, yes](qsizetype i) {
+            asked << i << model.rowCount(); // the songs before the question are shown
+            return yes;
+        };
+    };
+    // A song of this very drop counts as present; the copy goes in on Yes.
+    EXPECT_TRUE(model.append(songs(u"aCCD"_s), PlaylistModel::Match::Exact, answer(true)));
+    EXPECT_EQ(names(model), u"ABaCCD");
+    // No stops the drop at once, keeping what went in before.
+    EXPECT_FALSE(model.append(songs(u"EbF"_s), PlaylistModel::Match::IgnoringCase, answer(false)));
+    EXPECT_EQ(names(model), u"ABaCCDE");
+    EXPECT_EQ(asked, (QList<qsizetype>{2, 4, 1, 7}));
+    EXPECT_EQ(model.data(model.index(0)).toString(), u"A {/m}");
+}
+
+TEST(PlaylistModel, RemovesChosenRowsAndSwapsRows) {
+    PlaylistModel model(nullptr, PathStyle::posix());
+    model.append(songs(u"0123456"_s));
+    const QPersistentModelIndex three = model.index(3);
+    model.remove({false, true, true, false, true, true}); // row 6 has no flag: kept
+    EXPECT_EQ(names(model), u"036");
+    EXPECT_EQ(three.row(), 1) << "indexes kept by views follow their rows";
+    model.swap(0, 2);
+    model.remove({false, true});
+    EXPECT_EQ(names(model), u"60");
+    model.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"List.m3u"_s);
+    const QByteArray bytes = "Here.mp3\r\n/x/Far.mp3\r\n";
+    PlaylistModel model;
+    model.append({{u"Here.mp3"_s, dir.path()}, {u"Far.mp3"_s, u"/x"_s}});
+    ASSERT_TRUE(model.save(file, PlaylistFormat::M3u, PathMode::Decide).written);
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), bytes);
+
+    PlaylistModel other;
+    ASSERT_TRUE(other.load(file, PlaylistFormat::M3u));
+    EXPECT_EQ(names(other), u"Here.mp3Far.mp3");
+    QString reason;
+    EXPECT_FALSE(other.load(dir.filePath(u"gone.m3u"_s), PlaylistFormat::M3u, &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(other.rowCount(), 2) << "a file that cannot be read changes nothing";
+
+    model.append({{u"Two\nLines.mp3"_s, u"/x"_s}});
+    const PlaylistSave refused = model.save(file, PlaylistFormat::Pls, PathMode::Always);
+    EXPECT_EQ(std::tuple(refused.written, refused.unwritable, refused.fault),
+              std::tuple(false, 2, LineFault::LineBreak));
+    // A disk that fills up half way keeps the old file byte for byte and leaves nothing behind.
+    EXPECT_EQ(runWithFileSizeLimit(8,
+                                   [&] {
+                                       const PlaylistSave full =
+                                           other.save(file, PlaylistFormat::Pls, PathMode::Always);
+                                       return !full.written && !full.reason.isEmpty() ? 0 : 1;
+                                   }),
+              0);
+    saved.seek(0);
+    EXPECT_EQ(saved.readAll(), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"List.m3u"_s});
+}
