@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -167,7 +168,7 @@ TEST_F(Cli, HeaderReportsAndFailuresPerFile) {
     const CliRun text = run({u"header"_s, u"good.mp3"_s, u"id3v2.mp3"_s});
     EXPECT_EQ(text.status, 0) << text.err.constData();
     const QByteArray report = "Bitrate:\t\t128 kBits\nFrequency:\t44,100\nMode:\t\tJoint-Stereo\n"
-                              "MPEG version:\t1\nLayer:\t\t3\n";
+                              "MPEG version:\t1\nLayer:\t\t3\nLength:\t\t0:00\n";
     EXPECT_EQ(text.out,
               "Filename:\t\tgood.mp3\n\n" + report + "\nFilename:\t\tid3v2.mp3\n\n" + report);
 
@@ -181,6 +182,9 @@ TEST_F(Cli, HeaderReportsAndFailuresPerFile) {
                                        {u"version"_s, u"1"_s},
                                        {u"layer"_s, 3},
                                        {u"bitrate"_s, 128},
+                                       {u"bitrate_mode"_s, u"CBR"_s},
+                                       {u"average_bitrate"_s, 128},
+                                       {u"duration_ms"_s, 52},
                                        {u"frequency"_s, 44100},
                                        {u"mode"_s, u"Joint-Stereo"_s},
                                        {u"riff"_s, false}}));
@@ -306,4 +310,29 @@ TEST_F(Cli, AFileWithoutReadPermissionIsReportedAndTheOthersStillRun) {
     EXPECT_FALSE(refused[u"ok"_s].toBool());
     EXPECT_EQ(refused[u"error"_s].toString(), u"Permission denied"_s);
     EXPECT_TRUE(QJsonDocument::fromJson(lines[1]).object()[u"ok"_s].toBool());
+}
+
+TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
+    QStringList names;
+    for (int i = 0; i < 200; ++i) {
+        names << u"s%1.mp3"_s.arg(i);
+        write(names.last(), audio() + tag("Song " + QByteArray::number(i), 0, 0));
+    }
+    std::shuffle(names.begin(), names.end(), std::mt19937(7));
+    const auto field = [](const CliRun& r, const QString& key) {
+        QStringList values;
+        for (const QJsonObject& o : r.json())
+            values << o[key].toString();
+        return values;
+    };
+    QStringList titles;
+    for (const QString& n : names)
+        titles << u"Song "_s + n.mid(1).chopped(4);
+    const CliRun given = run(QStringList{u"tag"_s, u"--json"_s} + names);
+    EXPECT_EQ(field(given, u"title"_s), titles);
+    const CliRun piped = run({u"header"_s, u"--json"_s, u"s0.mp3"_s, u"-"_s, u"s1.mp3"_s},
+                             names.join(u'\n').toUtf8() + "\n\n");
+    EXPECT_EQ(field(piped, u"file"_s), QStringList{u"s0.mp3"_s} + names + QStringList{u"s1.mp3"_s});
+    EXPECT_EQ(piped.status, 0);
+    EXPECT_EQ(given.err + piped.err, "") << "no progress line when stderr is not a terminal";
 }
