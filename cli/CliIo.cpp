@@ -16,6 +16,14 @@ void err(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+void outBytes(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+}
+
+void errBytes(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
 void JsonLine::key(const char* name) {
     if (text_.size() > 1)
         text_ += ',';
@@ -75,9 +83,12 @@ JsonLine& JsonLine::addNull(const char* name) {
     return *this;
 }
 
+QByteArray JsonLine::line() {
+    return text_ + "}\n";
+}
+
 void JsonLine::print() {
-    text_ += "}\n";
-    std::fwrite(text_.constData(), 1, static_cast<size_t>(text_.size()), stdout);
+    outBytes(line());
 }
 
 bool Arg::decodable() const {
@@ -91,6 +102,40 @@ QList<Arg> rawArguments(int argc, char** argv) {
         args.append({raw, QFile::decodeName(raw)});
     }
     return args;
+}
+
+std::optional<Arg> pathFromStdin() {
+    char buffer[65536];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+        QByteArray line(buffer);
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            return Arg{line, QFile::decodeName(line)};
+    }
+    return std::nullopt;
+}
+
+std::optional<Arg> FileArgs::next() {
+    for (;;) {
+        if (readingStdin_) {
+            if (std::optional<Arg> path = pathFromStdin())
+                return path;
+            readingStdin_ = false;
+        }
+        if (at_ >= words_.size())
+            return std::nullopt;
+        const Arg& word = words_[at_++];
+        if (word.text != u"-")
+            return word;
+        readingStdin_ = true;
+    }
+}
+
+qint64 FileArgs::knownCount() const {
+    const bool stdinToo =
+        std::any_of(words_.begin(), words_.end(), [](const Arg& a) { return a.text == u"-"; });
+    return stdinToo ? -1 : words_.size();
 }
 
 int usageError(const QString& command, const QString& message) {

@@ -13,6 +13,8 @@ constexpr int kExitUsage = 2;
 // Standard output and error, always UTF-8.
 void out(const QString& text);
 void err(const QString& text);
+void outBytes(const QByteArray& bytes);
+void errBytes(const QByteArray& bytes);
 // One JSON object on one line, its keys in the order they were added. Written by hand because
 // a QJsonObject sorts its keys and costs more than reading the song did.
 class JsonLine {
@@ -21,7 +23,8 @@ public:
     JsonLine& add(const char* key, qint64 value);
     JsonLine& add(const char* key, bool value);
     JsonLine& addNull(const char* key);
-    void print(); // writes the object and a line end to standard output
+    void print();      // writes the object and a line end to standard output
+    QByteArray line(); // the object and a line end, to be written later
 
 private:
     void key(const char* name);
@@ -36,6 +39,24 @@ struct Arg {
     bool decodable() const;
 };
 QList<Arg> rawArguments(int argc, char** argv);
+
+// The next line of standard input as a path (without its line end), skipping empty lines;
+// nullopt at the end of the input.
+std::optional<Arg> pathFromStdin();
+
+// The files given to a command, one at a time and in order: "-" stands for the paths on
+// standard input, one a line, read only as they are needed.
+class FileArgs {
+public:
+    explicit FileArgs(QList<Arg> words) : words_(std::move(words)) {}
+    std::optional<Arg> next();
+    qint64 knownCount() const; // -1 when standard input is read
+
+private:
+    QList<Arg> words_;
+    qsizetype at_ = 0;
+    bool readingStdin_ = false;
+};
 
 // A usage error: message on standard error, then a hint at --help.
 int usageError(const QString& command, const QString& message);

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/FileCheck.h"
+#include "cli/OrderedRun.h"
+#include "cli/Progress.h"
 #include "mp3/HeaderReport.h"
 #include "mp3/MP3Hdr.h"
 #include "platform/TabularText.h"
@@ -13,7 +15,8 @@ const char* const kHeaderUsage =
     "Usage: velmora-cli header [--json] FILE...\n"
     "\n"
     "Shows the MPEG audio frame header of each song: bitrate, frequency, channel mode, MPEG\n"
-    "version and layer, and whether a RIFF wrapper was found. With --json, one object per line.\n";
+    "version and layer, playing time, and whether a RIFF wrapper was found. With --json, one\n"
+    "object per line. A FILE of '-' reads paths from standard input, one a line.\n";
 
 // The analysis of one song, or why there is none.
 QString analyse(const Arg& file, MP3Hdr& header) {
@@ -50,36 +53,57 @@ int headerCommand(const QList<Arg>& args) {
     if (files.isEmpty())
         return usageError(u"header"_s, u"header needs at least one FILE."_s);
 
-    int status = kExitOk;
-    bool first = true;
-    for (const Arg& file : files) {
+    struct Answer {
+        QByteArray out, err;
+        bool failed = false;
+    };
+    const QLocale locale;
+    const std::function<Answer(const Arg&)> work = [json, &locale](const Arg& file) {
         MP3Hdr header;
         const QString error = analyse(file, header);
         const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
         if (!error.isEmpty()) {
-            status = kExitFailed;
             if (json)
-                JsonLine().add("file", name).add("ok", false).add("error", error).print();
-            else
-                err(name + u": "_s + error + u'\n');
-            continue;
+                return Answer{
+                    JsonLine().add("file", name).add("ok", false).add("error", error).line(),
+                    {},
+                    true};
+            return Answer{{}, (name + u": "_s + error + u'\n').toUtf8(), true};
         }
         if (json) {
-            JsonLine()
-                .add("file", name)
+            JsonLine line;
+            line.add("file", name)
                 .add("ok", true)
                 .add("version", versionText(header.HdrVersion))
                 .add("layer", qint64(header.HdrLayer))
                 .add("bitrate", qint64(header.HdrBitrate))
+                .add("bitrate_mode", header.HdrVbr ? u"VBR"_s : u"CBR"_s)
+                .add("average_bitrate", qint64(header.HdrAverageBitrate))
                 .add("frequency", qint64(header.HdrFrequency))
                 .add("mode", header.HdrMode)
-                .add("riff", header.HdrRiff)
-                .print();
-        } else {
-            const QString report = alignWithSpaces(headerReport(header, QLocale()));
-            out((first ? QString() : u"\n"_s) + report);
-            first = false;
+                .add("riff", header.HdrRiff);
+            if (header.HdrFrames >= 0)
+                line.add("frames", header.HdrFrames);
+            return Answer{line.add("duration_ms", header.HdrDurationMs).line(), {}};
         }
-    }
+        return Answer{alignWithSpaces(headerReport(header, locale)).toUtf8(), {}};
+    };
+
+    FileArgs input(files);
+    Progress progress(u"header"_s, input.knownCount());
+    int status = kExitOk;
+    bool first = true;
+    runInOrder<Arg, Answer>([&input] { return input.next(); }, work,
+                            [&](Answer& answer) {
+                                progress.step();
+                                if (answer.failed) {
+                                    status = kExitFailed;
+                                    progress.clear();
+                                    errBytes(answer.err);
+                                }
+                                if (!json && !answer.out.isEmpty() && !std::exchange(first, false))
+                                    outBytes("\n");
+                                outBytes(answer.out);
+                            });
     return status;
 }

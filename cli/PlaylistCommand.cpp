@@ -135,19 +135,6 @@ int show(const Options& o) {
     return kExitOk;
 }
 
-QStringList songsFromStdin() {
-    QStringList songs;
-    char buffer[65536];
-    while (std::fgets(buffer, sizeof buffer, stdin)) {
-        QByteArray line(buffer);
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            songs << QFile::decodeName(line);
-    }
-    return songs;
-}
-
 int write(const Options& o) {
     if (o.operands.size() < 2)
         return usageError(u"playlist"_s, u"playlist write takes OUT and at least one SONG."_s);
@@ -168,8 +155,8 @@ int write(const Options& o) {
     for (qsizetype i = 1; i < o.operands.size(); ++i) {
         const Arg& song = o.operands[i];
         if (song.text == u"-") {
-            for (const QString& s : songsFromStdin())
-                addSong(s);
+            while (const std::optional<Arg> s = pathFromStdin())
+                addSong(s->text);
         } else if (!song.decodable()) {
             err(QString::fromLocal8Bit(song.raw) +
                 u": the file name is not valid text; left out of the playlist\n"_s);

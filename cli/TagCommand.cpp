@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/FileCheck.h"
+#include "cli/OrderedRun.h"
+#include "cli/Progress.h"
 #include "mp3/GenreList.h"
 #include "mp3/TagEdits.h"
 #include "mp3/TagFileAccess.h"
@@ -20,7 +22,8 @@ const char* const kTagUsage =
     "Shows the ID3v1 tag of each song, or writes one song's tag. FIELD is title, artist,\n"
     "album, year, comment, track (0 to 255; 0 for none) or genre (a number, or a name from\n"
     "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
-    "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n";
+    "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n"
+    "A FILE of '-' reads paths from standard input, one a line.\n";
 
 // The genre list, read once; a genres.txt that cannot be read is said once, and names are then
 // neither shown nor understood.
@@ -72,59 +75,80 @@ SongTag readTag(const Arg& file) {
     return {u"could not be read"_s, {}};
 }
 
+// What is said about one song: its text or JSON line, and what goes to standard error.
+struct TagAnswer {
+    QByteArray out, err;
+};
+
+TagAnswer describeTag(const Arg& file, bool json) {
+    const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
+    const SongTag song = readTag(file);
+    if (!song.error.isEmpty()) {
+        const QByteArray why = (name + u": "_s + song.error + u'\n').toUtf8();
+        if (json)
+            return {
+                JsonLine().add("file", name).add("hasTag", false).add("error", song.error).line(),
+                why};
+        return {{}, why};
+    }
+    const std::optional<TagText> tag =
+        song.tag ? std::optional<TagText>(decodeTag(*song.tag)) : std::nullopt;
+    if (json) {
+        JsonLine line;
+        line.add("file", name).add("hasTag", tag.has_value());
+        if (const auto& t = tag) {
+            line.add("title", t->title)
+                .add("artist", t->artist)
+                .add("album", t->album)
+                .add("year", t->year)
+                .add("comment", t->comment);
+            if (t->track)
+                line.add("track", qint64(*t->track));
+            else
+                line.addNull("track");
+            line.add("genre", qint64(t->genre));
+            if (const auto g = genreName(t->genre))
+                line.add("genreName", *g);
+            else
+                line.addNull("genreName");
+        }
+        return {line.line(), {}};
+    }
+    QString text = u"File:\t\t"_s + name + u'\n';
+    if (const auto& t = tag) {
+        const auto g = genreName(t->genre);
+        text += u"Title:\t\t"_s + t->title + u"\nArtist:\t\t"_s + t->artist + u"\nAlbum:\t\t"_s +
+                t->album + u"\nYear:\t\t"_s + t->year + u"\nComment:\t"_s + t->comment +
+                u"\nTrack:\t\t"_s + (t->track ? QString::number(*t->track) : QString()) +
+                u"\nGenre:\t\t"_s +
+                (t->genre == 255 ? QString()
+                                 : QString::number(t->genre) + (g ? u" "_s + *g : QString())) +
+                u'\n';
+    } else {
+        text += u"No ID3v1 tag.\n"_s;
+    }
+    return {text.toUtf8(), {}};
+}
+
 int showTags(const QList<Arg>& files, bool json) {
+    FileArgs input(files);
+    Progress progress(u"tag"_s, input.knownCount());
     int status = kExitOk;
     bool first = true;
-    for (const Arg& file : files) {
-        const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
-        const SongTag song = readTag(file);
-        if (!song.error.isEmpty()) {
-            status = kExitFailed;
-            if (json)
-                JsonLine().add("file", name).add("hasTag", false).add("error", song.error).print();
-            err(name + u": "_s + song.error + u'\n');
-            continue;
-        }
-        const std::optional<TagText> tag =
-            song.tag ? std::optional<TagText>(decodeTag(*song.tag)) : std::nullopt;
-        if (json) {
-            JsonLine line;
-            line.add("file", name).add("hasTag", tag.has_value());
-            if (const auto& t = tag) {
-                line.add("title", t->title)
-                    .add("artist", t->artist)
-                    .add("album", t->album)
-                    .add("year", t->year)
-                    .add("comment", t->comment);
-                if (t->track)
-                    line.add("track", qint64(*t->track));
-                else
-                    line.addNull("track");
-                line.add("genre", qint64(t->genre));
-                if (const auto g = genreName(t->genre))
-                    line.add("genreName", *g);
-                else
-                    line.addNull("genreName");
-            }
-            line.print();
-            continue;
-        }
-        QString text = (first ? QString() : u"\n"_s) + u"File:\t\t"_s + name + u'\n';
-        first = false;
-        if (const auto& t = tag) {
-            const auto g = genreName(t->genre);
-            text += u"Title:\t\t"_s + t->title + u"\nArtist:\t\t"_s + t->artist +
-                    u"\nAlbum:\t\t"_s + t->album + u"\nYear:\t\t"_s + t->year + u"\nComment:\t"_s +
-                    t->comment + u"\nTrack:\t\t"_s +
-                    (t->track ? QString::number(*t->track) : QString()) + u"\nGenre:\t\t"_s +
-                    (t->genre == 255 ? QString()
-                                     : QString::number(t->genre) + (g ? u" "_s + *g : QString())) +
-                    u'\n';
-        } else {
-            text += u"No ID3v1 tag.\n"_s;
-        }
-        out(text);
-    }
+    runInOrder<Arg, TagAnswer>([&input] { return input.next(); },
+                               [json](const Arg& file) { return describeTag(file, json); },
+                               [&](TagAnswer& answer) {
+                                   progress.step();
+                                   if (!answer.err.isEmpty()) {
+                                       status = kExitFailed;
+                                       progress.clear();
+                                       errBytes(answer.err);
+                                   }
+                                   if (!json && !answer.out.isEmpty() &&
+                                       !std::exchange(first, false))
+                                       outBytes("\n");
+                                   outBytes(answer.out);
+                               });
     return status;
 }
 

@@ -13,5 +13,8 @@ QString headerReport(const MP3Hdr& header, const QLocale& locale);
 // grouping (44,100; 000).
 QString formatAtLeastThreeDigits(qint32 value, const QLocale& locale);
 
+// A playing time rounded to the second: m:ss, or h:mm:ss from one hour.
+QString playingTime(qint64 ms);
+
 // What is said about a song in which no frame header could be found.
 QString noFrameMessage(const QString& path);

@@ -1,5 +1,7 @@
 #include "mp3/MP3Hdr.h"
 
+#include "mp3/VbrHeader.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <optional>
@@ -11,6 +13,10 @@ constexpr qint64 kRiffScan = 1024;
 constexpr qint64 kSearchWindow = 64 * 1024;
 constexpr qint64 kId3v2HeaderSize = 10;
 constexpr qint64 kId3v1Size = 128;
+// Frames are looked for in this much first, and in the whole window only when that is not enough.
+constexpr qint64 kFirstLook = 4096;
+// The longest free-format frame: 640 kbit/s of MPEG 2.5 Layer III at 8,000 Hz.
+constexpr qint64 kMaxFreeFormatFrame = 72 * 640000 / 8000;
 
 // kbit/s by [MPEG-1 | MPEG-2 and 2.5][layer I, II, III][bitrate index]; index 0 is free format.
 constexpr int kBitrates[2][3][15] = {
@@ -34,6 +40,7 @@ struct FrameHeader {
     int frequency;
     int mode;
     bool padded;
+    bool crc;
 };
 
 std::optional<FrameHeader> decodeFrameHeader(const uchar* b) {
@@ -45,6 +52,8 @@ std::optional<FrameHeader> decodeFrameHeader(const uchar* b) {
     const int samplingIndex = (b[2] >> 2) & 0x03;
     if (versionBits == 1 || layerBits == 0 || bitrateIndex == 15 || samplingIndex == 3)
         return std::nullopt;
+    if (versionBits == 0 && layerBits != 1)
+        return std::nullopt; // MPEG 2.5 was only ever defined for Layer III
     const MpegVersion version = versionBits == 3   ? MpegVersion::Mpeg1
                                 : versionBits == 2 ? MpegVersion::Mpeg2
                                                    : MpegVersion::Mpeg25;
@@ -55,17 +64,41 @@ std::optional<FrameHeader> decodeFrameHeader(const uchar* b) {
                        kBitrates[column][layer - 1][bitrateIndex],
                        kFrequencies[static_cast<int>(version)][samplingIndex],
                        b[3] >> 6,
-                       (b[2] & 0x02) != 0};
+                       (b[2] & 0x02) != 0,
+                       (b[1] & 0x01) == 0};
 }
 
-// Bytes from this frame header to the next one; 0 for free format, where it cannot be known.
+// Bytes per bit of bitrate and second of frame: the frame is factor * bitrate / frequency long.
+int lengthFactor(const FrameHeader& h) {
+    if (h.layer == 1)
+        return 48; // 12 slots of 4 bytes
+    return (h.layer == 3 && h.version != MpegVersion::Mpeg1) ? 72 : 144;
+}
+
+qint64 paddingBytes(const FrameHeader& h) {
+    return h.layer == 1 ? 4 : 1;
+}
+
+// Bytes from this frame header to the next one; 0 for free format, where the header cannot say.
 qint64 frameLength(const FrameHeader& h) {
     const qint64 bitsPerSecond = qint64(h.bitrate) * 1000;
-    const int pad = h.padded ? 1 : 0;
+    const qint64 pad = h.padded ? paddingBytes(h) : 0;
     if (h.layer == 1)
-        return (12 * bitsPerSecond / h.frequency + pad) * 4;
-    const int factor = (h.layer == 3 && h.version != MpegVersion::Mpeg1) ? 72 : 144;
-    return factor * bitsPerSecond / h.frequency + pad;
+        return (12 * bitsPerSecond / h.frequency) * 4 + pad;
+    return lengthFactor(h) * bitsPerSecond / h.frequency + pad;
+}
+
+int samplesPerFrame(const FrameHeader& h) {
+    if (h.layer == 1)
+        return 384;
+    return (h.layer == 3 && h.version != MpegVersion::Mpeg1) ? 576 : 1152;
+}
+
+int sideInfoSize(const FrameHeader& h) {
+    const bool mono = h.mode == 3;
+    if (h.version == MpegVersion::Mpeg1)
+        return mono ? 17 : 32;
+    return mono ? 9 : 17;
 }
 
 bool sameStream(const FrameHeader& a, const FrameHeader& b) {
@@ -98,6 +131,18 @@ qint32 riffDataPosition(const QByteArray& head) {
     return static_cast<qint32>(at) + 1 + 8;
 }
 
+// Where the "data" chunk of a RIFF file ends, by the size before it; the end of the file when
+// that size does not fit (0 or 0xFFFFFFFF from a writer that streamed).
+qint64 riffDataEnd(const QByteArray& head, qint32 riff, qint64 fileSize) {
+    const qint64 dataStart = riff - 1;
+    if (dataStart > head.size())
+        return fileSize;
+    qint64 size = 0;
+    for (qint64 i = dataStart - 1; i >= dataStart - 4; --i)
+        size = size << 8 | static_cast<uchar>(head[i]);
+    return size > 0 && dataStart + size <= fileSize ? dataStart + size : fileSize;
+}
+
 // Reads from an open song, reusing the bytes already read from its start.
 class SongReader {
 public:
@@ -115,15 +160,54 @@ public:
             return std::nullopt;
         return bytes;
     }
+    const QByteArray& head() const { return head_; }
 
 private:
     QFile& file_;
     QByteArray head_;
 };
 
-// The offset in window of the first frame header that is valid and either is followed by a
-// matching header or ends where the file (or its ID3v1 tag) ends; -1 when there is none.
-qint64 findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize) {
+struct Search {
+    enum { Found, None, NeedMore } outcome = None;
+    qint64 at = -1;
+    qint64 freeLength = 0; // free format: the bytes of an unpadded frame, as the next one showed
+};
+
+// A free-format frame says nothing of its length: it is taken only when an agreeing frame
+// follows, and the one after that (when the file holds it) stands at the same distance again.
+Search confirmFreeFormat(const uchar* bytes, qint64 size, qint64 i, const FrameHeader& here,
+                         qint64 windowStart, qint64 fileSize, bool complete) {
+    const auto agrees = [&](qint64 at) {
+        const auto h = decodeFrameHeader(bytes + at);
+        return h && h->bitrate == 0 && sameStream(here, *h) && h->mode == here.mode ? h
+                                                                                    : std::nullopt;
+    };
+    const qint64 pad = here.padded ? paddingBytes(here) : 0;
+    const qint64 first = i + 4 + sideInfoSize(here);
+    for (qint64 next = first; next <= i + kMaxFreeFormatFrame; ++next) {
+        if (next + 4 > size)
+            return {complete ? Search::None : Search::NeedMore};
+        if (bytes[next] != 0xFF)
+            continue;
+        const auto second = agrees(next);
+        if (!second)
+            continue;
+        const qint64 length = next - i - pad;
+        const qint64 third = next + length + (second->padded ? paddingBytes(*second) : 0);
+        if (windowStart + third + 4 > fileSize)
+            return {Search::Found, i, length};
+        if (third + 4 > size)
+            return {complete ? Search::None : Search::NeedMore};
+        if (agrees(third))
+            return {Search::Found, i, length};
+    }
+    return {};
+}
+
+// The first frame header in window that is valid and either is followed by a matching header,
+// or stands at the start of the audio and reaches the end of the file (or its ID3v1 tag).
+// complete: the window holds all the search may look at; otherwise NeedMore asks for more.
+Search findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize, bool complete) {
     const auto* bytes = reinterpret_cast<const uchar*>(window.constData());
     const qint64 size = window.size();
     for (qint64 i = 0; i + 4 <= size; ++i) {
@@ -132,21 +216,79 @@ qint64 findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize) 
         const std::optional<FrameHeader> here = decodeFrameHeader(bytes + i);
         if (!here)
             continue;
-        const qint64 length = frameLength(*here);
-        if (length == 0)
-            return i;
-        const qint64 next = i + length;
-        if (windowStart + next + 4 > fileSize)
-            return i;
-        if (next + 4 > size)
+        if (here->bitrate == 0) {
+            const Search free =
+                confirmFreeFormat(bytes, size, i, *here, windowStart, fileSize, complete);
+            if (free.outcome != Search::None)
+                return free;
+            continue;
+        }
+        const qint64 next = i + frameLength(*here);
+        if (windowStart + next + 4 > fileSize) {
+            if (i == 0) // a song shorter than a frame; elsewhere, a sync in the last bytes
+                return {Search::Found, i};
+            continue;
+        }
+        if (next + 4 > size) {
+            if (!complete)
+                return {Search::NeedMore};
             continue; // the following header lies outside the window: no way to confirm this one
+        }
         if (windowStart + next + kId3v1Size == fileSize && window.mid(next, 3) == "TAG")
-            return i;
+            return {Search::Found, i};
         const std::optional<FrameHeader> following = decodeFrameHeader(bytes + next);
         if (following && sameStream(*here, *following))
-            return i;
+            return {Search::Found, i};
     }
-    return -1;
+    return {complete ? Search::None : Search::NeedMore};
+}
+
+qint64 roundedDivision(qint64 a, qint64 b) {
+    return (a + b / 2) / b;
+}
+
+// Frame count, bitrate mode and playing time of the stream whose first frame is at pos.
+bool measure(SongReader& reader, const QByteArray& firstFrame, const FrameHeader& h,
+             qint64 freeLength, qint64 streamEnd, MP3Hdr& result) {
+    const std::optional<VbrHeader> vbr = readVbrHeader(firstFrame, sideInfoSize(h), h.crc);
+    const qint64 samples = samplesPerFrame(h);
+    const qint64 pos = result.HdrFramePos;
+    const auto audioBytes = [&]() -> std::optional<qint64> {
+        qint64 end = streamEnd;
+        if (end - kId3v1Size >= pos) {
+            const std::optional<QByteArray> tag = reader.bytesAt(end - kId3v1Size, 3);
+            if (!tag)
+                return std::nullopt;
+            if (*tag == "TAG")
+                end -= kId3v1Size;
+        }
+        return end - pos;
+    };
+    result.HdrAverageBitrate = result.HdrBitrate;
+    if (vbr && vbr->frames) {
+        result.HdrFrames = *vbr->frames;
+        const qint64 sampleCount = *vbr->frames * samples;
+        result.HdrDurationMs = roundedDivision(sampleCount * 1000, h.frequency);
+        if (!vbr->variable)
+            return true;
+        const std::optional<qint64> bytes = vbr->bytes ? vbr->bytes : audioBytes();
+        if (!bytes)
+            return false;
+        // The count of bytes takes in the frame that holds it; the count of frames does not.
+        const qint64 audio = qMax<qint64>(0, *bytes - frameLength(h));
+        result.HdrVbr = true;
+        result.HdrAverageBitrate = static_cast<qint32>(
+            roundedDivision(audio * 8 * h.frequency, qMax<qint64>(1, sampleCount) * 1000));
+        return true;
+    }
+    const qint64 bitsPerSecond =
+        h.bitrate > 0 ? qint64(h.bitrate) * 1000 : freeLength * h.frequency / lengthFactor(h);
+    const std::optional<qint64> bytes = audioBytes();
+    if (!bytes)
+        return false;
+    if (bitsPerSecond > 0)
+        result.HdrDurationMs = roundedDivision(*bytes * 8000, bitsPerSecond);
+    return true;
 }
 } // namespace
 
@@ -198,24 +340,34 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
             break;
         start += tagSize;
     }
-    // Small songs are read as far as they go, without a 64 KiB buffer for each.
-    const std::optional<QByteArray> window =
-        reader.bytesAt(start, qBound<qint64>(0, fileSize - start, kSearchWindow));
+    // Most songs have their first frame at once: read a little first, the window only if needed.
+    const qint64 searchSize = qBound<qint64>(0, fileSize - start, kSearchWindow);
+    std::optional<QByteArray> window = reader.bytesAt(start, qMin(searchSize, kFirstLook));
     if (!window)
         return false;
-
+    Search found = findFrame(*window, start, fileSize, window->size() >= searchSize);
+    if (found.outcome == Search::NeedMore) {
+        window = reader.bytesAt(start, searchSize);
+        if (!window)
+            return false;
+        found = findFrame(*window, start, fileSize, true);
+    }
     result.HdrStatus = HeaderStatus::NoFrame;
-    const qint64 at = findFrame(*window, start, fileSize);
-    if (at < 0)
+    if (found.outcome != Search::Found)
         return false;
     const FrameHeader h =
-        *decodeFrameHeader(reinterpret_cast<const uchar*>(window->constData()) + at);
+        *decodeFrameHeader(reinterpret_cast<const uchar*>(window->constData()) + found.at);
     result.HdrStatus = HeaderStatus::Found;
     result.HdrVersion = h.version;
     result.HdrLayer = static_cast<qint16>(h.layer);
     result.HdrBitrate = static_cast<qint16>(h.bitrate);
     result.HdrFrequency = h.frequency;
     result.HdrMode = QString::fromLatin1(kModes[h.mode]);
-    result.HdrFramePos = start + at;
+    result.HdrFramePos = start + found.at;
+    const qint64 streamEnd = riff > 0 ? riffDataEnd(reader.head(), riff, fileSize) : fileSize;
+    if (!measure(reader, window->mid(found.at, 128), h, found.freeLength, streamEnd, result)) {
+        result.HdrStatus = HeaderStatus::Unreadable;
+        return false;
+    }
     return true;
 }

@@ -22,6 +22,12 @@ struct MP3Hdr {
     QString HdrMode;         // "Stereo", "Joint-Stereo", "Dual-Channel" or "Mono"
     bool HdrRiff = false;
     qint64 HdrFramePos = -1; // byte offset of the frame header in the file
+    // The whole stream, as an encoder's Xing, Info or VBRI header tells it, or else as the audio
+    // bytes and the bitrate give it.
+    bool HdrVbr = false;
+    qint32 HdrAverageBitrate = 0; // kbit/s over the stream; HdrBitrate unless VBR
+    qint64 HdrFrames = -1;        // audio frames, when an encoder's header counts them
+    qint64 HdrDurationMs = 0;
 };
 
 // How the version is written for people: "1", "2" or "2.5".

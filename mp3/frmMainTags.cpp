@@ -7,6 +7,7 @@
 #include "mp3/MP3Hdr.h"
 #include "mp3/frmID.h"
 #include "platform/Prompter.h"
+#include "playlist/PathStyle.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -15,9 +16,11 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// The song last handed to the player may be held open by it: its tag is only shown.
+// The song last handed to the player may be held open by it: its tag is only shown. Case counts
+// where the file system tells it: on Linux, A.MP3 and a.mp3 are two songs.
 bool inUse(const frmMain& w, const QString& path) {
-    return path.toLower() == w.lblIsPlaying->text().toLower();
+    const PathStyle style = PathStyle::native();
+    return style.folded(path) == style.folded(w.lblIsPlaying->text());
 }
 
 void openTagWindow(frmMain& w, bool readOnly) {

@@ -48,7 +48,8 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
     file(u"mix.m3u"_s, "/music/Rock/Song.mp3\r\nBare.mp3\r\n");
     EXPECT_EQ(run(u"header --json a.mp3"_s).out,
               R"({"file":"a.mp3","ok":true,"version":"1","layer":3,"bitrate":128,)"
-              R"("frequency":44100,"mode":"Joint-Stereo","riff":false})"
+              R"("bitrate_mode":"CBR","average_bitrate":128,"frequency":44100,)"
+              R"("mode":"Joint-Stereo","riff":false,"duration_ms":26})"
               "\n");
     EXPECT_EQ(run(u"tag --json a.mp3"_s).out,
               R"({"file":"a.mp3","hasTag":true,"title":"T\"1","artist":"","album":"",)"
@@ -83,4 +84,25 @@ TEST_F(Cli, HostileInputFailsItsOwnFileOnlyAndLosesNothing) {
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.err.contains("reak.mp3")) << broken.err.constData();
     EXPECT_EQ(readBytes(keep), "Old.mp3\r\n");
+}
+
+TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
+    QStringList names;
+    for (int i = 0; i < 200; ++i) {
+        names << u"s%1.mp3"_s.arg((i * 7919) % 200); // not in any sorted order
+        file(names.last(), mpegFrame() + id3v1Tag({.title = names.last().toLatin1()}));
+    }
+    const auto titles = [](const QByteArray& out) {
+        QStringList found;
+        for (const QByteArray& line : out.split('\n'))
+            if (const qsizetype at = line.indexOf(R"("title":")"); at >= 0)
+                found << QString::fromUtf8(line.mid(at + 9, line.indexOf('"', at + 9) - at - 9));
+        return found;
+    };
+    const CliRun given = run(u"tag --json "_s + names.join(u' '));
+    EXPECT_EQ(titles(given.out), names);
+    file(u"list.txt"_s, names.join(u'\n').toUtf8() + "\n\n");
+    const CliRun piped = run(u"tag --json - < list.txt"_s);
+    EXPECT_EQ(titles(piped.out), names);
+    EXPECT_EQ(given.err + piped.err, "") << "no progress line when stderr is not a terminal";
 }

@@ -85,7 +85,7 @@ TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
     const QString tagged = pick(w, u"Tagged.mp3"_s, kAudio + id3v1Tag({.title = "Tagged"}));
     w.File1_RightButtonDown();
     EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()));
-    w.lblIsPlaying->setText(tagged.toUpper()); // in use, whatever the case
+    w.lblIsPlaying->setText(tagged); // in use
     prompter.answerNo();
     w.File1_RightButtonDown();
     prompter.answerYes();

@@ -28,6 +28,18 @@ QByteArray mpegFrame(int kbps, int frequency, ChannelMode mode, bool padded) {
     return frame;
 }
 
+QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes) {
+    const auto be = [](quint32 n) {
+        const char b[] = {char(n >> 24), char(n >> 16 & 0xFF), char(n >> 8 & 0xFF), char(n & 0xFF)};
+        return QByteArray(b, 4);
+    };
+    const QByteArray body = qstrcmp(id, "VBRI") == 0
+                                ? QByteArray(6, '\1') + be(bytes) + be(frames)
+                                : be(3) + be(frames) + be(bytes); // flags: frames and bytes
+    QByteArray frame = mpegFrame(128);
+    return frame.replace(36, 4 + body.size(), id + body); // after the stereo side information
+}
+
 QByteArray id3v1Tag(const Id3v1& t) {
     return field(t.header, 3, ' ') + field(t.title, 30, t.pad) + field(t.artist, 30, t.pad) +
            field(t.album, 30, t.pad) + field(t.year, 4, t.pad) + field(t.comment, 28, t.pad) +

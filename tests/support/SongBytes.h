@@ -13,6 +13,10 @@ enum class ChannelMode { Stereo = 0, JointStereo = 1, DualChannel = 2, Mono = 3 
 QByteArray mpegFrame(int kbps = 128, int frequency = 44100,
                      ChannelMode mode = ChannelMode::JointStereo, bool padded = false);
 
+// The first frame of an encoded stream, mpegFrame(128) carrying an encoder's header: "Xing" or
+// "Info" (with the frame and byte counts), or "VBRI".
+QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes);
+
 // An ID3v1.1 tag's fields; texts are bytes, padded with pad to their width.
 struct Id3v1 {
     QByteArray title{}, artist{}, album{}, year{}, comment{};
