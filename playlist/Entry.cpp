@@ -2,6 +2,7 @@
 
 #include "app/LeadingNumber.h"
 #include "playlist/PlaylistText.h"
+#include "playlist/SongAddress.h"
 
 #include <QFileInfo>
 
@@ -85,6 +86,8 @@ Entry entryFromFolderAndName(const QString& folder, const QString& name, const P
 }
 
 Entry entryFromText(const QString& text, const PathStyle& style) {
+    if (isAddress(text))
+        return {text, {}, true};
     QString fonly, full;
     PickAPart(text, fonly, full, style);
     if (full == fonly)
@@ -118,7 +121,7 @@ PathMode pathModeFromText(const QString& usePaths) {
 
 QString playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
                      const PathStyle& style) {
-    if (mode == PathMode::Never)
+    if (mode == PathMode::Never || entry.stream)
         return entry.name;
     const QString full = fullPath(entry, style);
     if (mode == PathMode::Always)

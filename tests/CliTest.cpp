@@ -84,10 +84,9 @@ TEST_F(Cli, VersionHelpAndUsageErrors) {
     EXPECT_EQ(run({}).status, 2);
     EXPECT_EQ(run({u"frobnicate"_s}).status, 2);
     EXPECT_EQ(run({u"playlist"_s, u"show"_s, u"list.txt"_s}).status, 2) << "unknown extension";
-    EXPECT_EQ(
-        run({u"playlist"_s, u"write"_s, u"--paths"_s, u"sometimes"_s, u"a.m3u"_s, u"b.mp3"_s})
-            .status,
-        2);
+    EXPECT_EQ(run({u"playlist"_s, u"write"_s, u"--paths"_s, u"sometimes"_s, u"a.m3u"_s, u"b.mp3"_s})
+                  .status,
+              2);
     EXPECT_FALSE(QFile::exists(tmp.filePath(u"a.m3u"_s))) << "a usage error writes nothing";
 }
 
@@ -105,9 +104,8 @@ TEST_F(Cli, PlaylistShowInBothFormsAndBothFormats) {
     EXPECT_EQ(json.json()[1][u"path"_s].toString(), u"Bare.mp3");
 
     write(u"list.PLS"_s, "[playlist]\r\nFile2=/b/Two.mp3\r\nTitle2=t\r\nfile1 = /a/One.mp3\r\n"
-                          "NumberOfEntries=2\r\n");
-    EXPECT_EQ(run({u"playlist"_s, u"show"_s, u"list.PLS"_s}).out,
-              "Two.mp3 {/b}\nOne.mp3 {/a}\n");
+                         "NumberOfEntries=2\r\n");
+    EXPECT_EQ(run({u"playlist"_s, u"show"_s, u"list.PLS"_s}).out, "Two.mp3 {/b}\nOne.mp3 {/a}\n");
     write(u"odd.txt"_s, "[playlist]\nfile1=/a/One.mp3\n");
     EXPECT_EQ(run({u"playlist"_s, u"show"_s, u"--format"_s, u"pls"_s, u"odd.txt"_s}).out,
               "One.mp3 {/a}\n");
@@ -116,27 +114,45 @@ TEST_F(Cli, PlaylistShowInBothFormsAndBothFormats) {
 TEST_F(Cli, PlaylistWriteAndConvert) {
     const QString folder = tmp.path();
     const QByteArray f = folder.toLocal8Bit();
-    const CliRun w = run(
-        {u"playlist"_s, u"write"_s, u"list.m3u"_s, u"Here.mp3"_s, u"sub/There.mp3"_s, u"-"_s},
-        "/elsewhere/From Stdin.mp3\n");
+    const CliRun w =
+        run({u"playlist"_s, u"write"_s, u"list.m3u"_s, u"Here.mp3"_s, u"sub/There.mp3"_s, u"-"_s},
+            "/elsewhere/From Stdin.mp3\n");
     EXPECT_EQ(w.status, 0) << w.err.constData();
     EXPECT_EQ(read(u"list.m3u"_s),
               "Here.mp3\r\n" + f + "/sub/There.mp3\r\n/elsewhere/From Stdin.mp3\r\n");
 
-    EXPECT_EQ(run({u"playlist"_s, u"write"_s, u"--paths"_s, u"never"_s, u"--format"_s,
-                   u"pls"_s, u"list.txt"_s, u"/x/A.mp3"_s})
+    EXPECT_EQ(run({u"playlist"_s, u"write"_s, u"--paths"_s, u"never"_s, u"--format"_s, u"pls"_s,
+                   u"list.txt"_s, u"/x/A.mp3"_s})
                   .status,
               0);
     EXPECT_EQ(read(u"list.txt"_s), "[playlist]\r\nfile1=A.mp3\r\nNumberOfEntries=1\r\n");
 
     // A bare name in the source playlist still names the song beside it after conversion.
     write(u"in/old.m3u"_s, "Beside.mp3\r\n/abs/Far.mp3\r\n");
-    const CliRun c = run({u"playlist"_s, u"convert"_s, u"--paths"_s, u"always"_s,
-                          u"in/old.m3u"_s, u"new.pls"_s});
+    const CliRun c = run(
+        {u"playlist"_s, u"convert"_s, u"--paths"_s, u"always"_s, u"in/old.m3u"_s, u"new.pls"_s});
     EXPECT_EQ(c.status, 0) << c.err.constData();
     EXPECT_EQ(read(u"new.pls"_s), "[playlist]\r\nfile1=" + f +
-                                       "/in/Beside.mp3\r\nfile2=/abs/Far.mp3\r\n"
-                                       "NumberOfEntries=2\r\n");
+                                      "/in/Beside.mp3\r\nfile2=/abs/Far.mp3\r\n"
+                                      "NumberOfEntries=2\r\n");
+
+    // --extended: the title from the tag, else the file name; a stream stays as it is.
+    write(u"Tagged.mp3"_s, audio() + tag("Title", 1, 2));
+    const QString radio = u"http://r.example/s?q=1"_s;
+    EXPECT_EQ(run({u"playlist"_s, u"write"_s, u"--extended"_s, u"ext.m3u"_s, u"Tagged.mp3"_s,
+                   u"B.mp3"_s, radio})
+                  .status,
+              0);
+    EXPECT_EQ(read(u"ext.m3u"_s), "#EXTM3U\r\n#EXTINF:-1,Artist - Title\r\nTagged.mp3\r\n"
+                                  "#EXTINF:-1,B.mp3\r\nB.mp3\r\n#EXTINF:-1," +
+                                      radio.toUtf8() + "\r\n" + radio.toUtf8() + "\r\n");
+    EXPECT_EQ(
+        run({u"playlist"_s, u"convert"_s, u"--extended"_s, u"ext.m3u"_s, u"ext.pls"_s}).status, 0);
+    EXPECT_EQ(read(u"ext.pls"_s), "[playlist]\r\nfile1=Tagged.mp3\r\nTitle1=Artist - Title\r\n"
+                                  "Length1=-1\r\nfile2=B.mp3\r\nTitle2=B.mp3\r\nLength2=-1\r\n"
+                                  "file3=" +
+                                      radio.toUtf8() + "\r\nTitle3=" + radio.toUtf8() +
+                                      "\r\nLength3=-1\r\nNumberOfEntries=3\r\n");
 }
 
 TEST_F(Cli, PlaylistFailuresAreClearAndLoseNothing) {
@@ -151,8 +167,7 @@ TEST_F(Cli, PlaylistFailuresAreClearAndLoseNothing) {
     // A name with a line break cannot stand in a playlist line: nothing is written, the old
     // playlist stays.
     write(u"keep.m3u"_s, "Old.mp3\r\n");
-    const CliRun broken =
-        run({u"playlist"_s, u"write"_s, u"keep.m3u"_s, u"/a/Line\nBreak.mp3"_s});
+    const CliRun broken = run({u"playlist"_s, u"write"_s, u"keep.m3u"_s, u"/a/Line\nBreak.mp3"_s});
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.err.contains("Break.mp3")) << broken.err.constData();
     EXPECT_EQ(read(u"keep.m3u"_s), "Old.mp3\r\n");
@@ -201,9 +216,9 @@ TEST_F(Cli, AFileNameThatIsNotTextIsRefusedAndTheOthersStillRun) {
     env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
     p.setProcessEnvironment(env);
     p.start(u"/bin/sh"_s, {u"-c"_s,
-                            u"f=$(printf 'bad\\377.mp3'); cp good.mp3 \"$f\"; "
-                            "exec \"$0\" header --json \"$f\" good.mp3"_s,
-                            QStringLiteral(VELMORA_CLI)});
+                           u"f=$(printf 'bad\\377.mp3'); cp good.mp3 \"$f\"; "
+                           "exec \"$0\" header --json \"$f\" good.mp3"_s,
+                           QStringLiteral(VELMORA_CLI)});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     const QList<QByteArray> lines = p.readAllStandardOutput().trimmed().split('\n');
@@ -291,7 +306,7 @@ TEST_F(Cli, AFileWithoutReadPermissionIsReportedAndTheOthersStillRun) {
             GTEST_SKIP() << "running as root without setpriv";
         const QStringList asNobody{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s};
         if (QProcess::execute(u"setpriv"_s, asNobody + QStringList{QStringLiteral(VELMORA_CLI),
-                                                                    u"--version"_s}) != 0)
+                                                                   u"--version"_s}) != 0)
             GTEST_SKIP() << "the build folder cannot be reached by an ordinary user";
         command = QStringList{u"setpriv"_s} + asNobody + command;
     }

@@ -1,8 +1,10 @@
 #include "playlist/PlaylistModel.h"
 #include "support/FileSizeLimit.h"
+#include "support/OrdinaryUser.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,6 +18,17 @@ QVector<Entry> songs(const QStringList& names) {
     for (const QString& name : names)
         entries << Entry{name, u"/m"_s};
     return entries;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 QStringList names(const PlaylistModel& model) {
@@ -98,8 +111,7 @@ TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
     model.append({{u"Two\nLines.mp3"_s, u"/x"_s}});
     const PlaylistSave refused = model.save(file, PlaylistFormat::Pls, PathMode::Always);
     EXPECT_FALSE(refused.written);
-    EXPECT_EQ(refused.unwritable, 2);
-    EXPECT_EQ(refused.fault, LineFault::LineBreak);
+    EXPECT_EQ(refused.refused, QVector<RefusedSong>({{2, LineFault::LineBreak}}));
     // A disk that fills up half way keeps the old file byte for byte and leaves nothing behind.
     const int status = runWithFileSizeLimit(8, [&] {
         const PlaylistSave full = other.save(file, PlaylistFormat::Pls, PathMode::Always);
@@ -109,4 +121,44 @@ TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
     saved.seek(0);
     EXPECT_EQ(saved.readAll(), "Here.mp3\r\n/x/Far.mp3\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"List.m3u"_s});
+}
+
+TEST(PlaylistModel, SavesWhereverTheUserMayWriteTheFile) {
+    QTemporaryDir dir;
+    PlaylistModel model(nullptr, posix);
+    model.append({{u"A.mp3"_s, u"/x"_s}});
+    // A link stays a link: its target is written and keeps its permissions.
+    const QString target = dir.filePath(u"real.m3u"_s);
+    const QString link = dir.filePath(u"link.m3u"_s);
+    writeBytes(target, "old");
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadGroup | QFile::ReadUser |
+                                                  QFile::WriteUser));
+    const QFile::Permissions permissions = QFileInfo(target).permissions();
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(model.save(link, PlaylistFormat::M3u, PathMode::Always).written);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contents(target), "/x/A.mp3\r\n");
+    EXPECT_EQ(QFileInfo(target).permissions(), permissions);
+
+    // A folder that takes no new files (shared, read-only): the writable playlist is written in
+    // place; a new playlist there is refused with the system's reason.
+    const QString folder = dir.filePath(u"shared"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + u"/List.m3u"_s;
+    writeBytes(file, "old");
+    const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                     QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(file, all | QFile::WriteOwner | QFile::WriteGroup |
+                                                QFile::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(folder, all));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | QFile::WriteOwner));
+    const int status = runAsOrdinaryUser([&] {
+        const PlaylistSave fresh = model.save(folder + u"/New.m3u"_s, PlaylistFormat::M3u, {});
+        const bool refused = !fresh.written && !fresh.reason.isEmpty();
+        return refused && model.save(file, PlaylistFormat::M3u, PathMode::Always).written ? 0 : 1;
+    });
+    QFile::setPermissions(folder, all | QFile::WriteOwner);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(contents(file), "/x/A.mp3\r\n");
 }
