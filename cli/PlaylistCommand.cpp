@@ -1,9 +1,13 @@
 #include "app/AtomicFile.h"
 #include "app/TextFiles.h"
 #include "cli/Commands.h"
+#include "mp3/MP3Hdr.h"
+#include "mp3/TagFileAccess.h"
 #include "playlist/Entry.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistFormat.h"
+#include "playlist/SaveRefusal.h"
+#include "playlist/SongAddress.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +20,22 @@ namespace {
 const char* const kPlaylistUsage =
     "Usage:\n"
     "  velmora-cli playlist show [--json] [--format m3u|pls] FILE\n"
-    "  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] OUT SONG...\n"
-    "  velmora-cli playlist convert [--paths never|always|decide] IN OUT\n"
+    "  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] [--extended]\n"
+    "                             OUT SONG...\n"
+    "  velmora-cli playlist convert [--paths never|always|decide] [--extended] IN OUT\n"
     "\n"
     "The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format\n"
     "says otherwise. A SONG of '-' reads song paths from standard input, one per line.\n"
     "--paths: never writes bare file names, always full paths, decide (the default) a bare\n"
-    "name exactly when the song lies in the playlist's own folder.\n";
+    "name exactly when the song lies in the playlist's own folder.\n"
+    "--extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the\n"
+    "song's artist and title from its ID3v1 tag, else its file name; the length is -1.\n"
+    "file:// URIs are read as the paths they name; other addresses (http://...) are streams,\n"
+    "written back as they are.\n";
 
 struct Options {
     bool json = false;
+    bool extended = false;
     std::optional<QString> format;
     PathMode paths = PathMode::Decide;
     QList<Arg> operands;
@@ -37,6 +47,8 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
         const QString& a = args[i].text;
         if (a == u"--json") {
             options.json = true;
+        } else if (a == u"--extended") {
+            options.extended = true;
         } else if (a == u"--format" || a == u"--paths") {
             if (i + 1 >= args.size()) {
                 status = usageError(command, a + u" needs a value."_s);
@@ -88,6 +100,8 @@ std::optional<QVector<Entry>> readSongs(const QString& path, PlaylistFormat form
 // A song written into a playlist somewhere else must still lead to the same file: folderless
 // and relative entries are taken as relative to the folder of the playlist they came from.
 Entry anchored(Entry entry, const QString& folder) {
+    if (entry.stream)
+        return entry;
     if (entry.folder.isEmpty())
         entry.folder = folder;
     else if (QDir::isRelativePath(entry.folder))
@@ -95,12 +109,38 @@ Entry anchored(Entry entry, const QString& folder) {
     return entry;
 }
 
+// What an extended playlist says of a song: "artist - title" from its ID3v1 tag, else its file
+// name (a stream: its address); the playing time in whole seconds, -1 when no frame is found.
+SongInfo songInfo(const Entry& entry) {
+    SongInfo info{entry.name, -1};
+    if (entry.stream)
+        return info;
+    if (MP3Hdr header; ReadHeader(fullPath(entry), header) && header.HdrStatus == HeaderStatus::Found)
+        info.seconds = (header.HdrDurationMs + 500) / 1000;
+    if (const std::optional<TagRecord> block = readTagBlock(fullPath(entry));
+        block && block->isTag()) {
+        const TagText tag = decodeTag(*block);
+        if (!tag.title.isEmpty())
+            info.title = tag.artist.isEmpty() ? tag.title : tag.artist + u" - "_s + tag.title;
+    }
+    return info;
+}
+
 int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>& entries,
-             PathMode mode) {
-    const PlaylistSave save = writePlaylistFile(outPath, format, entries, mode);
-    if (save.unwritable >= 0)
-        err(outPath + u": not written: the song "_s + fullPath(entries[save.unwritable]) +
-            u" has a name this playlist format cannot hold\n"_s);
+             const Options& o) {
+    PlaylistSave save;
+    if (o.extended) {
+        QVector<SongInfo> info;
+        info.reserve(entries.size());
+        for (const Entry& entry : entries)
+            info << songInfo(entry);
+        save = writePlaylistFile(outPath,
+                                 writeExtendedPlaylist(format, entries, info, o.paths, outPath));
+    } else {
+        save = writePlaylistFile(outPath, format, entries, o.paths);
+    }
+    if (!save.refused.isEmpty())
+        err(outPath + u": not written.\n"_s + refusalText(entries, save.refused) + u'\n');
     else if (!save.written)
         err(outPath + u": not written: "_s + save.reason + u'\n');
     return save.written ? kExitOk : kExitFailed;
@@ -150,7 +190,10 @@ int write(const Options& o) {
     QVector<Entry> entries;
     int status = kExitOk;
     const auto addSong = [&](const QString& song) {
-        entries << entryFromPath(QDir::toNativeSeparators(QFileInfo(song).absoluteFilePath()));
+        if (isAddress(song))
+            entries << entryFromLine(song);
+        else
+            entries << entryFromPath(QDir::toNativeSeparators(QFileInfo(song).absoluteFilePath()));
     };
     for (qsizetype i = 1; i < o.operands.size(); ++i) {
         const Arg& song = o.operands[i];
@@ -166,7 +209,7 @@ int write(const Options& o) {
         }
     }
     const QString outPath = QFileInfo(outArg.text).absoluteFilePath();
-    const int written = writeOut(QDir::toNativeSeparators(outPath), *format, entries, o.paths);
+    const int written = writeOut(QDir::toNativeSeparators(outPath), *format, entries, o);
     return written != kExitOk ? written : status;
 }
 
@@ -190,7 +233,7 @@ int convert(const Options& o) {
     for (Entry& entry : *entries)
         entry = anchored(std::move(entry), inFolder);
     return writeOut(QDir::toNativeSeparators(QFileInfo(outArg.text).absoluteFilePath()), *outFormat,
-                    *entries, o.paths);
+                    *entries, o);
 }
 } // namespace
 

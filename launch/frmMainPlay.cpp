@@ -6,6 +6,7 @@
 #include "platform/Prompter.h"
 #include "platform/Shell.h"
 #include "playlist/Entry.h"
+#include "playlist/PlaylistModel.h"
 #include "playlist/PlaylistProcedures.h"
 
 #include <QLabel>
@@ -63,7 +64,8 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
         const int row = lstSelected->currentRow();
         if (row >= 0 && lstSelected->count() > 0) {
             full = playlistSong(row);
-            if (!FileExists(full)) {
+            // A stream address goes to the default application as it is, like a file.
+            if (!playlist->at(row).stream && !FileExists(full)) {
                 reportMissing(full);
                 full.clear();
             }

@@ -54,9 +54,11 @@ void frmMain::lstSelected_OLEDragDrop(const QMimeData* data) {
             paths << path;
             songs << entryFromPath(path);
         }
-    // Files from the desktop are compared without regard to case, and named by their path.
-    if (playlist->append(songs, PlaylistModel::Match::IgnoringCase,
-                         [&](qsizetype i) { return addAgain(paths[i]); }))
+    // Files from the desktop are named by their path, and compared as the file system compares
+    // names: song.mp3 beside Song.mp3 is another song on Linux.
+    const auto match = PathStyle::native().ignoresCase ? PlaylistModel::Match::IgnoringCase
+                                                       : PlaylistModel::Match::Exact;
+    if (playlist->append(songs, match, [&](qsizetype i) { return addAgain(paths[i]); }))
         SavePkS();
 }
 

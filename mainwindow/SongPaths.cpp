@@ -13,7 +13,7 @@ QString frmMain::playlistSong(int row) const {
     if (row < 0 || row >= playlist->count())
         return {};
     Entry entry = playlist->at(row);
-    if (entry.folder.isEmpty())
+    if (entry.folder.isEmpty() && !entry.stream)
         entry.folder = File1->Path();
     return fullPath(entry);
 }

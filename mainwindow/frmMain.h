@@ -149,7 +149,7 @@ public:
     // The full path of the file list's current song; empty when it has none.
     QString currentFileListSong() const;
     // The full path of the playlist's entry at row. An entry without a folder names a song in
-    // the folder the file list shows.
+    // the folder the file list shows; a stream is its address.
     QString playlistSong(int row) const;
     // The cursor a source list shows while it is dragged: the drop cursor or the carry cursor.
     void setDragCursor(QWidget* source, bool drop);

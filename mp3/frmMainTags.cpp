@@ -8,6 +8,7 @@
 #include "mp3/frmID.h"
 #include "platform/Prompter.h"
 #include "playlist/PathStyle.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -46,8 +47,7 @@ bool editTag(frmMain& w, const QString& path) {
         openTagWindow(w, busy);
         return true;
     }
-    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_s, u"No tag."_s,
-                           MsgAnswer::No))
+    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_s, u"No tag."_s, MsgAnswer::No))
         return true;
     if (busy) {
         prompter.inform(u"File may be in use by player. Can't add right now."_s,
@@ -89,6 +89,12 @@ void frmMain::lstSelected_RightButtonDown() {
     const int row = lstSelected->currentRow();
     if (lstSelected->count() == 0 || row < 0)
         return;
+    if (const Entry& entry = playlist->at(row); entry.stream) {
+        shared().prompter->inform(entry.name +
+                                      u" is a stream address, not a file on this computer."_s,
+                                  u"Sorry"_s, MsgIcon::Information);
+        return;
+    }
     if (editTag(*this, playlistSong(row)))
         SavePkS();
 }

@@ -2,6 +2,8 @@
 
 #include "app/LeadingNumber.h"
 #include "app/TextFiles.h"
+#include "playlist/PlaylistText.h"
+#include "playlist/SongAddress.h"
 
 #include <QFileInfo>
 
@@ -108,6 +110,8 @@ Entry entryFromFolderAndName(const QString& folder, const QString& name, const P
 }
 
 Entry entryFromText(const QString& text, const PathStyle& style) {
+    if (isAddress(text))
+        return {text, {}, true};
     QString fonly, full;
     PickAPart(text, fonly, full, style);
     if (full == fonly)
@@ -141,7 +145,7 @@ PathMode pathModeFromText(const QString& usePaths) {
 
 QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,
                          QString& buffer, const PathStyle& style) {
-    if (mode == PathMode::Never || entry.folder.isEmpty())
+    if (mode == PathMode::Never || entry.folder.isEmpty() || entry.stream)
         return entry.name;
     // As fullPath, into memory that the previous line already had.
     buffer.resize(0);

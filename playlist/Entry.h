@@ -8,11 +8,14 @@
 
 // A playlist entry names one song: its file name and the folder that holds it. Its text, shown
 // in the playlist, is the name, " {", the folder and "}" (Song.mp3 {c:\music}).
+// A stream (an address such as http://radio.example/live) is no file here: it stands for itself,
+// whole in name with no folder, is shown as it is and written back unchanged.
 struct Entry {
     QString name;
     QString folder; // already in the path style's case; empty when the song came without one
+    bool stream = false;
 
-    QString text() const { return name + QStringLiteral(" {") + folder + u'}'; }
+    QString text() const { return stream ? name : name + QStringLiteral(" {") + folder + u'}'; }
     bool operator==(const Entry&) const = default;
 };
 
@@ -30,7 +33,7 @@ void PickAPart(const QString& what, QString& fonly, QString& full,
 Entry entryFromPath(QStringView path, const PathStyle& style = PathStyle::native());
 Entry entryFromFolderAndName(const QString& folder, const QString& name,
                              const PathStyle& style = PathStyle::native());
-// The entry a text stands for (the split PickAPart makes).
+// The entry a text stands for (the split PickAPart makes); an address stands for a stream.
 Entry entryFromText(const QString& text, const PathStyle& style = PathStyle::native());
 // The song's full path: folder, separator, name; the bare name when there is no folder.
 QString fullPath(const Entry& entry, const PathStyle& style = PathStyle::native());
@@ -40,7 +43,8 @@ enum class PathMode { Never = 0, Always = 1, Decide = 2 };
 // The mode a UsePaths text stands for; anything but 0 or 1 lets the computer decide.
 PathMode pathModeFromText(const QString& usePaths);
 // The text a playlist file receives for the entry: the bare name, the full path, or (Decide)
-// the bare name exactly when the song lies in the playlist file's own folder. A full path is
+// the bare name exactly when the song lies in the playlist file's own folder. A stream is
+// written as it is in every mode. A full path is
 // built in buffer, whose memory then serves the next entry too; the text lasts until buffer or
 // entry changes.
 QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,

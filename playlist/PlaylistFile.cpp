@@ -14,9 +14,12 @@ std::optional<QVector<Entry>> readPlaylistFile(const QString& path, PlaylistForm
 PlaylistSave writePlaylistFile(const QString& path, PlaylistFormat format,
                                const QVector<Entry>& entries, PathMode mode,
                                const PathStyle& style) {
-    const WrittenPlaylist written = writePlaylist(format, entries, mode, path, style);
+    return writePlaylistFile(path, writePlaylist(format, entries, mode, path, style));
+}
+
+PlaylistSave writePlaylistFile(const QString& path, const WrittenPlaylist& written) {
     if (!written.ok())
-        return {false, written.unwritable, written.fault, {}};
+        return {false, written.refused, {}};
     PlaylistSave save;
     save.written = replaceFileAtomically(path, written.bytes, &save.reason);
     return save;

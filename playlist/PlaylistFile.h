@@ -17,9 +17,8 @@ readPlaylistFile(const QString& path, PlaylistFormat format, QString* reason = n
 // What became of a save.
 struct PlaylistSave {
     bool written = false;
-    qsizetype unwritable = -1;         // the first entry the format cannot hold, or -1
-    LineFault fault = LineFault::None; // what is wrong with that entry's line
-    QString reason;                    // the system's words when the file could not be written
+    QVector<RefusedSong> refused; // the entries the format cannot hold
+    QString reason;               // the system's words when the file could not be written
 };
 
 // Writes the entries to path as their path mode gives them. The file is replaced only once
@@ -27,3 +26,5 @@ struct PlaylistSave {
 [[nodiscard]] PlaylistSave writePlaylistFile(const QString& path, PlaylistFormat format,
                                              const QVector<Entry>& entries, PathMode mode,
                                              const PathStyle& style = PathStyle::native());
+// The same for a file a writer has made already (an extended playlist, say).
+[[nodiscard]] PlaylistSave writePlaylistFile(const QString& path, const WrittenPlaylist& written);

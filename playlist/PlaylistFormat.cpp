@@ -1,5 +1,8 @@
 #include "playlist/PlaylistFormat.h"
 
+#include "playlist/SongAddress.h"
+
+#include <QStringDecoder>
 #include <array>
 
 namespace {
@@ -13,23 +16,42 @@ QStringView songIn(QStringView line, PlaylistFormat format) {
     return equals < 0 ? line : trimBlanks(line.mid(equals + 1));
 }
 
-QVector<Entry> readSongs(const QByteArray& bytes, PlaylistFormat format, const PathStyle& style) {
+// A file that is not UTF-8 was written by an older program in the Windows code page, nearly
+// always Windows-1252: given back as UTF-8 after a byte-order mark, which the line reader
+// follows. CR and LF keep their bytes, so the lines stay as they were.
+QByteArray asReadable(const QByteArray& bytes) {
+    static const QByteArray bom("\xEF\xBB\xBF");
+    if (bytes.startsWith(bom) || QByteArrayView(bytes).isValidUtf8())
+        return bytes;
+    QStringDecoder legacy("windows-1252");
+    // Without ICU Qt knows no Windows-1252; Latin-1 then reads every letter but the few that
+    // Windows-1252 keeps in 0x80-0x9F (the euro sign, curly quotes...).
+    if (!legacy.isValid())
+        legacy = QStringDecoder(QStringConverter::Latin1);
+    return bom + QString(legacy(bytes)).toUtf8();
+}
+
+QVector<Entry> readSongs(const QByteArray& file, PlaylistFormat format, const PathStyle& style) {
+    const QByteArray bytes = asReadable(file);
     QVector<Entry> entries;
     entries.reserve(estimatedLineCount(bytes));
     EntryMaker make(style);
     forEachPlaylistLine(bytes, [&](QStringView line) {
         const QStringView song = songIn(trimBlanks(line), format);
         if (!song.isEmpty())
-            entries << make.fromPath(song);
+            entries << (isAddress(song) ? entryFromLine(song, style) : make.fromPath(song));
     });
     return entries;
 }
 
-// The readers drop blanks at the ends of a song, skip an empty one and (M3U) "#EXT" lines, and
-// take a mark at the very start of the file for a byte-order mark: a song written so would come
-// back as another file, or not at all.
-bool readsBackAsItself(QStringView song, PlaylistFormat format, bool firstLine) {
+// The readers drop blanks at the ends of a song, skip an empty one and (M3U) "#EXT" lines, take
+// an address for a stream or a file URI, and take a mark at the very start of the file for a
+// byte-order mark: a song written so would come back as another file, or not at all.
+bool readsBackAsItself(const Entry& entry, QStringView song, PlaylistFormat format,
+                       bool firstLine) {
     if (song.isEmpty() || trimBlanks(song).size() != song.size())
+        return false;
+    if (isAddress(song) != entry.stream)
         return false;
     return format == PlaylistFormat::Pls ||
            (!song.startsWith(u"#EXT") && !(firstLine && song.startsWith(QChar(0xFEFF))));
@@ -45,25 +67,64 @@ QStringView decimal(qint32 number, std::array<char16_t, 11>& buffer) {
     return QStringView(buffer.data() + i, qsizetype(buffer.size() - i));
 }
 
-// One line per song (PLS: after its numbered key). Stops at the first song the format cannot
-// hold and says which it is.
+// A title on one line.
+QString oneLine(QString title) {
+    return title.replace(u'\r', u' ').replace(u'\n', u' ');
+}
+
+// One line per song (PLS: after its numbered key), with the extended lines when info is given.
+// Goes on past songs the format cannot hold, so that all of them are named at once.
 WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
-                           const QVector<Entry>& entries, PathMode mode,
-                           const QString& playlistPath, const PathStyle& style) {
+                           const QVector<Entry>& entries, const QVector<SongInfo>* info,
+                           PathMode mode, const QString& playlistPath, const PathStyle& style) {
     std::array<char16_t, 11> digits;
     QString buffer;
+    WrittenPlaylist written;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QStringView song = playlistLine(entries[i], mode, playlistPath, buffer, style);
+        const QString seconds = info ? QString::number((*info)[i].seconds) : QString();
+        if (info && format == PlaylistFormat::M3u) {
+            writer << u"#EXTINF:" << seconds << u"," << oneLine((*info)[i].title);
+            writer.endLine(); // a title that cannot be written leaves the song as it is
+        }
         if (format == PlaylistFormat::Pls)
             writer << u"file" << decimal(qint32(i + 1), digits) << u"=";
         writer << song;
         LineFault fault = writer.endLine();
-        if (fault == LineFault::None && !readsBackAsItself(song, format, i == 0))
+        if (fault == LineFault::None &&
+            !readsBackAsItself(entries[i], song, format, i == 0 && !info))
             fault = LineFault::ReadAsOther;
         if (fault != LineFault::None)
-            return {{}, i, fault};
+            written.refused << RefusedSong{i, fault};
+        if (info && format == PlaylistFormat::Pls) {
+            const QStringView n = decimal(qint32(i + 1), digits);
+            writer << u"Title" << n << u"=" << oneLine((*info)[i].title);
+            writer.endLine();
+            writer << u"Length" << n << u"=" << seconds;
+            writer.endLine();
+        }
     }
-    return {};
+    return written;
+}
+
+WrittenPlaylist writeWhole(PlaylistFormat format, const QVector<Entry>& entries,
+                           const QVector<SongInfo>* info, PathMode mode,
+                           const QString& playlistPath, const PathStyle& style) {
+    PlaylistTextWriter writer(entries.size() * (info ? 140 : 90) + 40);
+    if (format == PlaylistFormat::Pls)
+        writer << u"[playlist]";
+    else if (info)
+        writer << u"#EXTM3U";
+    if (format == PlaylistFormat::Pls || info)
+        writer.endLine();
+    WrittenPlaylist songs = writeSongs(writer, format, entries, info, mode, playlistPath, style);
+    if (!songs.ok())
+        return songs;
+    if (format == PlaylistFormat::Pls) {
+        writer << u"NumberOfEntries=" << QString::number(qint32(entries.size()));
+        writer.endLine();
+    }
+    return {writer.takeBytes(), {}};
 }
 } // namespace
 
@@ -86,30 +147,22 @@ QVector<Entry> parsePlaylist(PlaylistFormat format, const QByteArray& bytes,
 
 WrittenPlaylist writeM3u(const QVector<Entry>& entries, PathMode mode, const QString& playlistPath,
                          const PathStyle& style) {
-    PlaylistTextWriter writer(entries.size() * 80);
-    WrittenPlaylist songs =
-        writeSongs(writer, PlaylistFormat::M3u, entries, mode, playlistPath, style);
-    if (!songs.ok())
-        return songs;
-    return {writer.takeBytes()};
+    return writeWhole(PlaylistFormat::M3u, entries, nullptr, mode, playlistPath, style);
 }
 
 WrittenPlaylist writePls(const QVector<Entry>& entries, PathMode mode, const QString& playlistPath,
                          const PathStyle& style) {
-    PlaylistTextWriter writer(entries.size() * 90 + 40);
-    writer << u"[playlist]";
-    writer.endLine();
-    WrittenPlaylist songs =
-        writeSongs(writer, PlaylistFormat::Pls, entries, mode, playlistPath, style);
-    if (!songs.ok())
-        return songs;
-    writer << u"NumberOfEntries=" << QString::number(qint32(entries.size()));
-    writer.endLine();
-    return {writer.takeBytes()};
+    return writeWhole(PlaylistFormat::Pls, entries, nullptr, mode, playlistPath, style);
 }
 
 WrittenPlaylist writePlaylist(PlaylistFormat format, const QVector<Entry>& entries, PathMode mode,
                               const QString& playlistPath, const PathStyle& style) {
-    return format == PlaylistFormat::Pls ? writePls(entries, mode, playlistPath, style)
-                                         : writeM3u(entries, mode, playlistPath, style);
+    return writeWhole(format, entries, nullptr, mode, playlistPath, style);
+}
+
+WrittenPlaylist writeExtendedPlaylist(PlaylistFormat format, const QVector<Entry>& entries,
+                                      const QVector<SongInfo>& info, PathMode mode,
+                                      const QString& playlistPath, const PathStyle& style) {
+    Q_ASSERT(info.size() == entries.size());
+    return writeWhole(format, entries, &info, mode, playlistPath, style);
 }

@@ -12,7 +12,10 @@
 //
 // Both formats are read in the locale's 8-bit encoding (a UTF-8 byte-order mark switches to
 // UTF-8), with lines ending at CR LF, a lone CR or a lone LF, and blanks (spaces) around each
-// line ignored. They are written in the locale's encoding, every line ended by CR LF.
+// line ignored. A file that is not valid UTF-8 comes from an older program and is read as
+// Windows-1252. They are written in the locale's encoding, every line ended by CR LF.
+// A song line that is a file:// URI names the path it decodes to; another address (http://...)
+// is a stream, kept whole (see entryFromLine).
 //
 // M3U: one song path per line. Empty lines and lines starting with "#EXT" (exactly that case:
 // #EXTM3U, #EXTINF) are skipped; every other line is a song, taken as it stands.
@@ -30,16 +33,29 @@ enum class PlaylistFormat { M3u, Pls };
 // The format the style setting asks for: 1 is PLS, every other value M3U.
 PlaylistFormat formatForStyle(int style);
 
-// What a writer makes: the file's bytes, or which entry the format cannot hold. A song whose
+// An entry the format cannot hold, and why.
+struct RefusedSong {
+    qsizetype index = -1;
+    LineFault fault = LineFault::None;
+    bool operator==(const RefusedSong&) const = default;
+};
+
+// What a writer makes: the file's bytes, or every entry the format cannot hold. A song whose
 // line would not read back as the same song is refused, and then nothing is written at all:
 // a line break (CR or LF) or a character the locale's encoding cannot write anywhere in the
-// line; an empty line or value, or blanks at its ends (the readers drop them); in M3U a line
-// starting with "#EXT", or a first line starting with U+FEFF (read as a byte-order mark).
+// line; an empty line or value, or blanks at its ends (the readers drop them); a file whose
+// line would read as an address; in M3U a line starting with "#EXT", or a first line starting
+// with U+FEFF (read as a byte-order mark).
 struct WrittenPlaylist {
-    QByteArray bytes;                  // the whole file when ok()
-    qsizetype unwritable = -1;         // index of the first entry that cannot be written, or -1
-    LineFault fault = LineFault::None; // what is wrong with that entry's line
-    bool ok() const { return unwritable < 0; }
+    QByteArray bytes;             // the whole file when ok()
+    QVector<RefusedSong> refused; // the entries that cannot be written, in playlist order
+    bool ok() const { return refused.isEmpty(); }
+};
+
+// What an extended playlist says of a song besides its path.
+struct SongInfo {
+    QString title;       // "artist - title", or whatever names the song
+    qint64 seconds = -1; // -1 when unknown
 };
 
 QVector<Entry> parseM3u(const QByteArray& bytes, const PathStyle& style = PathStyle::native());
@@ -56,3 +72,10 @@ WrittenPlaylist writePls(const QVector<Entry>& entries, PathMode mode, const QSt
 WrittenPlaylist writePlaylist(PlaylistFormat format, const QVector<Entry>& entries, PathMode mode,
                               const QString& playlistPath,
                               const PathStyle& style = PathStyle::native());
+// As writePlaylist, with what info says of each entry (info[i] for entries[i]): M3U begins with
+// "#EXTM3U" and puts "#EXTINF:<seconds>,<title>" before each song; PLS follows each fileN= with
+// TitleN= and LengthN=. The readers skip those lines. Line breaks in a title become blanks.
+WrittenPlaylist writeExtendedPlaylist(PlaylistFormat format, const QVector<Entry>& entries,
+                                      const QVector<SongInfo>& info, PathMode mode,
+                                      const QString& playlistPath,
+                                      const PathStyle& style = PathStyle::native());

@@ -14,15 +14,17 @@ inline const QString kNewPlaylistName = QStringLiteral("<new>");
 bool OpenM3U(frmMain& w, const QString& pickedfile);
 bool OpenPls(frmMain& w, const QString& pickedfile);
 
+// How a save ended. A failed save has already told the user why; a cancelled one said nothing.
+enum class SaveOutcome { Saved, Cancelled, Failed };
+
 // The first save of a new playlist, and Save As: asks for a file with dlgCD (the caller has
 // set its filter and default extension), writes every entry as the path mode (UsePaths) gives
 // it, makes the chosen path the current name (lblName) and says "New playlist saved.".
-// False when the dialog was cancelled or nothing could be written (the user was told why);
-// an existing file is then left as it was.
-bool SaveAs(frmMain& w);
-bool SaveAsPls(frmMain& w);
+// When nothing could be written an existing file is left as it was.
+SaveOutcome SaveAs(frmMain& w);
+SaveOutcome SaveAsPls(frmMain& w);
 
-// Writes the playlist again under the current name and says "Playlist saved.". False, with the
-// reason shown and the old file left as it was, when it cannot be written.
-bool SaveEdits(frmMain& w);
-bool SaveEditsPls(frmMain& w);
+// Writes the playlist again under the current name and says "Playlist saved.". When it cannot
+// be written the reason is shown and the old file left as it was.
+SaveOutcome SaveEdits(frmMain& w);
+SaveOutcome SaveEditsPls(frmMain& w);

@@ -28,11 +28,13 @@ void startNewPlaylist(frmMain& w) {
     w.SavePkS();
 }
 
-// After Save and Save As: a written file offers a fresh list, anything else says so.
-void afterSave(frmMain& w, bool saved, const QString& notSavedTitle) {
-    if (!saved)
+// After Save and Save As: a written file offers a fresh list, a cancelled dialog says so. A
+// failed save has shown its reason already: one box is enough.
+void afterSave(frmMain& w, SaveOutcome outcome, const QString& notSavedTitle) {
+    if (outcome == SaveOutcome::Cancelled)
         prompter().inform(u"Not saved."_s, notSavedTitle, MsgIcon::Information);
-    else if (prompter().askYesNo(u"Saved. Clear selections for new list?"_s, u"What now?"_s))
+    else if (outcome == SaveOutcome::Saved &&
+             prompter().askYesNo(u"Saved. Clear selections for new list?"_s, u"What now?"_s))
         startNewPlaylist(w);
     w.File1->setFocus();
 }
@@ -75,7 +77,7 @@ void frmMain::cmdSave_Click() {
     }
     setDialogForStyle(dlgCD, shared().style);
     dlgCD.fileName.clear();
-    bool saved = false;
+    SaveOutcome saved = SaveOutcome::Cancelled;
     if (lblName->text() == kNewPlaylistName)
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
@@ -85,7 +87,7 @@ void frmMain::cmdSave_Click() {
 
 void frmMain::mnuSaveAs_Click() {
     // Keeps the filter and default extension that Open or Save last set.
-    const bool saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
+    const SaveOutcome saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     afterSave(*this, saved, u"Notice!"_s);
 }
 

@@ -1,9 +1,11 @@
 list(APPEND VELMORA_CORE_SOURCES
     playlist/PathStyle.cpp
     playlist/Entry.cpp
+    playlist/SongAddress.cpp
     playlist/PlaylistText.cpp
     playlist/PlaylistFormat.cpp
     playlist/PlaylistFile.cpp
+    playlist/SaveRefusal.cpp
     playlist/PlaylistModel.cpp
     playlist/ShellDrop.cpp
     playlist/PlaylistDialog.cpp)

@@ -58,10 +58,10 @@ TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
     expectDragEnded(w->lstSelected);
 }
 
-TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesWithoutCase) {
+TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     showSongs({});
     fillPlaylist({u"song.mp3"_s});
-    const auto dropped = files({u"Song.MP3"_s, u"notes.txt"_s, u"B.mp3"_s});
+    const auto dropped = files({u"Song.MP3"_s, u"notes.txt"_s, u"song.mp3"_s, u"B.mp3"_s});
     EXPECT_EQ(w->lstSelected_OLEDragOver(dropped.get(), Qt::MoveAction), Qt::CopyAction);
     const auto refused = files({u"cover.jpg"_s, u"A.mp3"_s});
     EXPECT_EQ(w->lstSelected_OLEDragOver(refused.get(), Qt::CopyAction), Qt::IgnoreAction);
@@ -73,11 +73,11 @@ TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesWithoutCase) {
 
     prompter.answerYes();
     w->lstSelected_OLEDragDrop(dropped.get());
-    EXPECT_EQ(describe(prompter.last()), duplicate(QDir(music).filePath(u"Song.MP3"_s)));
-    EXPECT_EQ(playlist(),
-              QStringList({entryOf(u"song.mp3"_s), entryOf(u"Song.MP3"_s), entryOf(u"B.mp3"_s)}));
-    EXPECT_FALSE(w->IsSel(u"S"_s, 2)) << "the memory was recorded for the longer list";
-    EXPECT_EQ(w->lstSelected->count(), 3);
+    EXPECT_EQ(describe(prompter.last()), duplicate(QDir(music).filePath(u"song.mp3"_s)));
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"song.mp3"_s), entryOf(u"Song.MP3"_s),
+                                       entryOf(u"song.mp3"_s), entryOf(u"B.mp3"_s)}));
+    EXPECT_FALSE(w->IsSel(u"S"_s, 3)) << "the memory was recorded for the longer list";
+    EXPECT_EQ(w->lstSelected->count(), 4);
 }
 
 TEST_F(MovingSongs, BinDropRemovesTheSelectedEntriesWithoutAsking) {

@@ -1,4 +1,5 @@
 #include "playlist/PlaylistFormat.h"
+#include "playlist/SaveRefusal.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ QString read(Format format, const QByteArray& bytes, const PathStyle& style = po
 }
 
 QByteArray bytesOf(const WrittenPlaylist& written) {
-    EXPECT_TRUE(written.ok()) << "entry " << written.unwritable << " was refused";
+    EXPECT_TRUE(written.ok()) << written.refused.size() << " entries were refused";
     return written.bytes;
 }
 
@@ -51,6 +52,50 @@ TEST(PlaylistFormats, ReadSongLinesOnly) {
     EXPECT_EQ(marked.value(1), (Entry{u"b"_s, QChar(0xFEFF)}));
     EXPECT_EQ(bytesOf(writeM3u(marked, PathMode::Always, u"/L"_s, posix)),
               QByteArray("/a\r\n\xEF\xBB\xBF/b\r\n"));
+    // A file that is not UTF-8 comes from an older program: Windows-1252.
+    EXPECT_EQ(read(Format::M3u, "/M/Caf\xE9.mp3\r\n/M/\x80 \x93q\x94.mp3"),
+              u"Café.mp3 {/M}|€ “q”.mp3 {/M}");
+    EXPECT_EQ(read(Format::Pls, "File1=/M/Caf\xE9.mp3\n"), u"Café.mp3 {/M}");
+}
+
+TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
+    const QByteArray radio = "http://radio.example/live/a.mp3?id=7&q=b/c";
+    EXPECT_EQ(read(Format::M3u, "file:///home/u/Music/My%20Song%20%C3%A9.mp3\r\n"
+                                "file://localhost/M/100%25.mp3\nFILE:///M/x.mp3\nc://M/y.mp3\n"
+                                "file://server/s/a.mp3\nfile:///M/caf%E9.mp3\n" +
+                                    radio),
+              u"My Song é.mp3 {/home/u/Music}|100%.mp3 {/M}|x.mp3 {/M}|y.mp3 {c://M}|"
+              u"file://server/s/a.mp3|file:///M/caf%E9.mp3|"_s + QString::fromUtf8(radio));
+    EXPECT_EQ(
+        read(Format::Pls, "File1=file:///home/u/Music/Track%201.mp3\nFile2=mms://s.example/x"),
+        u"Track 1.mp3 {/home/u/Music}|mms://s.example/x");
+    EXPECT_EQ(read(Format::M3u, "file:///C:/Music/A%20B.mp3", win),
+              u"A B.mp3 {c:\\music}");
+    // Streams are written back byte for byte, whatever the path mode.
+    const QVector<Entry> songs = parseM3u(radio + "\n/M/A.mp3\nrtsp://h/M/b c.mp3\n", posix);
+    for (Format format : {Format::M3u, Format::Pls})
+        for (PathMode mode : {PathMode::Never, PathMode::Always, PathMode::Decide}) {
+            const QByteArray bytes = bytesOf(writePlaylist(format, songs, mode, u"/M/L"_s, posix));
+            const QByteArray key = format == Format::Pls ? "=" : "";
+            EXPECT_TRUE(bytes.contains(key + radio + "\r\n")) << bytes.constData();
+            EXPECT_TRUE(bytes.contains(key + "rtsp://h/M/b c.mp3\r\n")) << bytes.constData();
+            const QVector<Entry> back = parsePlaylist(format, bytes, posix);
+            EXPECT_EQ(QVector<Entry>({back[0], back[2]}), QVector<Entry>({songs[0], songs[2]}));
+        }
+}
+
+TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
+    const QVector<SongInfo> info{{u"Artist - Title"_s, 215}, {u"Two\nLines"_s, -1}};
+    const QByteArray m3u = "#EXTM3U\r\n#EXTINF:215,Artist - Title\r\nc:\\music\\Song.mp3\r\n"
+                           "#EXTINF:-1,Two Lines\r\nd:\\rock\\Other.mp3\r\n";
+    const QByteArray pls = "[playlist]\r\nfile1=c:\\music\\Song.mp3\r\nTitle1=Artist - Title\r\n"
+                           "Length1=215\r\nfile2=d:\\rock\\Other.mp3\r\nTitle2=Two Lines\r\n"
+                           "Length2=-1\r\nNumberOfEntries=2\r\n";
+    for (const auto& [format, bytes] : {std::pair(Format::M3u, m3u), std::pair(Format::Pls, pls)}) {
+        EXPECT_EQ(bytesOf(writeExtendedPlaylist(format, kTwo, info, PathMode::Always, u"L"_s, win)),
+                  bytes);
+        EXPECT_EQ(parsePlaylist(format, bytes, win), kTwo);
+    }
 }
 
 TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
@@ -97,7 +142,7 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
     const auto refused = [&](Format format, const Entry& song, PathMode mode) {
         const WrittenPlaylist written = writePlaylist(format, {fine, song}, mode, u"/M/L"_s, posix);
         EXPECT_EQ(written.bytes.isEmpty(), !written.ok()) << "a refused file has no bytes";
-        return written.unwritable == 1 ? written.fault : LineFault::None;
+        return written.ok() ? LineFault::None : written.refused.value(0).fault;
     };
     using enum LineFault;
     const QString notText = u"bad"_s + QChar::ReplacementCharacter;
@@ -110,11 +155,27 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         EXPECT_EQ(refused(f, {u" Lead"_s, u"/M"_s}, PathMode::Always), None);
         EXPECT_EQ(refused(f, {u"Trail "_s, u"/M"_s}, PathMode::Always), ReadAsOther);
         EXPECT_EQ(refused(f, {QString(), u"/M"_s}, PathMode::Never), ReadAsOther);
+        EXPECT_EQ(refused(f, {u"b"_s, u"ab://M"_s}, PathMode::Always), ReadAsOther);
+        EXPECT_EQ(refused(f, {u"ftp://h/b"_s, {}, true}, PathMode::Always), None);
     }
     EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, u"/M"_s}, PathMode::Decide), ReadAsOther);
     EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, u"/M"_s}, PathMode::Always), None);
     EXPECT_EQ(refused(Format::Pls, {u"#EXTRA"_s, u"/M"_s}, PathMode::Decide), None);
     const WrittenPlaylist marked =
         writeM3u({{QChar(0xFEFF) + u"b"_s, {}}}, PathMode::Never, u"/L"_s, posix);
-    EXPECT_EQ(marked.fault, ReadAsOther) << "a mark opening the file is read as a byte-order mark";
+    EXPECT_EQ(marked.refused, QVector<RefusedSong>({{0, ReadAsOther}}))
+        << "a mark opening the file is read as a byte-order mark";
+
+    QVector<Entry> songs{fine};
+    for (int i = 0; i < 13; ++i)
+        songs << Entry{u"Bad %1.mp3 "_s.arg(i), u"/M"_s};
+    const WrittenPlaylist many = writeM3u(songs, PathMode::Always, u"/L"_s, posix);
+    ASSERT_EQ(many.refused.size(), 13);
+    const QString text = refusalText(songs, many.refused, posix);
+    EXPECT_TRUE(text.startsWith(u"These 13 songs cannot be saved in this playlist:\n\"/M/Bad 0.mp3 "
+                                "\": its line would be read back as another file"_s))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(u"/M/Bad 9.mp3 "_s));
+    EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
+    EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
 }

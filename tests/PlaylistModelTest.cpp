@@ -1,8 +1,11 @@
 #include "playlist/PlaylistModel.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
+#include "support/OrdinaryUser.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -79,8 +82,8 @@ TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
 
     model.append({{u"Two\nLines.mp3"_s, u"/x"_s}});
     const PlaylistSave refused = model.save(file, PlaylistFormat::Pls, PathMode::Always);
-    EXPECT_EQ(std::tuple(refused.written, refused.unwritable, refused.fault),
-              std::tuple(false, 2, LineFault::LineBreak));
+    EXPECT_EQ(std::tuple(refused.written, refused.refused),
+              std::tuple(false, QVector<RefusedSong>({{2, LineFault::LineBreak}})));
     // A disk that fills up half way keeps the old file byte for byte and leaves nothing behind.
     EXPECT_EQ(runWithFileSizeLimit(8,
                                    [&] {
@@ -92,4 +95,44 @@ TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
     saved.seek(0);
     EXPECT_EQ(saved.readAll(), bytes);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"List.m3u"_s});
+}
+
+TEST(PlaylistModel, SavesWhereverTheUserMayWriteTheFile) {
+    QTemporaryDir dir;
+    PlaylistModel model(nullptr, posix);
+    model.append({{u"A.mp3"_s, u"/x"_s}});
+    // A link stays a link: its target is written and keeps its permissions.
+    const QString target = dir.filePath(u"real.m3u"_s);
+    const QString link = dir.filePath(u"link.m3u"_s);
+    writeBytes(target, "old");
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadGroup | QFile::ReadUser |
+                                                  QFile::WriteUser));
+    const QFile::Permissions permissions = QFileInfo(target).permissions();
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(model.save(link, PlaylistFormat::M3u, PathMode::Always).written);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readBytes(target), "/x/A.mp3\r\n");
+    EXPECT_EQ(QFileInfo(target).permissions(), permissions);
+
+    // A folder that takes no new files (shared, read-only): the writable playlist is written in
+    // place; a new playlist there is refused with the system's reason.
+    const QString folder = dir.filePath(u"shared"_s);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString file = folder + u"/List.m3u"_s;
+    writeBytes(file, "old");
+    const auto all = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner |
+                     QFile::ExeGroup | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(file, all | QFile::WriteOwner | QFile::WriteGroup |
+                                                QFile::WriteOther));
+    ASSERT_TRUE(QFile::setPermissions(folder, all));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), all | QFile::WriteOwner));
+    const int status = runAsOrdinaryUser([&] {
+        const PlaylistSave fresh = model.save(folder + u"/New.m3u"_s, PlaylistFormat::M3u, {});
+        const bool refused = !fresh.written && !fresh.reason.isEmpty();
+        return refused && model.save(file, PlaylistFormat::M3u, PathMode::Always).written ? 0 : 1;
+    });
+    QFile::setPermissions(folder, all | QFile::WriteOwner);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(readBytes(file), "/x/A.mp3\r\n");
 }
