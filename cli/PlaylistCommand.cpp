@@ -115,7 +115,8 @@ SongInfo songInfo(const Entry& entry) {
     SongInfo info{entry.name, -1};
     if (entry.stream)
         return info;
-    if (MP3Hdr header; ReadHeader(fullPath(entry), header) && header.HdrStatus == HeaderStatus::Found)
+    if (MP3Hdr header;
+        ReadHeader(fullPath(entry), header) && header.HdrStatus == HeaderStatus::Found)
         info.seconds = (header.HdrDurationMs + 500) / 1000;
     if (const std::optional<TagRecord> block = readTagBlock(fullPath(entry));
         block && block->isTag()) {

@@ -114,16 +114,16 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
     file(u"Tagged.mp3"_s, second + id3v1Tag({.title = "Title", .artist = "Artist"}));
     file(u"B.mp3"_s);
     const QByteArray radio = "http://r.example/s?q=1";
-    EXPECT_EQ(run(u"playlist write --extended ext.m3u Tagged.mp3 B.mp3 '"_s + radio + u"'"_s).status,
-              0);
+    EXPECT_EQ(
+        run(u"playlist write --extended ext.m3u Tagged.mp3 B.mp3 '"_s + radio + u"'"_s).status, 0);
     EXPECT_EQ(readBytes(tmp.filePath(u"ext.m3u"_s)),
               "#EXTM3U\r\n#EXTINF:1,Artist - Title\r\nTagged.mp3\r\n#EXTINF:0,B.mp3\r\nB.mp3\r\n"
-              "#EXTINF:-1," + radio + "\r\n" + radio + "\r\n");
+              "#EXTINF:-1," +
+                  radio + "\r\n" + radio + "\r\n");
     EXPECT_EQ(run(u"playlist convert --extended ext.m3u ext.pls"_s).status, 0);
     EXPECT_EQ(readBytes(tmp.filePath(u"ext.pls"_s)),
               "[playlist]\r\nfile1=Tagged.mp3\r\nTitle1=Artist - Title\r\nLength1=1\r\n"
-              "file2=B.mp3\r\nTitle2=B.mp3\r\nLength2=0\r\nfile3=" + radio + "\r\nTitle3=" +
-                  radio + "\r\nLength3=-1\r\nNumberOfEntries=3\r\n");
-    EXPECT_EQ(run(u"playlist show ext.pls"_s).out,
-              "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
+              "file2=B.mp3\r\nTitle2=B.mp3\r\nLength2=0\r\nfile3=" +
+                  radio + "\r\nTitle3=" + radio + "\r\nLength3=-1\r\nNumberOfEntries=3\r\n");
+    EXPECT_EQ(run(u"playlist show ext.pls"_s).out, "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
 }

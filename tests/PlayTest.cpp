@@ -2,7 +2,6 @@
 #include "infowindows/ShellToBrowser.h"
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "support/WindowFixture.h"

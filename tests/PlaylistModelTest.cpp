@@ -99,7 +99,7 @@ TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
 
 TEST(PlaylistModel, SavesWhereverTheUserMayWriteTheFile) {
     QTemporaryDir dir;
-    PlaylistModel model(nullptr, posix);
+    PlaylistModel model(nullptr, PathStyle::posix());
     model.append({{u"A.mp3"_s, u"/x"_s}});
     // A link stays a link: its target is written and keeps its permissions.
     const QString target = dir.filePath(u"real.m3u"_s);

@@ -1,5 +1,6 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
@@ -39,7 +40,7 @@ TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
         w.Form_Load();
         EXPECT_EQ(w.Dir1->Path(), shown);
         EXPECT_EQ(shared().style, ini.contains("Style=1") ? 1 : 0);
-        w.lstSelected->addItem(u"Unsaved.mp3 {/x}"_s);
+        w.playlist->append({{u"Unsaved.mp3"_s, u"/x"_s}});
         w.Dir1->setPath(jazz);
         w.mnuExit_Click(); // asks nothing, even with songs in the playlist
         EXPECT_EQ(readFile(iniPath()), after.isNull() ? ini : after);

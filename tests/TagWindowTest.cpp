@@ -1,6 +1,5 @@
 #include "playlist/PlaylistModel.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/PlaylistItems.h"
 #include "mainwindow/frmMain.h"
 #include "mp3/CurrentTag.h"
 #include "mp3/frmID.h"

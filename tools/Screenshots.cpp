@@ -11,6 +11,7 @@
 #include "mp3/CurrentTag.h"
 #include "mp3/frmID.h"
 #include "platform/QtPrompter.h"
+#include "playlist/PlaylistModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
 
     frmMain w;
     w.Form_Load();
-    w.lstSelected->addItem(u"Song.mp3 {"_s + music + u'}');
+    w.playlist->append({Entry{u"Song.mp3"_s, music}});
     w.lblName->setText(music + u"/Favourites of the whole year.m3u"_s);
     w.show();
     w.move(0, 0);
