@@ -9,5 +9,5 @@
 // allows no new file is an existing, writable file written in place instead, without that
 // guarantee.
 // On failure returns false and, when errorText is given, the system's reason.
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
-                           QString* errorText = nullptr);
+[[nodiscard]] bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
+                                         QString* errorText = nullptr);

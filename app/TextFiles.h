@@ -14,7 +14,8 @@ class QIODevice;
 
 // The whole content of a file, or nothing when it cannot be read to its end (missing, no
 // permission, a folder). errorText, when given, receives the system's reason.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText = nullptr);
+[[nodiscard]] std::optional<QByteArray> readWholeFile(const QString& path,
+                                                      QString* errorText = nullptr);
 
 // Writes all of bytes at the device's position. A short write is retried, so that a full disk
 // is reported with the system's reason (device.errorString()) rather than as a short count.

@@ -10,7 +10,7 @@ constexpr qint64 kMaxTaggedSongLength = 50'000'000;
 
 // The last 128 bytes of the song as a record, whether or not they are a tag; nullopt when the
 // song cannot be read or is shorter than 128 bytes. Nothing before the file's start is read.
-std::optional<TagRecord> readTagBlock(const QString& path);
+[[nodiscard]] std::optional<TagRecord> readTagBlock(const QString& path);
 
 enum class TagSaveStatus {
     Saved,

@@ -24,7 +24,7 @@ QString FileOnly(const QString& path, const PathStyle& style = PathStyle::native
 // The text before the last separator, with one trailing separator removed; empty without one.
 QString FolderOnly(const QString& path, const PathStyle& style = PathStyle::native());
 // True when the file system knows the path (a file or a folder); false for the empty path.
-bool FileExists(const QString& path);
+[[nodiscard]] bool FileExists(const QString& path);
 
 // Takes an entry text apart into the file name alone and the song's full path.
 void PickAPart(const QString& what, QString& fonly, QString& full,

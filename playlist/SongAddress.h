@@ -11,12 +11,12 @@
 
 // True when the text starts with a URL scheme and "://" (file:// included). A scheme has at
 // least two letters, so that a drive letter (c:\ or c://) is never taken for one.
-bool isAddress(QStringView text);
+[[nodiscard]] bool isAddress(QStringView text);
 
 // The path a file:// URI names on this computer, percent-decoded as UTF-8, in the style's
 // separators; nothing when the text is no such URI: another scheme, a host other than empty or
 // "localhost", an empty path, or escapes that are not UTF-8.
-std::optional<QString> localPathOfFileUri(QStringView text, const PathStyle& style);
+[[nodiscard]] std::optional<QString> localPathOfFileUri(QStringView text, const PathStyle& style);
 
 // The entry a song line of a playlist file names: a file URI of this computer as the path it
 // stands for; any other address as a stream, kept whole; anything else as a path.
