@@ -274,6 +274,12 @@ void frmMain::connectHandlers() {
     connect(Drive1, &DriveList::driveChanged, this, &frmMain::Drive1_Change);
     connect(Dir1, &DirList::pathChanged, this, &frmMain::Dir1_Change);
     connect(File1, &FileList::pathChanged, this, &frmMain::File1_PathChange);
+    // Songs came or went in the folder shown: its memory is recorded again (the list kept the
+    // selection by name) and the counter need not wait for the timer.
+    connect(File1, &FileList::filesChanged, this, [this] {
+        SavePkF();
+        Timer1_Timer();
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     installEventRouting(); // mouse, drag and hint events

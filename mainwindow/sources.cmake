@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
-    mainwindow/HintText.cpp)
+    mainwindow/HintText.cpp
+    mainwindow/BrowsableVolumes.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
     mainwindow/ElidedLabel.cpp
