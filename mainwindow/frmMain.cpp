@@ -218,6 +218,8 @@ void frmMain::buildControls() {
     dlgCD.defaultExt = u".m3u"_s;
 
     scaleLayout(*this);
+    // Not on the New button: Space there at once asks to clear the playlist.
+    File1->setFocus();
 
     // Fixed size: the client area plus the menu bar; no maximise, no resizing.
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -248,6 +250,12 @@ void frmMain::buildMenus() {
         {mnuAbout, "mnuAbout"},   {mnuHints, "mnuHints"}};
     for (auto [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
+    // The desktop's own keys, shown beside the captions.
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
+    mnuExit->setShortcut(QKeySequence::Quit);
 }
 
 void frmMain::connectHandlers() {

@@ -14,6 +14,7 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/Browsing.cpp
     mainwindow/ListDragState.cpp
     mainwindow/ListPresses.cpp
+    mainwindow/ListKeys.cpp
     mainwindow/DragFeedback.cpp
     mainwindow/MovingSongs.cpp
     mainwindow/EditingCommands.cpp
