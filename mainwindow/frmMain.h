@@ -96,6 +96,10 @@ public:
     void mnuSave_Click() { cmdSave_Click(); }
     void mnuSaveAs_Click();
     void PickAPart(const QString& what, QString& fonly, QString& full) const;
+    // Opens the playlist named on the command line as Open would: by its ending the PLS or the
+    // M3U reader, the same message when it cannot be read. A relative path is from the current
+    // folder.
+    void openGivenPlaylist(const QString& path);
 
     // ---- header report and tag editing (mp3/) ----
     void ShowHeader();
