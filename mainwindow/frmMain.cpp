@@ -6,6 +6,7 @@
 #include "mainwindow/DriveList.h"
 #include "mainwindow/ElidedLabel.h"
 #include "mainwindow/FileList.h"
+#include "mainwindow/FocusOutline.h"
 #include "mainwindow/Twips.h"
 #include "playlist/PlaylistModel.h"
 
@@ -42,6 +43,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QRect r, const cha
                iconSize.isValid() ? iconSize : r.size() - QSize(6, 6));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::TabFocus);
+    outlineFocus(*b, 3);
     return b;
 }
 
@@ -182,6 +184,10 @@ void frmMain::buildControls() {
     for (QWidget* list : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1),
                           static_cast<QWidget*>(File1), static_cast<QWidget*>(lstSelected)})
         list->setStyleSheet(QString::fromLatin1(kListStyle));
+    for (QWidget* list : {static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1),
+                          static_cast<QWidget*>(lstSelected)})
+        outlineFocus(*list, 0, Qt::SolidLine); // on the list's thin frame: dots would be lost
+    outlineFocus(*Drive1, 2);
 
     // Status row.
     Picture2 = statusPanel(client, "Picture2", twipsRect(60, 4620, 4875, 315));

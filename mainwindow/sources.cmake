@@ -15,6 +15,7 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/ListDragState.cpp
     mainwindow/ListPresses.cpp
     mainwindow/ListKeys.cpp
+    mainwindow/FocusOutline.cpp
     mainwindow/DragFeedback.cpp
     mainwindow/MovingSongs.cpp
     mainwindow/EditingCommands.cpp
