@@ -35,6 +35,12 @@ void DriveList::refresh() {
     if (!current_.isEmpty() && !roots.contains(current_))
         roots << current_;
     roots.sort();
+    QStringList shown;
+    for (int i = 0; i < count(); ++i)
+        shown << itemText(i);
+    // Most mounts (snaps, a user's run folder) change nothing here; an open list stays as it is.
+    if (roots == shown)
+        return;
     const QSignalBlocker block(this);
     clear();
     addItems(roots);
