@@ -11,8 +11,11 @@ FileList::FileList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true); // keeps folders of many thousand songs quick to show
     settle_.setSingleShot(true);
     settle_.setInterval(250);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_,
-            qOverload<>(&QTimer::start));
+    // Not restarted by every change: a long copy shows its songs as they arrive.
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!settle_.isActive())
+            settle_.start();
+    });
     connect(&settle_, &QTimer::timeout, this, &FileList::refresh);
 }
 

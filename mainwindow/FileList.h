@@ -31,5 +31,5 @@ private:
     QString path_;
     QString pattern_ = QStringLiteral("*.mp3");
     QFileSystemWatcher watcher_;
-    QTimer settle_; // a copy of many songs is read once, when it has settled
+    QTimer settle_; // a burst of changes (a copy of many songs) is read once
 };
