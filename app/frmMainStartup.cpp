@@ -1,7 +1,6 @@
 #include "app/Settings.h"
 #include "app/SharedState.h"
 #include "mainwindow/DirList.h"
-#include "mainwindow/DriveList.h"
 #include "mainwindow/frmMain.h"
 
 #include <QDir>
@@ -11,11 +10,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Shows folder in the drive and folder lists; false when it cannot be shown.
+// Shows folder in the folder list (the drive list follows); false when it cannot be shown.
 bool selectFolder(frmMain& w, const QString& folder) {
     if (!QDir::isAbsolutePath(folder) || !QFileInfo(folder).isDir())
         return false;
-    w.Drive1->setDrive(folder);
     return w.Dir1->setPath(folder);
 }
 } // namespace

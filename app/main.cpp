@@ -31,5 +31,9 @@ int main(int argc, char** argv) {
     window.Form_Load();
     window.show();
     CenterForm(window);
+    // "Open with" from a file manager: the playlist, after the window, so that a message about
+    // it shows over the window.
+    if (const QStringList args = QApplication::arguments(); args.size() > 1)
+        window.openGivenPlaylist(args[1]);
     return QApplication::exec();
 }

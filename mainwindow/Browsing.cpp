@@ -16,11 +16,13 @@ void frmMain::Drive1_Change() {
         return;
     Dir1->setPath(previous);
     // Not through this handler again: it would move the folder list to the drive's root.
-    Drive1->restoreDrive(previous);
+    Drive1->showDriveOf(previous);
     shared().prompter->inform(u"Error changing drives."_s, u"Oops"_s, MsgIcon::Information);
 }
 
 void frmMain::Dir1_Change() {
+    // The drive list names the volume of the folder shown, wherever the user walked to.
+    Drive1->showDriveOf(Dir1->Path());
     File1->setPath(Dir1->Path());
 }
 

@@ -1,7 +1,11 @@
 #include "mainwindow/DriveList.h"
 
+#include "mainwindow/BrowsableVolumes.h"
+
 #include <QDir>
 #include <QStorageInfo>
+
+using namespace Qt::StringLiterals;
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
     refresh();
@@ -12,21 +16,41 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent) {
             Q_EMIT driveChanged();
         }
     });
+    mounts_.setFileName(u"/proc/self/mounts"_s);
+    if (mounts_.open(QIODevice::ReadOnly)) {
+        mountsChanged_.setSocket(mounts_.handle());
+        mountsChanged_.setEnabled(true);
+        connect(&mountsChanged_, &QSocketNotifier::activated, this, &DriveList::refresh);
+    }
 }
 
 void DriveList::refresh() {
-    const QSignalBlocker block(this);
-    const QString keep = currentText();
-    clear();
-    QStringList roots;
+    QList<MountedVolume> table;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         if (volume.isValid())
-            roots << QDir::toNativeSeparators(volume.rootPath());
-    roots.removeDuplicates();
+            table.append({volume.rootPath(), QString::fromLatin1(volume.fileSystemType())});
+    QStringList roots;
+    for (const QString& root : browsableVolumes(table))
+        roots << QDir::toNativeSeparators(root);
+    if (!current_.isEmpty() && !roots.contains(current_))
+        roots << current_;
     roots.sort();
+    QStringList shown;
+    for (int i = 0; i < count(); ++i)
+        shown << itemText(i);
+    // Most mounts (snaps, a user's run folder) change nothing here; an open list stays as it is.
+    if (roots == shown)
+        return;
+    const QSignalBlocker block(this);
+    clear();
     addItems(roots);
-    const int i = findText(keep);
+    const int i = findText(current_);
     setCurrentIndex(i >= 0 ? i : 0);
+}
+
+void DriveList::showPopup() {
+    refresh();
+    QComboBox::showPopup();
 }
 
 QString DriveList::Drive() const {
@@ -51,9 +75,9 @@ void DriveList::setDrive(const QString& path) {
     setCurrentIndex(i);
 }
 
-void DriveList::restoreDrive(const QString& path) {
+void DriveList::showDriveOf(const QString& path) {
     const QSignalBlocker block(this);
     setDrive(path);
-    // Known as the current drive, so that choosing the unreadable one again is a change again.
+    // Known as the current drive, so that choosing an unreadable one again is a change again.
     current_ = currentText();
 }

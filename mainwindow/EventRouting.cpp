@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -19,10 +20,10 @@
 #include <memory>
 #include <utility>
 
-// Turns the raw mouse and drag events of the main window into its handlers: presses and
+// Turns the raw mouse, key and drag events of the main window into its handlers: presses and
 // releases on the two lists (after the list has seen them, so its current entry is the pressed
-// one), pointer movements for the hint bar, and drags between the window's controls, which carry
-// the name of their source list in a private type.
+// one), keys pressed in them, pointer movements for the hint bar, and drags between the window's
+// controls, which carry the name of their source list in a private type.
 namespace {
 constexpr auto kSourceType = "application/x-velmora-source-list";
 
@@ -39,6 +40,12 @@ int buttonNumber(Qt::MouseButton button) {
     }
 }
 
+// The keys held, as the mouse handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState(Qt::KeyboardModifiers held) {
+    return (held & Qt::ShiftModifier ? 1 : 0) | (held & Qt::ControlModifier ? 2 : 0) |
+           (held & Qt::AltModifier ? 4 : 0);
+}
+
 struct DropTarget {
     std::function<void(QWidget*)> over;
     std::function<void(QWidget*)> drop; // empty: a drop there only ends the drag
@@ -53,12 +60,13 @@ protected:
 
 private:
     void watchPointer(QWidget* widget, std::function<void()> handler);
-    void watchList(QAbstractItemView* list, void (frmMain::*down)(int), void (frmMain::*up)(int));
+    void watchList(QAbstractItemView* list, void (frmMain::*down)(int, int),
+                   void (frmMain::*up)(int));
     void watchDrops(QWidget* widget, DropTarget target);
 
     struct ListHandlers {
         QAbstractItemView* list;
-        void (frmMain::*down)(int);
+        void (frmMain::*down)(int, int);
         void (frmMain::*up)(int);
     };
     bool listMouse(QObject* viewport, const ListHandlers& handlers, QMouseEvent* event);
@@ -147,7 +155,7 @@ void EventRouter::watchPointer(QWidget* widget, std::function<void()> handler) {
     pointerHandlers_.insert(widget, std::move(handler));
 }
 
-void EventRouter::watchList(QAbstractItemView* list, void (frmMain::*down)(int),
+void EventRouter::watchList(QAbstractItemView* list, void (frmMain::*down)(int, int),
                             void (frmMain::*up)(int)) {
     lists_.insert(list->viewport(), {list, down, up});
 }
@@ -179,6 +187,14 @@ bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
         return event->type() == QEvent::MouseMove && mouse->buttons() == Qt::NoButton &&
                pointerHandlers_.contains(watched);
     }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == w_.File1)
+            return w_.File1_KeyDown(key);
+        if (watched == w_.lstSelected)
+            return w_.lstSelected_KeyDown(key);
+        return false;
+    }
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
@@ -202,7 +218,7 @@ bool EventRouter::listMouse(QObject* viewport, const ListHandlers& handlers, QMo
     case QEvent::MouseButtonPress:
         swallowRelease_ = nullptr;
         forward(viewport, event);
-        (w_.*handlers.down)(buttonNumber(event->button()));
+        (w_.*handlers.down)(buttonNumber(event->button()), shiftState(event->modifiers()));
         pressPosition_ = event->position().toPoint();
         // Below the last entry the list keeps its current entry, but nothing was pressed on.
         if (!list->indexAt(pressPosition_).isValid())

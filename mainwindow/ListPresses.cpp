@@ -5,10 +5,14 @@
 
 using namespace Qt::StringLiterals;
 
-// A press collapses a list's selection to the pressed entry; a press on an entry of the
-// remembered selection brings that selection back and puts the list into drag mode, so that
-// several songs can be dragged at once. The drag itself starts when the pointer moves.
+// A plain press collapses a list's selection to the pressed entry; a plain press on an entry of
+// the remembered selection brings that selection back and puts the list into drag mode, so that
+// several songs can be dragged at once. The drag itself starts when the pointer moves. A press
+// with Shift or Ctrl changes the selection as the list's selection mode says, and is recorded.
 namespace {
+constexpr int kShiftKey = 1;
+constexpr int kCtrlKey = 2;
+
 struct ListMemory {
     QAbstractItemView* list;
     QString which;
@@ -17,14 +21,15 @@ struct ListMemory {
     void (frmMain::*rightButton)();
 };
 
-void mouseDown(frmMain& w, const ListMemory& m, int Button) {
+void mouseDown(frmMain& w, const ListMemory& m, int Button, int Shift) {
     if (m.list->model()->rowCount() == 0)
         return;
     if (Button == 2) {
         (w.*m.rightButton)();
         return;
     }
-    if (Button == 1 && w.IsSel(m.which, m.list->currentIndex().row())) {
+    const bool plain = (Shift & (kShiftKey | kCtrlKey)) == 0; // Alt does not change a selection
+    if (Button == 1 && plain && w.IsSel(m.which, m.list->currentIndex().row())) {
         (w.*m.restore)();
         w.setDragMode(m.list, true);
     }
@@ -46,16 +51,16 @@ ListMemory playlistList(frmMain& w) {
 }
 } // namespace
 
-void frmMain::File1_MouseDown(int Button) {
-    mouseDown(*this, fileList(*this), Button);
+void frmMain::File1_MouseDown(int Button, int Shift) {
+    mouseDown(*this, fileList(*this), Button, Shift);
 }
 
 void frmMain::File1_MouseUp(int) {
     mouseUp(*this, fileList(*this));
 }
 
-void frmMain::lstSelected_MouseDown(int Button) {
-    mouseDown(*this, playlistList(*this), Button);
+void frmMain::lstSelected_MouseDown(int Button, int Shift) {
+    mouseDown(*this, playlistList(*this), Button, Shift);
 }
 
 void frmMain::lstSelected_MouseUp(int) {

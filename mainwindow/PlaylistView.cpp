@@ -3,6 +3,7 @@
 #include "mainwindow/ListSelection.h"
 #include "playlist/PlaylistModel.h"
 
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -21,6 +22,22 @@ public:
         QSize size = QStyledItemDelegate::sizeHint(option, playlist_.index(longest));
         size.rwidth() += 4 * option.fontMetrics.averageCharWidth();
         return size;
+    }
+
+    // The current entry is outlined whether or not the list has the focus: it is the one that
+    // Move up and Move down move. The style's own focus mark would vanish with the focus.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!view || view->currentIndex() != index)
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+        painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        painter->restore();
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "mainwindow/DriveList.h"
 #include "mainwindow/ElidedLabel.h"
 #include "mainwindow/FileList.h"
+#include "mainwindow/FocusOutline.h"
 #include "mainwindow/Twips.h"
 #include "playlist/PlaylistModel.h"
 
@@ -42,6 +43,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QRect r, const cha
                iconSize.isValid() ? iconSize : r.size() - QSize(6, 6));
     b->setToolTip(tip);
     b->setFocusPolicy(Qt::TabFocus);
+    outlineFocus(*b, 3);
     return b;
 }
 
@@ -182,6 +184,10 @@ void frmMain::buildControls() {
     for (QWidget* list : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1),
                           static_cast<QWidget*>(File1), static_cast<QWidget*>(lstSelected)})
         list->setStyleSheet(QString::fromLatin1(kListStyle));
+    for (QWidget* list : {static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1),
+                          static_cast<QWidget*>(lstSelected)})
+        outlineFocus(*list, 0, Qt::SolidLine); // on the list's thin frame: dots would be lost
+    outlineFocus(*Drive1, 2);
 
     // Status row.
     Picture2 = statusPanel(client, "Picture2", twipsRect(60, 4620, 4875, 315));
@@ -218,6 +224,8 @@ void frmMain::buildControls() {
     dlgCD.defaultExt = u".m3u"_s;
 
     scaleLayout(*this);
+    // Not on the New button: Space there at once asks to clear the playlist.
+    File1->setFocus();
 
     // Fixed size: the client area plus the menu bar; no maximise, no resizing.
     setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
@@ -248,6 +256,12 @@ void frmMain::buildMenus() {
         {mnuAbout, "mnuAbout"},   {mnuHints, "mnuHints"}};
     for (auto [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
+    // The desktop's own keys, shown beside the captions.
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
+    mnuExit->setShortcut(QKeySequence::Quit);
 }
 
 void frmMain::connectHandlers() {
@@ -274,6 +288,12 @@ void frmMain::connectHandlers() {
     connect(Drive1, &DriveList::driveChanged, this, &frmMain::Drive1_Change);
     connect(Dir1, &DirList::pathChanged, this, &frmMain::Dir1_Change);
     connect(File1, &FileList::pathChanged, this, &frmMain::File1_PathChange);
+    // Songs came or went in the folder shown: its memory is recorded again (the list kept the
+    // selection by name) and the counter need not wait for the timer.
+    connect(File1, &FileList::filesChanged, this, [this] {
+        SavePkF();
+        Timer1_Timer();
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     installEventRouting(); // mouse, drag and hint events

@@ -96,6 +96,10 @@ public:
     void mnuSave_Click() { cmdSave_Click(); }
     void mnuSaveAs_Click();
     void PickAPart(const QString& what, QString& fonly, QString& full) const;
+    // Opens the playlist named on the command line as Open would: by its ending the PLS or the
+    // M3U reader, the same message when it cannot be read. A relative path is from the current
+    // folder.
+    void openGivenPlaylist(const QString& path);
 
     // ---- header report and tag editing (mp3/) ----
     void ShowHeader();
@@ -128,9 +132,10 @@ public:
     void SetPkS();
     bool IsSel(const QString& w, qint64 el) const;
 
-    void File1_MouseDown(int Button);
+    // Shift holds the keys held with the press: 1 Shift, 2 Ctrl, 4 Alt.
+    void File1_MouseDown(int Button, int Shift = 0);
     void File1_MouseUp(int Button);
-    void lstSelected_MouseDown(int Button);
+    void lstSelected_MouseDown(int Button, int Shift = 0);
     void lstSelected_MouseUp(int Button);
     void File1_DragOver(QWidget* Source);
     void File1_DragDrop(QWidget* Source);
@@ -143,6 +148,10 @@ public:
     void fraFiller_DragOver(QWidget* Source);
     void fraSelected_DragOver(QWidget* Source);
     void Label1_DragOver(int Index, QWidget* Source);
+    // Keys in the lists: Enter in the file list drops its selection on the playlist, Delete in
+    // the playlist drops the playlist's selection on the bin. True when the key was used.
+    bool File1_KeyDown(int KeyCode);
+    bool lstSelected_KeyDown(int KeyCode);
     // Ending a drag: the source gets the carry cursor back and returns to normal mode.
     void EndDrag(QWidget* Source);
 

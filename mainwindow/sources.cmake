@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
-    mainwindow/HintText.cpp)
+    mainwindow/HintText.cpp
+    mainwindow/BrowsableVolumes.cpp)
 list(APPEND VELMORA_GUI_SOURCES
     mainwindow/frmMain.cpp
     mainwindow/ElidedLabel.cpp
@@ -13,6 +14,8 @@ list(APPEND VELMORA_GUI_SOURCES
     mainwindow/Browsing.cpp
     mainwindow/ListDragState.cpp
     mainwindow/ListPresses.cpp
+    mainwindow/ListKeys.cpp
+    mainwindow/FocusOutline.cpp
     mainwindow/DragFeedback.cpp
     mainwindow/MovingSongs.cpp
     mainwindow/EditingCommands.cpp

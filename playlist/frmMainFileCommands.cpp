@@ -9,6 +9,7 @@
 #include "playlist/PlaylistProcedures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +39,18 @@ void afterSave(frmMain& w, SaveOutcome outcome, const QString& notSavedTitle) {
         startNewPlaylist(w);
     w.File1->setFocus();
 }
+// The file is read whole before the list is touched: a file that vanished or cannot be read
+// leaves the playlist as it was.
+void openPlaylist(frmMain& w, const QString& path, bool pls) {
+    const bool read = FileExists(path) && (pls ? OpenPls(w, path) : OpenM3U(w, path));
+    if (!read) {
+        prompter().inform(u"Could not access this file."_s, u"Problem"_s, MsgIcon::Exclamation);
+        return;
+    }
+    w.SavePkS();
+    w.lblName->setText(PathStyle::native().folded(path));
+    w.File1->setFocus();
+}
 } // namespace
 
 void frmMain::cmdNew_Click() {
@@ -57,17 +70,13 @@ void frmMain::cmdOpen_Click() {
     const QString path = shared().fileDialogs->getOpenFileName(dlgCD);
     if (path.isEmpty())
         return;
-    // The file is read whole before the list is touched: a file that vanished or cannot be read
-    // leaves the playlist as it was.
-    const bool read =
-        FileExists(path) && (stylePls() ? OpenPls(*this, path) : OpenM3U(*this, path));
-    if (!read) {
-        prompter().inform(u"Could not access this file."_s, u"Problem"_s, MsgIcon::Exclamation);
-        return;
-    }
-    SavePkS();
-    lblName->setText(PathStyle::native().folded(path));
-    File1->setFocus();
+    openPlaylist(*this, path, stylePls());
+}
+
+void frmMain::openGivenPlaylist(const QString& path) {
+    // The file manager may hand over either type, whatever the style chosen in Options.
+    const QString full = QFileInfo(path).absoluteFilePath();
+    openPlaylist(*this, full, full.endsWith(u".pls"_s, Qt::CaseInsensitive));
 }
 
 void frmMain::cmdSave_Click() {

@@ -5,8 +5,12 @@
 #include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -74,4 +78,28 @@ TEST_F(Browsing, AVolumeThatCannotBeReadKeepsTheFolderAndSaysSoEachTime) {
     w->Drive1->setCurrentIndex(w->Drive1->count() - 1);
     EXPECT_EQ(w->File1->Path(), root);
     EXPECT_EQ(prompter.shown().size(), 2u);
+}
+
+TEST_F(Browsing, TheFileListFollowsTheFolderKeepingTheSelectionOfSongsStillThere) {
+    showSongs({u"B.mp3"_s, u"C.mp3"_s, u"E.mp3"_s});
+    select(*w->File1, {1, 2});
+    writeFile(u"Music/A.mp3"_s, "");
+    ASSERT_TRUE(QFile::rename(music + u"/B.mp3"_s, music + u"/D.mp3"_s) &&
+                QFile::remove(music + u"/E.mp3"_s));
+    const QStringList now = {u"A.mp3"_s, u"C.mp3"_s, u"D.mp3"_s};
+    for (QDeadlineTimer t(2000); fileNames() != now && !t.hasExpired(); QThread::msleep(10))
+        QApplication::processEvents();
+    EXPECT_EQ(fileNames(), now);
+    EXPECT_EQ(selectedRows(*w->File1), QList<int>({1})) << "C still selected";
+    EXPECT_EQ(w->lblCount->text(), u"3 available");
+    EXPECT_TRUE(w->IsSel(u"F"_s, 1)) << "the memory recorded again";
+}
+
+TEST_F(Browsing, TheDriveListNamesTheVolumeOfTheFolderShownAndNoSystemVolume) {
+    if (DriveList::driveOf(u"/proc"_s) != u"/proc")
+        GTEST_SKIP() << "no /proc volume here";
+    ASSERT_TRUE(w->Dir1->setPath(u"/proc"_s));
+    w->Drive1->refresh(); // as when it opens
+    EXPECT_EQ(w->Drive1->Drive(), u"/proc") << "followed the folder list onto another volume";
+    EXPECT_EQ(w->Drive1->findText(u"/sys"_s), -1);
 }

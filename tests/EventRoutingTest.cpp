@@ -1,5 +1,4 @@
 #include "mainwindow/FileList.h"
-#include "playlist/PlaylistModel.h"
 #include "mainwindow/ShowHint.h"
 #include "mainwindow/frmMain.h"
 #include "playlist/PlaylistModel.h"
@@ -21,13 +20,14 @@ namespace {
 class EventRouting : public SongsWindowFixture {
 protected:
     static void mouse(QWidget* to, QEvent::Type type, QPoint at,
-                      Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = {}) {
-        QMouseEvent event(type, at, to->mapToGlobal(at), button, held, Qt::NoModifier);
+                      Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = {},
+                      Qt::KeyboardModifiers keys = {}) {
+        QMouseEvent event(type, at, to->mapToGlobal(at), button, held, keys);
         QApplication::sendEvent(to, &event);
     }
-    void press(QPoint at, bool down = true) {
+    void press(QPoint at, bool down = true, Qt::KeyboardModifiers keys = {}) {
         mouse(w->File1->viewport(), down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
-              at, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton);
+              at, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, keys);
     }
     QPoint row(int r) const { return w->File1->visualItemRect(w->File1->item(r)).center(); }
     QString hintOver(QWidget* widget, Qt::MouseButtons held = {}) {
@@ -47,6 +47,10 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
     press(row(2), false);
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({2})) << "released unmoved: a plain click";
     EXPECT_FALSE(w->isInDragMode(w->File1) || w->IsSel(u"F"_s, 0)) << "and recorded";
+    press(row(2), true, Qt::ControlModifier); // with Ctrl the remembered song is let go
+    EXPECT_FALSE(w->isInDragMode(w->File1));
+    press(row(2), false, Qt::ControlModifier);
+    EXPECT_TRUE(selectedRows(*w->File1).isEmpty() && !w->IsSel(u"F"_s, 2)) << "and recorded";
     press(row(2) + QPoint(0, 200));
     EXPECT_FALSE(w->isInDragMode(w->File1)) << "a press below the last song drags nothing";
 }

@@ -3,7 +3,9 @@
 #include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -26,6 +28,10 @@ protected:
         return u"[Confirm] File "_s + what +
                u" is already in playlist! Add again? (Yes/No, question)"_s;
     }
+    static void key(QWidget* to, Qt::Key key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(to, &press);
+    }
     std::unique_ptr<QMimeData> files(const QStringList& names) const {
         auto data = std::make_unique<QMimeData>();
         QList<QUrl> urls;
@@ -36,6 +42,26 @@ protected:
     }
 };
 } // namespace
+
+TEST_F(MovingSongs, EnterInTheFileListAddsItsSelectionAsADropDoes) {
+    showSongs({u"A.mp3"_s, u"B.mp3"_s});
+    fillPlaylist({u"A.mp3"_s});
+    EXPECT_EQ(w->focusWidget(), w->File1) << "where the window opens with the focus";
+    select(*w->File1, {0, 1});
+    prompter.answerYes();
+    key(w->File1, Qt::Key_Return);
+    EXPECT_EQ(describe(prompter.last()), duplicate(entryOf(u"A.mp3"_s)));
+    EXPECT_EQ(playlist(),
+              QStringList({entryOf(u"A.mp3"_s), entryOf(u"A.mp3"_s), entryOf(u"B.mp3"_s)}));
+}
+
+TEST_F(MovingSongs, DeleteInThePlaylistRemovesItsSelectionAsTheBinDoesWithoutAsking) {
+    showSongs({});
+    fillPlaylist({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
+    select(*w->lstSelected, {0, 2});
+    key(w->lstSelected, Qt::Key_Delete);
+    EXPECT_EQ(playlist(), QStringList({entryOf(u"B.mp3"_s)}));
+}
 
 TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
     showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});

@@ -4,6 +4,7 @@
 #include "support/WindowFixture.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 
 using namespace Qt::StringLiterals;
@@ -45,4 +46,20 @@ TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
         w.mnuExit_Click(); // asks nothing, even with songs in the playlist
         EXPECT_EQ(readFile(iniPath()), after.isNull() ? ini : after);
     }
+}
+
+TEST_F(Startup, APlaylistNamedOnTheCommandLineOpensByItsEndingWithOpensMessage) {
+    const QString mix = writeFile(u"current/Mix.pls"_s, "[playlist]\r\nFile1=/m/A.mp3\r\n");
+    frmMain w;
+    w.Form_Load();
+    for (const QString& given : {u"Mix.pls"_s, u"gone.m3u"_s}) { // relative; the style is M3U
+        if (given == u"gone.m3u")
+            prompter.expectMessage();
+        w.openGivenPlaylist(given);
+        ASSERT_EQ(w.playlist->count(), 1) << "one entry read, then kept";
+        EXPECT_EQ(w.playlist->entries()[0].text(), u"A.mp3 {/m}"_s);
+        EXPECT_EQ(w.lblName->text(), mix);
+    }
+    EXPECT_EQ(describe(prompter.last()),
+              u"[Problem] Could not access this file. (OK, exclamation)");
 }

@@ -98,6 +98,8 @@ int main(int argc, char** argv) {
     w.lblName->setText(music + u"/Favourites of the whole year.m3u"_s);
     w.show();
     w.move(0, 0);
+    // Active, as on a desktop: the focus in the file list shows.
+    QApplication::setActiveWindow(&w);
     save(w, u"main"_s);
 
     frmOptions options(&w);
