@@ -71,7 +71,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     scaleLayout(*this);
     // Set after the layout is scaled: a long address (the guide's folder) is shortened in the
     // middle, and the tip shows it whole.
-    lblURL->setText(lblURL->fontMetrics().elidedText(address, Qt::ElideMiddle, lblURL->width()));
+    // The label's own measure counts the glyphs' overhang too, so shorten until that fits.
+    for (int room = lblURL->width(); room > 0; room -= 2) {
+        lblURL->setText(lblURL->fontMetrics().elidedText(address, Qt::ElideMiddle, room));
+        if (lblURL->sizeHint().width() <= lblURL->width())
+            break;
+    }
     lblURL->setToolTip(address);
 
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
