@@ -6,9 +6,12 @@
 #include "support/SongsWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -93,6 +96,28 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
               QStringList(2, u"[Problem] Could not access this file. (OK, exclamation)"_s));
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
     EXPECT_EQ(name(), m3u);
+}
+
+TEST_F(PlaylistCommands, OpenDimsMissingSongsUntilTheyAppearWhileTheWindowIsAway) {
+    showSongs({u"Here.mp3"_s});
+    dialogs.answer(writeFile(u"Mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\n"));
+    w->cmdOpen_Click();
+    const auto colours = [&](int row) { // the colours the row is drawn in
+        const QModelIndex index = w->playlist->index(row);
+        const QImage shot =
+            w->lstSelected->viewport()->grab(w->lstSelected->visualRect(index)).toImage();
+        QSet<QRgb> seen;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                seen << shot.pixel(x, y);
+        return std::pair(seen.contains(qRgb(0, 255, 255)), seen.contains(qRgb(136, 136, 136)));
+    };
+    EXPECT_EQ(colours(0), std::pair(true, false));
+    EXPECT_EQ(colours(1), std::pair(false, true));
+    writeFile(u"Music/Gone.mp3"_s, "");
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(w.get());
+    EXPECT_EQ(colours(1), std::pair(true, false));
 }
 
 TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
