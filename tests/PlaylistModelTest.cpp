@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -92,6 +93,9 @@ TEST(PlaylistModel, MarksEntriesWhoseSongsAreNotThereUntilTheyAppear) {
     model.checkFiles(d);
     EXPECT_EQ(marks(), "--M-");
     EXPECT_EQ(told, "1-3 0-1 ");
+    model.append(QVector<Entry>(4000, {u"Lost.mp3"_s, d})); // looked for on several threads
+    model.checkFiles(d);
+    EXPECT_EQ(std::ranges::count(marks(), 'M'), 4001);
 }
 
 TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
