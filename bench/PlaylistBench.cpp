@@ -4,7 +4,9 @@
 #include "playlist/PlaylistProcedures.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -80,8 +82,34 @@ void openIntoFilledList(benchmark::State& state, PlaylistFormat format) {
             state.SkipWithError("the playlist was not read");
     }
 }
+
+// The check for missing songs over a full playlist whose songs are all absent: their folders gone
+// too (a library moved away, a disk not mounted), or the folders there without the songs, where
+// every song needs a look of its own.
+void checkAbsentSongs(benchmark::State& state, bool foldersThere) {
+    QTemporaryDir dir;
+    QVector<Entry> songs = manySongs();
+    if (foldersThere) {
+        QSet<QString> folders;
+        for (Entry& song : songs)
+            folders << (song.folder = dir.path() + song.folder);
+        for (const QString& folder : std::as_const(folders))
+            if (!QDir().mkpath(folder))
+                state.SkipWithError("cannot make the song folders");
+    }
+    PlaylistModel model;
+    model.append(songs);
+    for (auto _ : state) {
+        model.checkFiles(dir.path());
+        if (!model.isMissing(0) || !model.isMissing(kMostEntries - 1))
+            state.SkipWithError("an absent song was not marked");
+    }
+    state.counters["entries"] = kMostEntries;
+}
 } // namespace
 
+BENCHMARK_CAPTURE(checkAbsentSongs, FoldersGone, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(checkAbsentSongs, FoldersThere, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(parseOnly, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(writeOnly, M3u, PlaylistFormat::M3u)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(parseOnly, Pls, PlaylistFormat::Pls)->Unit(benchmark::kMillisecond);

@@ -4,6 +4,7 @@
 #include "mp3/MP3Hdr.h"
 #include "mp3/TagFileAccess.h"
 #include "playlist/Entry.h"
+#include "playlist/MissingSongs.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistFormat.h"
 #include "playlist/SaveRefusal.h"
@@ -23,6 +24,7 @@ const char* const kPlaylistUsage =
     "  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] [--extended]\n"
     "                             OUT SONG...\n"
     "  velmora-cli playlist convert [--paths never|always|decide] [--extended] IN OUT\n"
+    "  velmora-cli playlist check [--json] [--format m3u|pls] LIST...\n"
     "\n"
     "The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format\n"
     "says otherwise. A SONG of '-' reads song paths from standard input, one per line.\n"
@@ -31,7 +33,10 @@ const char* const kPlaylistUsage =
     "--extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the\n"
     "song's artist and title from its ID3v1 tag, else its file name; the length is -1.\n"
     "file:// URIs are read as the paths they name; other addresses (http://...) are streams,\n"
-    "written back as they are.\n";
+    "written back as they are.\n"
+    "check prints each entry of the LISTs whose song file is not there, one line each (--json:\n"
+    "one JSON object each), and exits with 1 when any is missing. A song without a folder is\n"
+    "looked for beside its playlist; streams are not checked.\n";
 
 struct Options {
     bool json = false;
@@ -236,11 +241,58 @@ int convert(const Options& o) {
     return writeOut(QDir::toNativeSeparators(QFileInfo(outArg.text).absoluteFilePath()), *outFormat,
                     *entries, o);
 }
+int check(const Options& o) {
+    if (o.operands.isEmpty())
+        return usageError(u"playlist"_s, u"playlist check takes at least one LIST."_s);
+    // Every list's format is known before any is read: a usage error prints nothing else.
+    QVector<PlaylistFormat> formats;
+    for (const Arg& list : o.operands) {
+        const auto format = formatOf(list.text, o.format);
+        if (!format)
+            return usageError(u"playlist"_s,
+                              list.text + u": unknown playlist extension; give --format."_s);
+        formats << *format;
+    }
+    int status = kExitOk;
+    for (qsizetype i = 0; i < o.operands.size(); ++i) {
+        const Arg& list = o.operands[i];
+        std::optional<QVector<Entry>> songs;
+        if (!list.decodable())
+            err(QString::fromLocal8Bit(list.raw) + u": the file name is not valid text\n"_s);
+        else
+            songs = readSongs(list.text, formats[i]);
+        if (!songs) {
+            status = kExitFailed;
+            continue;
+        }
+        const QString folder = QDir::toNativeSeparators(QFileInfo(list.text).absolutePath());
+        QVector<Entry> located;
+        located.reserve(songs->size());
+        for (const Entry& entry : std::as_const(*songs))
+            located << anchored(entry, folder);
+        const QVector<bool> missing = missingSongs(located, folder);
+        for (qsizetype j = 0; j < missing.size(); ++j) {
+            if (!missing[j])
+                continue;
+            status = kExitFailed;
+            const QString path = fullPath(located[j]);
+            if (o.json)
+                JsonLine()
+                    .add("playlist", list.text)
+                    .add("entry", songs->at(j).text())
+                    .add("path", path)
+                    .print();
+            else
+                out(list.text + u": "_s + path + u'\n');
+        }
+    }
+    return status;
+}
 } // namespace
 
 int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
-        return usageError(u"playlist"_s, u"playlist needs show, write or convert."_s);
+        return usageError(u"playlist"_s, u"playlist needs show, write, convert or check."_s);
     const QString sub = args.first().text;
     if (asksForHelp(args)) {
         out(QString::fromLatin1(kPlaylistUsage));
@@ -256,5 +308,7 @@ int playlistCommand(const QList<Arg>& args) {
         return write(options);
     if (sub == u"convert")
         return convert(options);
+    if (sub == u"check")
+        return check(options);
     return usageError(u"playlist"_s, u"unknown playlist command '"_s + sub + u"'."_s);
 }

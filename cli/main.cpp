@@ -15,6 +15,7 @@ const char* const kUsage =
     "  playlist show [--json] FILE        the entries of a playlist\n"
     "  playlist write OUT SONG...         write a playlist of songs ('-' reads paths from stdin)\n"
     "  playlist convert IN OUT            read one playlist and write another\n"
+    "  playlist check [--json] LIST...    the entries of playlists whose songs are missing\n"
     "\n"
     "Options:\n"
     "  --help       help for a command (velmora-cli COMMAND --help)\n"

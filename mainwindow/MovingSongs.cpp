@@ -34,6 +34,7 @@ void frmMain::lstSelected_DragDrop(QWidget* Source) {
     // Song names differing only in case are different songs here.
     const bool whole = playlist->append(songs, PlaylistModel::Match::Exact,
                                         [&](qsizetype i) { return addAgain(songs[i].text()); });
+    markMissingSongs();
     if (whole)
         SavePkS();
     EndDrag(Source);
@@ -58,7 +59,10 @@ void frmMain::lstSelected_OLEDragDrop(const QMimeData* data) {
     // names: song.mp3 beside Song.mp3 is another song on Linux.
     const auto match = PathStyle::native().ignoresCase ? PlaylistModel::Match::IgnoringCase
                                                        : PlaylistModel::Match::Exact;
-    if (playlist->append(songs, match, [&](qsizetype i) { return addAgain(paths[i]); }))
+    const bool whole =
+        playlist->append(songs, match, [&](qsizetype i) { return addAgain(paths[i]); });
+    markMissingSongs();
+    if (whole)
         SavePkS();
 }
 

@@ -7,9 +7,13 @@
 #include <QStyledItemDelegate>
 
 namespace {
+// The text colour of a row whose song is missing: the list's cyan dimmed to a grey that still
+// reads well on its black background.
+const QColor kMissingColour(136, 136, 136);
+
 // All rows get one size, so that showing tens of thousands of entries measures one entry, not
 // each of them: the entry with the most characters, with room for a few more, since in a
-// proportional font a shorter text can be the wider one.
+// proportional font a shorter text can be the wider one. Missing songs are drawn dimmed.
 class WidestEntryDelegate : public QStyledItemDelegate {
 public:
     WidestEntryDelegate(const PlaylistModel& playlist, QObject* parent)
@@ -38,6 +42,13 @@ public:
         painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
         painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
         painter->restore();
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(PlaylistModel::MissingRole).toBool())
+            option->palette.setColor(QPalette::Text, kMissingColour);
     }
 
 private:

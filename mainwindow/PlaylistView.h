@@ -7,7 +7,7 @@ class PlaylistModel;
 
 // The playlist list (lstSelected): shows the playlist model's entries, one per row, with
 // extended multi-selection. Every row is as wide as the widest entry, so that long entries can
-// be scrolled into view sideways.
+// be scrolled into view sideways. An entry whose song is missing is dimmed.
 class PlaylistView : public QListView {
     Q_OBJECT
 public:

@@ -4,6 +4,14 @@
 
 #include <QListWidget>
 
+namespace {
+// An entry without a folder names a song in the folder the file list shows, for playing,
+// editing and marking alike.
+QString bareFolder(const frmMain& w) {
+    return w.File1->Path();
+}
+} // namespace
+
 QString frmMain::currentFileListSong() const {
     const QListWidgetItem* item = File1->currentItem();
     return item ? fullPath({item->text(), File1->Path()}) : QString();
@@ -12,8 +20,9 @@ QString frmMain::currentFileListSong() const {
 QString frmMain::playlistSong(int row) const {
     if (row < 0 || row >= playlist->count())
         return {};
-    Entry entry = playlist->at(row);
-    if (entry.folder.isEmpty() && !entry.stream)
-        entry.folder = File1->Path();
-    return fullPath(entry);
+    return songPath(playlist->at(row), bareFolder(*this));
+}
+
+void frmMain::markMissingSongs() {
+    playlist->checkFiles(bareFolder(*this));
 }

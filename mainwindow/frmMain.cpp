@@ -303,3 +303,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
+
+void frmMain::changeEvent(QEvent* event) {
+    // Songs may have been copied, moved or deleted while the user was in another program.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        markMissingSongs();
+    QMainWindow::changeEvent(event);
+}

@@ -134,6 +134,12 @@ QString fullPath(const Entry& entry, const PathStyle& style) {
     return full;
 }
 
+QString songPath(const Entry& entry, const QString& bareFolder, const PathStyle& style) {
+    if (!entry.folder.isEmpty() || entry.stream)
+        return fullPath(entry, style);
+    return fullPath({entry.name, bareFolder}, style);
+}
+
 PathMode pathModeFromText(const QString& usePaths) {
     const double value = leadingNumber(usePaths);
     if (value == 0)

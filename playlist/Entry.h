@@ -37,6 +37,10 @@ Entry entryFromFolderAndName(const QString& folder, const QString& name,
 Entry entryFromText(const QString& text, const PathStyle& style = PathStyle::native());
 // The song's full path: folder, separator, name; the bare name when there is no folder.
 QString fullPath(const Entry& entry, const PathStyle& style = PathStyle::native());
+// Where the entry's song is looked for: an entry without a folder names a song in bareFolder
+// (the window gives the folder its file list shows); a stream is its address.
+QString songPath(const Entry& entry, const QString& bareFolder,
+                 const PathStyle& style = PathStyle::native());
 
 // Path modes: how a song is written into a playlist file.
 enum class PathMode { Never = 0, Always = 1, Decide = 2 };

@@ -1,7 +1,11 @@
 #include "playlist/PlaylistModel.h"
 
+#include "playlist/MissingSongs.h"
+
 #include <QSet>
 #include <utility>
+
+using namespace Qt::StringLiterals;
 
 PlaylistModel::PlaylistModel(QObject* parent, const PathStyle& style)
     : QAbstractListModel(parent), style_(style) {}
@@ -11,9 +15,31 @@ int PlaylistModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return at(index.row()).text();
+    const int row = index.row();
+    if (role == Qt::DisplayRole)
+        return at(row).text();
+    if (role == MissingRole)
+        return isMissing(row);
+    if (role == Qt::ToolTipRole && isMissing(row))
+        return u"File not found: "_s + songPath(at(row), checkedFolder_, style_);
+    return {};
+}
+
+void PlaylistModel::checkFiles(const QString& bareFolder) {
+    QVector<bool> missing = missingSongs(entries_, bareFolder, style_);
+    checkedFolder_ = bareFolder;
+    // One signal for the span of changed rows: a first check of a large playlist changes most.
+    int first = -1, last = -1;
+    for (int row = 0; row < count(); ++row)
+        if (missing[row] != isMissing(row)) {
+            first = first < 0 ? row : first;
+            last = row;
+        }
+    missing_ = std::move(missing);
+    if (first >= 0)
+        Q_EMIT dataChanged(index(first), index(last), {MissingRole, Qt::ToolTipRole});
 }
 
 int PlaylistModel::longestRow() const {
@@ -69,6 +95,10 @@ void PlaylistModel::appendRun(const QVector<Entry>& songs, qsizetype from, qsize
 
 void PlaylistModel::swap(int row, int other) {
     std::swap(entries_[row], entries_[other]);
+    if (isMissing(row) != isMissing(other)) {
+        missing_.resize(std::max(qsizetype(count()), missing_.size()));
+        std::swap(missing_[row], missing_[other]);
+    }
     Q_EMIT dataChanged(index(row), index(row));
     Q_EMIT dataChanged(index(other), index(other));
 }
@@ -94,7 +124,9 @@ void PlaylistModel::remove(const QVector<bool>& flags) {
         Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         QVector<int> moved(n);
         QVector<Entry> reordered;
+        QVector<bool> marks;
         reordered.reserve(n);
+        marks.reserve(n);
         for (const bool gathering : {false, true}) {
             if (gathering)
                 first = int(reordered.size());
@@ -102,9 +134,11 @@ void PlaylistModel::remove(const QVector<bool>& flags) {
                 if (doomed(row) == gathering) {
                     moved[row] = int(reordered.size());
                     reordered << std::move(entries_[row]);
+                    marks << isMissing(row);
                 }
         }
         entries_ = std::move(reordered);
+        missing_ = std::move(marks);
         const QModelIndexList from = persistentIndexList();
         QModelIndexList to;
         for (const QModelIndex& index : from)
@@ -115,6 +149,8 @@ void PlaylistModel::remove(const QVector<bool>& flags) {
     }
     beginRemoveRows({}, first, last);
     entries_.remove(first, last - first + 1);
+    if (first < missing_.size())
+        missing_.remove(first, std::min(qsizetype(last) + 1, missing_.size()) - first);
     endRemoveRows();
 }
 
@@ -125,6 +161,7 @@ void PlaylistModel::clear() {
 void PlaylistModel::replace(QVector<Entry> entries) {
     beginResetModel();
     entries_ = std::move(entries);
+    missing_.clear();
     endResetModel();
 }
 

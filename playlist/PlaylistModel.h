@@ -10,11 +10,16 @@
 // The playlist under construction: its entries in playlist order, which is the order written to
 // files. Each row shows its entry's text. Entries come in by appending (a song already there is
 // added again only when the caller agrees) or by loading a file, and leave by removal or
-// clearing; moving exchanges two rows.
+// clearing; moving exchanges two rows. A row whose song file was not there at the last check is
+// marked missing: it stays in the playlist and is saved as it is.
 class PlaylistModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit PlaylistModel(QObject* parent = nullptr, const PathStyle& style = PathStyle::native());
+
+    // data() answers this role with true for a missing song, so that a view can dim it; its
+    // tooltip then says which file was not found.
+    static constexpr int MissingRole = Qt::UserRole + 1;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -25,6 +30,12 @@ public:
     const QVector<Entry>& entries() const { return entries_; }
     // The row whose text has the most characters; -1 when the playlist is empty.
     int longestRow() const;
+    // True when the entry's song was not there at the last check.
+    bool isMissing(int row) const { return row < missing_.size() && missing_[row]; }
+    // Looks for every entry's song again (see missingSongs; entries without a folder are looked
+    // for in bareFolder) and tells views about the rows whose mark changed. Rows that came in
+    // since the last check are unmarked until the next one.
+    void checkFiles(const QString& bareFolder);
 
     // How a song is found among the entries: by its exact text, or without regard to case.
     enum class Match { Exact, IgnoringCase };
@@ -57,4 +68,6 @@ private:
 
     PathStyle style_;
     QVector<Entry> entries_;
+    QVector<bool> missing_; // one flag per row of the last check; rows beyond it are not marked
+    QString checkedFolder_; // the bareFolder of the last check, for the tooltips
 };

@@ -18,7 +18,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    return w.playlist->load(path, format);
+    if (!w.playlist->load(path, format))
+        return false;
+    w.markMissingSongs();
+    return true;
 }
 
 // UsePaths is read afresh for every save; without a settings store the computer decides.

@@ -6,6 +6,7 @@ list(APPEND VELMORA_CORE_SOURCES
     playlist/PlaylistFormat.cpp
     playlist/PlaylistFile.cpp
     playlist/SaveRefusal.cpp
+    playlist/MissingSongs.cpp
     playlist/PlaylistModel.cpp
     playlist/ShellDrop.cpp
     playlist/PlaylistDialog.cpp)

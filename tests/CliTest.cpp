@@ -35,9 +35,10 @@ TEST_F(Cli, ExitStatusesAndUsageErrorsThatWriteNothing) {
     EXPECT_EQ(run(u"--version"_s).out, "velmora-cli 1.7\n");
     EXPECT_EQ(run(u"header --help && \"$0\" tag -h && \"$0\" playlist --help"_s).status, 0);
     const QString song = file(u"song.mp3"_s);
-    for (const char* bad : {"", "frobnicate", "playlist show list.txt", "tag song.mp3 --set mood=x",
-                            "playlist write --paths sometimes a.m3u b.mp3",
-                            "tag song.mp3 --set track=256", "tag song.mp3 --set genre=Nonesuch"})
+    for (const char* bad :
+         {"", "frobnicate", "playlist show list.txt", "tag song.mp3 --set mood=x",
+          "playlist write --paths sometimes a.m3u b.mp3", "tag song.mp3 --set track=256",
+          "tag song.mp3 --set genre=Nonesuch", "playlist check", "playlist check list.txt"})
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
     EXPECT_EQ(readBytes(song), mpegFrame());
     EXPECT_FALSE(QFile::exists(tmp.filePath(u"a.m3u"_s)));
@@ -126,4 +127,22 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
               "file2=B.mp3\r\nTitle2=B.mp3\r\nLength2=0\r\nfile3=" +
                   radio + "\r\nTitle3=" + radio + "\r\nLength3=-1\r\nNumberOfEntries=3\r\n");
     EXPECT_EQ(run(u"playlist show ext.pls"_s).out, "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
+}
+
+TEST_F(Cli, PlaylistCheckPrintsEachMissingSongAndFailsOnIt) {
+    file(u"sub/Here.mp3"_s);
+    file(u"sub/mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\nhttp://r.example/live\r\n/nowhere/A.mp3\r\n");
+    file(u"ok.pls"_s, "[playlist]\r\nfile1=sub/Here.mp3\r\n");
+    const QByteArray gone = tmp.filePath(u"sub/Gone.mp3"_s).toUtf8();
+    const CliRun text = run(u"playlist check ok.pls sub/mix.m3u"_s);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.out, "sub/mix.m3u: " + gone + "\nsub/mix.m3u: /nowhere/A.mp3\n");
+    EXPECT_EQ(run(u"playlist check --json sub/mix.m3u"_s).out,
+              R"({"playlist":"sub/mix.m3u","entry":"Gone.mp3 {}","path":")" + gone + "\"}\n" +
+                  R"({"playlist":"sub/mix.m3u","entry":"A.mp3 {/nowhere}","path":"/nowhere/A.mp3"})"
+                  "\n");
+    EXPECT_EQ(run(u"playlist check ok.pls"_s).status, 0);
+    const CliRun unread = run(u"playlist check gone.m3u ok.pls"_s);
+    EXPECT_EQ(std::tuple(unread.status, unread.out), std::tuple(1, QByteArray()));
+    EXPECT_TRUE(unread.err.startsWith("gone.m3u: ")) << unread.err.constData();
 }

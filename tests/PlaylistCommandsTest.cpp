@@ -6,9 +6,13 @@
 #include "support/SongsWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
+#include <algorithm>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -93,6 +97,26 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
               QStringList(2, u"[Problem] Could not access this file. (OK, exclamation)"_s));
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
     EXPECT_EQ(name(), m3u);
+}
+
+TEST_F(PlaylistCommands, OpenDimsMissingSongsUntilTheyAppearWhileTheWindowIsAway) {
+    showSongs({u"Here.mp3"_s});
+    dialogs.answer(writeFile(u"Mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\n"));
+    w->cmdOpen_Click();
+    const auto colours = [&](int row) { // whether the row is drawn in cyan, and in grey
+        const QRect rect = w->lstSelected->visualRect(w->playlist->index(row));
+        const QImage shot =
+            w->lstSelected->viewport()->grab(rect).toImage().convertToFormat(QImage::Format_RGB32);
+        const std::span px(reinterpret_cast<const QRgb*>(shot.constBits()), shot.sizeInBytes() / 4);
+        return std::pair(std::ranges::count(px, qRgb(0, 255, 255)) > 0,
+                         std::ranges::count(px, qRgb(136, 136, 136)) > 0);
+    };
+    EXPECT_EQ(colours(0), std::pair(true, false));
+    EXPECT_EQ(colours(1), std::pair(false, true));
+    writeFile(u"Music/Gone.mp3"_s, "");
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(w.get());
+    EXPECT_EQ(colours(1), std::pair(true, false));
 }
 
 TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {

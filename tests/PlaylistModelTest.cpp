@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -59,6 +60,42 @@ TEST(PlaylistModel, RemovesChosenRowsAndSwapsRows) {
     EXPECT_EQ(names(model), u"60");
     model.clear();
     EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(PlaylistModel, MarksEntriesWhoseSongsAreNotThereUntilTheyAppear) {
+    QTemporaryDir dir;
+    const QString d = dir.path();
+    writeBytes(dir.filePath(u"Here.mp3"_s), "x");
+    PlaylistModel model(nullptr, PathStyle::posix());
+    model.append({{u"Here.mp3"_s, d},
+                  {u"Gone.mp3"_s, d},
+                  {u"Bare.mp3"_s, {}},
+                  {u"Far.mp3"_s, d + u"/moved"_s},
+                  {u"http://r.example/live"_s, {}, true}});
+    std::string told; // the rows views hear about
+    QObject::connect(&model, &PlaylistModel::dataChanged, [&](auto from, auto to) {
+        told += std::to_string(from.row()) + '-' + std::to_string(to.row()) + ' ';
+    });
+    const auto marks = [&] {
+        std::string all;
+        for (int row = 0; row < model.rowCount(); ++row)
+            all += model.index(row).data(PlaylistModel::MissingRole).toBool() ? 'M' : '-';
+        return all;
+    };
+    model.checkFiles(d); // a bare name is looked for in the folder given
+    EXPECT_EQ(marks(), "-MMM-");
+    EXPECT_EQ(model.index(2).data(Qt::ToolTipRole), u"File not found: "_s + d + u"/Bare.mp3"_s);
+    EXPECT_FALSE(model.index(0).data(Qt::ToolTipRole).isValid());
+    writeBytes(dir.filePath(u"Gone.mp3"_s), "x");
+    writeBytes(dir.filePath(u"Bare.mp3"_s), "x");
+    model.remove({true}); // marks follow their rows
+    EXPECT_EQ(marks(), "MMM-");
+    model.checkFiles(d);
+    EXPECT_EQ(marks(), "--M-");
+    EXPECT_EQ(told, "1-3 0-1 ");
+    model.append(QVector<Entry>(4000, {u"Lost.mp3"_s, d})); // looked for on several threads
+    model.checkFiles(d);
+    EXPECT_EQ(std::ranges::count(marks(), 'M'), 4001);
 }
 
 TEST(PlaylistModel, LoadsAndSavesWholeFilesOrNothing) {
