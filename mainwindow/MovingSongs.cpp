@@ -32,9 +32,10 @@ void frmMain::lstSelected_DragDrop(QWidget* Source) {
         if (selected[i])
             songs << entryFromFolderAndName(folder, File1->item(i)->text());
     // Song names differing only in case are different songs here.
+    const int before = playlist->count();
     const bool whole = playlist->append(songs, PlaylistModel::Match::Exact,
                                         [&](qsizetype i) { return addAgain(songs[i].text()); });
-    markMissingSongs();
+    markMissingSongs(before); // the rest was looked at before
     if (whole)
         SavePkS();
     EndDrag(Source);
@@ -59,9 +60,10 @@ void frmMain::lstSelected_OLEDragDrop(const QMimeData* data) {
     // names: song.mp3 beside Song.mp3 is another song on Linux.
     const auto match = PathStyle::native().ignoresCase ? PlaylistModel::Match::IgnoringCase
                                                        : PlaylistModel::Match::Exact;
+    const int before = playlist->count();
     const bool whole =
         playlist->append(songs, match, [&](qsizetype i) { return addAgain(paths[i]); });
-    markMissingSongs();
+    markMissingSongs(before); // the rest was looked at before
     if (whole)
         SavePkS();
 }

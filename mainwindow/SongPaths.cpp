@@ -23,6 +23,6 @@ QString frmMain::playlistSong(int row) const {
     return songPath(playlist->at(row), bareFolder(*this));
 }
 
-void frmMain::markMissingSongs() {
-    playlist->checkFiles(bareFolder(*this));
+void frmMain::markMissingSongs(int fromRow) {
+    playlist->checkFiles(bareFolder(*this), fromRow);
 }

@@ -160,8 +160,9 @@ public:
     // The full path of the playlist's entry at row. An entry without a folder names a song in
     // the folder the file list shows; a stream is its address.
     QString playlistSong(int row) const;
-    // Marks the playlist's entries whose songs are not there (looked for as playlistSong does).
-    void markMissingSongs();
+    // Marks the playlist's entries from row fromRow on whose songs are not there (looked for as
+    // playlistSong does).
+    void markMissingSongs(int fromRow = 0);
     // The cursor a source list shows while it is dragged: the drop cursor or the carry cursor.
     void setDragCursor(QWidget* source, bool drop);
     bool showsDropCursor(const QWidget* source) const;

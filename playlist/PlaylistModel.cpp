@@ -3,6 +3,7 @@
 #include "playlist/MissingSongs.h"
 
 #include <QSet>
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -27,8 +28,12 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-void PlaylistModel::checkFiles(const QString& bareFolder) {
-    QVector<bool> missing = missingSongs(entries_, bareFolder, style_);
+void PlaylistModel::checkFiles(const QString& bareFolder, int fromRow) {
+    QVector<bool> missing = missing_;
+    missing.resize(count());
+    const QVector<bool> looked =
+        missingSongs(fromRow > 0 ? entries_.mid(fromRow) : entries_, bareFolder, style_);
+    std::copy(looked.begin(), looked.end(), missing.begin() + fromRow);
     checkedFolder_ = bareFolder;
     // One signal for the span of changed rows: a first check of a large playlist changes most.
     int first = -1, last = -1;

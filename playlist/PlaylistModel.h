@@ -32,10 +32,10 @@ public:
     int longestRow() const;
     // True when the entry's song was not there at the last check.
     bool isMissing(int row) const { return row < missing_.size() && missing_[row]; }
-    // Looks for every entry's song again (see missingSongs; entries without a folder are looked
-    // for in bareFolder) and tells views about the rows whose mark changed. Rows that came in
-    // since the last check are unmarked until the next one.
-    void checkFiles(const QString& bareFolder);
+    // Looks for the songs of the entries from row fromRow on again (see missingSongs; entries
+    // without a folder are looked for in bareFolder) and tells views about the rows whose mark
+    // changed. Rows that came in since the last check are unmarked until the next one.
+    void checkFiles(const QString& bareFolder, int fromRow = 0);
 
     // How a song is found among the entries: by its exact text, or without regard to case.
     enum class Match { Exact, IgnoringCase };
