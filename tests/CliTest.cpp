@@ -108,10 +108,9 @@ TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
 }
 
 TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
-    QByteArray second; // 39 frames of 417 bytes at 128 kbit/s: about a second of audio
-    for (int i = 0; i < 39; ++i)
-        second += mpegFrame();
-    file(u"Tagged.mp3"_s, second + id3v1Tag({.title = "Title", .artist = "Artist"}));
+    // 39 frames of 417 bytes at 128 kbit/s: about a second of audio.
+    file(u"Tagged.mp3"_s,
+         mpegFrame().repeated(39) + id3v1Tag({.title = "Title", .artist = "Artist"}));
     file(u"B.mp3"_s);
     const QByteArray radio = "http://r.example/s?q=1";
     EXPECT_EQ(
