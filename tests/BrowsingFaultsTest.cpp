@@ -1,7 +1,7 @@
 #include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
 #include "mainwindow/frmMain.h"
-#include "support/OrdinaryUser.h"
+#include "support/ChildProcess.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>

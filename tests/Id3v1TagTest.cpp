@@ -3,7 +3,7 @@
 #include "mp3/TagEdits.h"
 #include "mp3/TagFileAccess.h"
 #include "support/FileBytes.h"
-#include "support/FileSizeLimit.h"
+#include "support/ChildProcess.h"
 #include "support/SongBytes.h"
 
 #include <QDir>

@@ -75,7 +75,7 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
     EXPECT_EQ(name(), m3u) << "a POSIX path keeps its case";
     EXPECT_TRUE(w->File1->hasFocus());
     EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "the playlist's memory was recorded anew";
-    const FileDialogRequest& open = dialogs.opened()[0];
+    const FileDialogRequest& open = dialogs.opened[0];
     EXPECT_EQ(std::tuple(open.title, open.filter, open.defaultExt, open.initialDir, open.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28100Cu));
 
@@ -83,7 +83,7 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
     dialogs.answer(m3u);
     w->mnuOpen->trigger();
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
-    EXPECT_EQ(dialogs.opened()[1].filter, kPlsFilter);
+    EXPECT_EQ(dialogs.opened[1].filter, kPlsFilter);
 
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
@@ -99,7 +99,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     w->cmdSave_Click();
     EXPECT_EQ(boxes(), QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
-    EXPECT_TRUE(dialogs.saved().empty());
+    EXPECT_TRUE(dialogs.saved.empty());
 
     fillTwoSongs();
     failingSave(&frmMain::cmdSave_Click, QString());
@@ -112,7 +112,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     w->cmdSave_Click();
     EXPECT_EQ(readFile(chosen), kTwoSongs) << "no UsePaths: the computer decides";
     EXPECT_EQ(name(), chosen);
-    const FileDialogRequest& save = dialogs.saved()[1];
+    const FileDialogRequest& save = dialogs.saved[1];
     EXPECT_EQ(std::tuple(save.title, save.filter, save.defaultExt, save.initialDir, save.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28000Eu));
 
@@ -120,7 +120,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     prompter.answerYes();
     w->mnuSave->trigger();
-    EXPECT_EQ(dialogs.saved().size(), 2u);
+    EXPECT_EQ(dialogs.saved.size(), 2u);
     EXPECT_EQ(readFile(chosen), "A.mp3\r\nB.mp3\r\n");
     EXPECT_EQ(boxes(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
     EXPECT_EQ(name(), u"<new>");
@@ -131,7 +131,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
 TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     shared().style = 1;
     failingSave(&frmMain::mnuSaveAs_Click, QString());
-    EXPECT_EQ(dialogs.saved().back().filter, kM3uFilter) << "first command: the design-time filter";
+    EXPECT_EQ(dialogs.saved.back().filter, kM3uFilter) << "first command: the design-time filter";
     EXPECT_EQ(boxes(), QStringList{u"[Notice!] Not saved. (OK, information)"_s});
     fillTwoSongs();
     failingSave(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
@@ -142,8 +142,8 @@ TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     prompter.expectMessage();
     prompter.answerNo();
     w->mnuSaveAs->trigger(); // ...which Save As keeps
-    EXPECT_EQ(dialogs.saved().back().filter, kPlsFilter);
-    EXPECT_EQ(dialogs.saved().back().initialDir, elsewhere) << "the named playlist's folder";
+    EXPECT_EQ(dialogs.saved.back().filter, kPlsFilter);
+    EXPECT_EQ(dialogs.saved.back().initialDir, elsewhere) << "the named playlist's folder";
     EXPECT_EQ(readFile(path(u"Music/Empty.pls"_s)), "[playlist]\r\nNumberOfEntries=0\r\n");
     EXPECT_EQ(name(), path(u"Music/Empty.pls"_s));
 }

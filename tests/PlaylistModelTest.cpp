@@ -1,7 +1,6 @@
 #include "playlist/PlaylistModel.h"
 #include "support/FileBytes.h"
-#include "support/FileSizeLimit.h"
-#include "support/OrdinaryUser.h"
+#include "support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 #include "app/IniFiler.h"
 #include "support/FileBytes.h"
-#include "support/FileSizeLimit.h"
+#include "support/ChildProcess.h"
 
 #include <QDir>
 #include <QTemporaryDir>

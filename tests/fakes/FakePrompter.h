@@ -13,13 +13,10 @@ class FakePrompter : public Prompter {
 public:
     MsgAnswer show(const MessageBoxRequest& box) override;
 
-    // The next box is expected to be a question; answer it so.
-    void expectQuestion(MsgAnswer answer) { script_.push_back(answer); }
-    // The next box is expected to be an OK box.
+    // The next box is expected to be an OK box, or a question answered Yes or No.
     void expectMessage() { script_.push_back(MsgAnswer::Ok); }
-    // Convenience: expect n boxes of any kind, each answered Yes (questions) or OK.
-    void answerYes() { expectQuestion(MsgAnswer::Yes); }
-    void answerNo() { expectQuestion(MsgAnswer::No); }
+    void answerYes() { script_.push_back(MsgAnswer::Yes); }
+    void answerNo() { script_.push_back(MsgAnswer::No); }
 
     const std::vector<MessageBoxRequest>& shown() const { return shown_; }
     const MessageBoxRequest& last() const { return shown_.back(); }
