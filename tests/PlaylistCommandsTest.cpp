@@ -1,13 +1,7 @@
-#include "app/IniFiler.h"
-#include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
-#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -28,18 +22,11 @@ protected:
         w->Dir1->setPath(music);
         w->lstSelected->setFocus(); // so that a handler's move to File1 shows
     }
-    QStringList boxes() const {
-        QStringList all;
-        for (const MessageBoxRequest& box : prompter.shown())
-            all << describe(box);
-        return all;
-    }
     QString name() const { return w->lblName->text(); }
     // Two songs: one in the Music folder, one elsewhere.
     void fillTwoSongs() { w->playlist->append({{u"A.mp3"_s, music}, {u"B.mp3"_s, u"/Other"_s}}); }
-    // Runs a save that fails or is cancelled: one box, "Can't save" with the reason or "Not
-    // saved.".
-    void failingSave(void (frmMain::*save)(), const QString& answer) {
+    // Runs a command whose dialog is answered, and that ends with a message box.
+    void runAnswered(void (frmMain::*save)(), const QString& answer) {
         dialogs.answer(answer);
         prompter.expectMessage();
         (w.get()->*save)();
@@ -59,8 +46,9 @@ TEST_F(PlaylistCommands, NewClearsOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_EQ(name(), u"<new>");
     EXPECT_TRUE(w->File1->hasFocus());
-    EXPECT_EQ(boxes()[0], u"[Confirm] Clear current selections and prepare a new playlist? (be "
-                          "sure you have saved any changes) (Yes/No, question)");
+    EXPECT_EQ(prompter.described()[0],
+              u"[Confirm] Clear current selections and prepare a new playlist? (be "
+              "sure you have saved any changes) (Yes/No, question)");
 }
 
 TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
@@ -87,10 +75,9 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
 
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
-    for (const QString& unreadable : {path(u"Gone.m3u"_s), makeFolder(u"Folder.m3u"_s)})
-        failingSave(&frmMain::cmdOpen_Click, unreadable);
-    EXPECT_EQ(boxes(),
-              QStringList(2, u"[Problem] Could not access this file. (OK, exclamation)"_s));
+    runAnswered(&frmMain::cmdOpen_Click, path(u"Gone.m3u"_s));
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Problem] Could not access this file. (OK, exclamation)"_s});
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
     EXPECT_EQ(name(), m3u);
 }
@@ -98,12 +85,13 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
 TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     w->cmdSave_Click();
-    EXPECT_EQ(boxes(), QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
     EXPECT_TRUE(dialogs.saved.empty());
 
     fillTwoSongs();
-    failingSave(&frmMain::cmdSave_Click, QString());
-    EXPECT_EQ(boxes().last(), kNotSaved);
+    runAnswered(&frmMain::cmdSave_Click, QString());
+    EXPECT_EQ(prompter.described().last(), kNotSaved);
     const QString chosen = path(u"Music/My Mix.m3u"_s);
     dialogs.answer(chosen);
     prompter.clear();
@@ -122,7 +110,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     w->mnuSave->trigger();
     EXPECT_EQ(dialogs.saved.size(), 2u);
     EXPECT_EQ(readFile(chosen), "A.mp3\r\nB.mp3\r\n");
-    EXPECT_EQ(boxes(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
+    EXPECT_EQ(prompter.described(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
     EXPECT_EQ(name(), u"<new>");
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
@@ -130,11 +118,11 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
 
 TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     shared().style = 1;
-    failingSave(&frmMain::mnuSaveAs_Click, QString());
+    runAnswered(&frmMain::mnuSaveAs_Click, QString());
     EXPECT_EQ(dialogs.saved.back().filter, kM3uFilter) << "first command: the design-time filter";
-    EXPECT_EQ(boxes(), QStringList{u"[Notice!] Not saved. (OK, information)"_s});
+    EXPECT_EQ(prompter.described(), QStringList{u"[Notice!] Not saved. (OK, information)"_s});
     fillTwoSongs();
-    failingSave(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
+    runAnswered(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
     w->playlist->clear();
     const QString elsewhere = makeFolder(u"Elsewhere"_s);
     w->lblName->setText(elsewhere + u"/Named.m3u"_s);
@@ -151,8 +139,8 @@ TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
 TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
     fillTwoSongs();
     const QString folder = makeFolder(u"Music/Folder.m3u"_s);
-    failingSave(&frmMain::cmdSave_Click, folder);
-    ASSERT_EQ(boxes().size(), 1);
+    runAnswered(&frmMain::cmdSave_Click, folder);
+    ASSERT_EQ(prompter.described().size(), 1);
     EXPECT_TRUE(prompter.shown()[0].text.startsWith(u"Could not save "_s + folder + u":\n"_s));
     EXPECT_EQ(prompter.shown()[0].title, u"Can't save");
     EXPECT_EQ(name(), u"<new>");
@@ -161,11 +149,12 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
     w->lblName->setText(file);
     w->playlist->append({{u"Two\nLines.mp3"_s, u"/Other"_s}});
     prompter.clear();
-    failingSave(&frmMain::cmdSave_Click, QString());
-    ASSERT_EQ(boxes().size(), 1);
-    EXPECT_EQ(boxes()[0], u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
-                          "this playlist: its name holds a line break.\nNothing was saved. (OK, "
-                          "exclamation)");
+    runAnswered(&frmMain::cmdSave_Click, QString());
+    ASSERT_EQ(prompter.described().size(), 1);
+    EXPECT_EQ(prompter.described()[0],
+              u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
+              "this playlist: its name holds a line break.\nNothing was saved. (OK, "
+              "exclamation)");
     EXPECT_EQ(readFile(file), "old");
 }
 
@@ -196,7 +185,7 @@ TEST_F(PlaylistCommands, DeleteAsksAndRemovesOnlyAnExistingPlaylist) {
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
     const QString ask = u"[Confirm] Are you sure you want to delete %1? (Yes/No, question)"_s;
-    EXPECT_EQ(boxes(),
+    EXPECT_EQ(prompter.described(),
               (QStringList{u"[Oops] No playlist to be deleted! (OK, information)"_s,
                            u"[Sorry] Could not find %1 to delete it. (OK, exclamation)"_s.arg(gone),
                            ask.arg(held),
