@@ -60,11 +60,6 @@ protected:
             list.selectionModel()->setCurrentIndex(list.model()->index(rows.first(), 0),
                                                    QItemSelectionModel::NoUpdate);
     }
-    // What a plain click does to a list: the entry becomes current and the only one selected.
-    static void click(QAbstractItemView& list, int row) {
-        list.selectionModel()->setCurrentIndex(list.model()->index(row, 0),
-                                               QItemSelectionModel::ClearAndSelect);
-    }
     // The entry text a song of Music gets.
     QString entryOf(const QString& name) const {
         return entryFromFolderAndName(music, name).text();
