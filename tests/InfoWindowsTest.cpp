@@ -1,7 +1,5 @@
-#include "infowindows/GetKeyValue.h"
 #include "infowindows/HomePage.h"
 #include "infowindows/frmAbout.h"
-#include "platform/Registry.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>
@@ -11,25 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-class InfoWindows : public WindowFixture {};
-
-TEST_F(InfoWindows, GetKeyValueReadsStringsAndNumbers) {
-    using Row = std::tuple<std::optional<RegistryValue>, bool, QString>;
-    const Row rows[] = {{RegistryValue{kRegDword, QByteArray::fromHex("f4010000")}, true, u"500"_s},
-                        {RegistryValue{kRegDword, QByteArray::fromHex("05010000")}, true, u"261"_s},
-                        {RegistryValue{kRegSz, QByteArray("C:\\a b\0", 7)}, true, u"C:\\a b"_s},
-                        {RegistryValue{3, "\x01\x02"}, true, u"before"_s}, // type unknown
-                        {RegistryValue{kRegSz, QByteArray(1025, 'x')}, false, u""_s},
-                        {std::nullopt, false, u""_s}};
-    for (const auto& [stored, found, text] : rows) {
-        const QString name = QString::number(registry.values.size());
-        if (stored)
-            registry.set(u"K"_s, name, *stored);
-        QString value = u"before"_s;
-        EXPECT_EQ(GetKeyValue(kHKeyLocalMachine, u"K"_s, name, value), found) << name.toStdString();
-        EXPECT_EQ(value, text) << name.toStdString();
-    }
-}
+using InfoWindows = WindowFixture;
 
 TEST_F(InfoWindows, SystemInfoStartsTheToolOrSaysItIsUnavailable) {
     frmAbout about;

@@ -64,21 +64,3 @@ TEST(EntryText, FoldersAreLowerCasedOnlyWhereTheFileSystemIgnoresCase) {
                  {u"C:\\Song.mp3", u"Song.mp3 {c:}"}});
     expect(posix, {{u"/Music/Song.MP3", u"Song.MP3 {/Music}"}, {u"/Song.mp3", u"Song.mp3 {/}"}});
 }
-
-TEST(PathModes, ChooseTheLineForAnEntry) {
-    QString buffer;
-    const auto line = [&](const Entry& entry, PathMode mode, const QString& list) {
-        const PathStyle& style = list.startsWith(u'/') ? posix : win;
-        return playlistLine(entry, mode, list, buffer, style).toString();
-    };
-    const QString list = u"C:\\Music\\L.m3u"_s;
-    const Entry here{u"S.mp3"_s, u"c:\\music"_s}, below{u"O.mp3"_s, u"c:\\music\\rock"_s};
-    EXPECT_EQ(line(here, PathMode::Decide, list), u"S.mp3");
-    EXPECT_EQ(line(below, PathMode::Decide, list), u"c:\\music\\rock\\O.mp3");
-    EXPECT_EQ(line(here, PathMode::Always, list), u"c:\\music\\S.mp3");
-    EXPECT_EQ(line(below, PathMode::Never, list), u"O.mp3");
-    EXPECT_EQ(line({u"B.mp3"_s, {}}, PathMode::Always, list), u"B.mp3");
-    // POSIX compares folders exactly: /music is not /Music.
-    EXPECT_EQ(line({u"S.mp3"_s, u"/music"_s}, PathMode::Decide, u"/Music/L"_s), u"/music/S.mp3");
-    EXPECT_EQ(line({u"S.mp3"_s, u"/"_s}, PathMode::Decide, u"/L"_s), u"S.mp3");
-}

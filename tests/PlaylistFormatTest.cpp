@@ -96,9 +96,17 @@ TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
 }
 
 TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
-    const QString mix = u"C:\\Music\\Mix"_s;
+    const QString mix = u"C:\\Music\\Mix"_s; // Windows folders compare without regard to case
     EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Decide, mix, win)),
               QByteArray("Song.mp3\r\nd:\\rock\\Other.mp3\r\n"));
+    EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Never, mix, win)),
+              QByteArray("Song.mp3\r\nOther.mp3\r\n"));
+    // POSIX folders compare exactly: /music is not /Music. The root folder holds a playlist too.
+    const QVector<Entry> songs{{u"S.mp3"_s, u"/music"_s}, {u"R.mp3"_s, u"/"_s}, {u"B.mp3"_s, {}}};
+    EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/Music/L"_s, posix)),
+              QByteArray("/music/S.mp3\r\n/R.mp3\r\nB.mp3\r\n"));
+    EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/L"_s, posix)),
+              QByteArray("/music/S.mp3\r\nR.mp3\r\nB.mp3\r\n"));
     EXPECT_EQ(bytesOf(writeM3u({}, PathMode::Always, mix, win)), QByteArray());
     EXPECT_EQ(bytesOf(writePls(kTwo, PathMode::Always, mix, win)),
               QByteArray("[playlist]\r\nfile1=c:\\music\\Song.mp3\r\nfile2=d:\\rock\\Other.mp3\r\n"
