@@ -2,8 +2,8 @@
 #include "mp3/GenreList.h"
 #include "mp3/TagEdits.h"
 #include "mp3/TagFileAccess.h"
-#include "support/FileBytes.h"
 #include "support/ChildProcess.h"
+#include "support/FileBytes.h"
 #include "support/SongBytes.h"
 
 #include <QDir>
@@ -19,9 +19,8 @@ const QByteArray kAudio = mpegFrame() + mpegFrame();
 TagText shown(const Id3v1& t) {
     return decodeTag(TagRecord::fromBytes(id3v1Tag(t)));
 }
-struct Tags : ::testing::Test {
-    QString song(const QByteArray& bytes) { return writeBytes(dir.filePath(u"song.mp3"_s), bytes); }
-    QTemporaryDir dir;
+struct Tags : TempFolder {
+    QString song(const QByteArray& bytes) { return writeFile(u"song.mp3"_s, bytes); }
 };
 } // namespace
 

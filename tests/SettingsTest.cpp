@@ -1,16 +1,15 @@
 #include "app/Settings.h"
 #include "app/IniFiler.h"
-#include "support/FileBytes.h"
 #include "support/ChildProcess.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-struct Ini : ::testing::Test {
+struct Ini : TempFolder {
     QString get(const QString& key, const QString& def = {},
                 const QString& section = u"Options"_s) {
         ini.Section(section);
@@ -27,15 +26,14 @@ struct Ini : ::testing::Test {
         ini.WriToIni();
         return ini.ResCode();
     }
-    QTemporaryDir dir;
-    QString path = dir.filePath(u"velmora.ini"_s);
-    IniFiler ini{path};
+    const QString iniFile = path(u"velmora.ini"_s);
+    IniFiler ini{iniFile};
 };
 } // namespace
 
 TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCase) {
     EXPECT_EQ(get(u"Remember"_s, u"1"_s), u"1") << "no file";
-    writeBytes(path, "[Options]\r\nStyle=1\r\nLast =  /music/rock  \r\n");
+    writeBytes(iniFile, "[Options]\r\nStyle=1\r\nLast =  /music/rock  \r\n");
     EXPECT_EQ(get(u"STYLE"_s, u"0"_s, u" options "_s), u"1");
     EXPECT_EQ(get(u"Last"_s), u"/music/rock");
     const QString folder = QString(300, u'a');
@@ -46,7 +44,7 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCase) {
 }
 
 TEST_F(Ini, AWriteChangesOnlyItsLineAndNeverWritesEmptyOrBrokenLines) {
-    writeBytes(path, "; mine\n\n[Paths]\nUsePaths=0\n\n[Options]\r\nStyle=0\r\n[Zed]\rz=1");
+    writeBytes(iniFile, "; mine\n\n[Paths]\nUsePaths=0\n\n[Options]\r\nStyle=0\r\n[Zed]\rz=1");
     put(u"style"_s, u"1"_s, u"OPTIONS"_s);
     put(u"New"_s, u"  v  "_s, u"Paths"_s);
     put(u"k"_s, u"1"_s, u"Fresh"_s);
@@ -54,16 +52,16 @@ TEST_F(Ini, AWriteChangesOnlyItsLineAndNeverWritesEmptyOrBrokenLines) {
     // spill into lines of their own.
     for (const QString& bad : {u"   "_s, u"/music/new\nline"_s, u"/music/x\r"_s, u"\n/music"_s})
         EXPECT_EQ(put(u"Last"_s, bad), u"0");
-    EXPECT_EQ(readBytes(path), "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
+    EXPECT_EQ(readBytes(iniFile), "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
                                "[Zed]\rz=1\r\n[Fresh]\r\nk=1\r\n");
 }
 
 TEST_F(Ini, AFailedWriteLeavesTheOldFileIntact) {
-    writeBytes(path, "[Options]\r\nStyle=1\r\n");
+    writeBytes(iniFile, "[Options]\r\nStyle=1\r\n");
     // A disk that takes no more bytes; ResCode must say so.
     EXPECT_EQ(runWithFileSizeLimit(4, [&] { return put(u"Style"_s, u"0"_s) == u"0" ? 0 : 1; }), 0);
-    EXPECT_EQ(readBytes(path), "[Options]\r\nStyle=1\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"velmora.ini"_s});
+    EXPECT_EQ(readBytes(iniFile), "[Options]\r\nStyle=1\r\n");
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{u"velmora.ini"_s});
 }
 
 TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
@@ -76,7 +74,7 @@ TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
         {"[Options]\nStyle=1 pls\nRemember=yes\n[Paths]\nUsePaths=all", "1 0 0 1"}};
     Settings settings(ini);
     for (const auto& [file, read] : rows) {
-        writeBytes(path, file);
+        writeBytes(iniFile, file);
         EXPECT_EQ(u"%1 %2 %3 %4"_s.arg(settings.style())
                       .arg(int(settings.remember()))
                       .arg(int(settings.pathMode()))
@@ -84,10 +82,10 @@ TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
                   QString::fromLatin1(read))
             << file;
     }
-    QFile::remove(path);
+    QFile::remove(iniFile);
     settings.saveOptions(false, 1, PathMode::Always);
     settings.saveLastFolder(u"/music/rock"_s);
-    EXPECT_EQ(readBytes(path),
+    EXPECT_EQ(readBytes(iniFile),
               "[Options]\r\nRemember=0\r\nStyle=1\r\nLast=/music/rock\r\n[Paths]\r\n"
               "UsePaths=1\r\n");
 }

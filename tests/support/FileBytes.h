@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Writes bytes to path, making its folders; returns path. Fails the test when it cannot.
@@ -20,3 +21,15 @@ inline QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+// A test with a temporary folder of its own.
+class TempFolder : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return tmp.filePath(name); }
+    // Writes bytes to a file below the folder, making folders as needed.
+    QString writeFile(const QString& name, const QByteArray& bytes) const {
+        return writeBytes(path(name), bytes);
+    }
+
+    QTemporaryDir tmp;
+};
