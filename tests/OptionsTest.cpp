@@ -1,8 +1,10 @@
 #include "app/frmOptions.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,20 @@ protected:
             text += d.optUsePath[i]->isChecked() ? u" %1"_s.arg(i) : QString();
         return text;
     }
+};
+
+// Start-up reads the settings and shutdown stores the folder shown, wherever the program runs.
+class Startup : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        QDir::setCurrent(makeFolder(u"current"_s));
+    }
+    void TearDown() override {
+        QDir::setCurrent(previousCurrent);
+        WindowFixture::TearDown();
+    }
+    QString previousCurrent = QDir::currentPath();
 };
 } // namespace
 
@@ -47,4 +63,28 @@ TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
     }
     EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
     EXPECT_EQ(shared().style, 1);
+}
+
+TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
+    const QString rock = makeFolder(u"Music/Rock"_s), jazz = makeFolder(u"Music/Jazz"_s);
+    const QByteArray last = "Last=" + rock.toLocal8Bit() + "\r\n";
+    // The settings file, the folder shown at start, the file after showing jazz and closing.
+    const QByteArray jazzLast = "Last=" + jazz.toLocal8Bit() + "\r\n";
+    const std::tuple<QByteArray, QString, QByteArray> runs[] = {
+        {"[Options]\r\nStyle=1\r\n" + last, rock, "[Options]\r\nStyle=1\r\n" + jazzLast},
+        {"[Options]\r\nRemember=01\r\n" + last, path(u"current"_s), {}},
+        {"[Options]\r\nLast=" + path(u"gone"_s).toLocal8Bit() + "\r\n", tmp.path(),
+         "[Options]\r\n" + jazzLast},
+    };
+    for (const auto& [ini, shown, after] : runs) {
+        writeFile(u"velmora.ini"_s, ini);
+        frmMain w;
+        w.Form_Load();
+        EXPECT_EQ(w.Dir1->Path(), shown);
+        EXPECT_EQ(shared().style, ini.contains("Style=1") ? 1 : 0);
+        w.playlist->append({{u"Unsaved.mp3"_s, u"/x"_s}});
+        w.Dir1->setPath(jazz);
+        w.mnuExit_Click(); // asks nothing, even with songs in the playlist
+        EXPECT_EQ(readFile(iniPath()), after.isNull() ? ini : after);
+    }
 }
