@@ -1,9 +1,7 @@
 #include "support/FileBytes.h"
 #include "support/SongBytes.h"
 
-#include <QDir>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 

@@ -6,10 +6,6 @@
 #include "support/FileBytes.h"
 #include "support/SongBytes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;

@@ -4,9 +4,7 @@
 #include "support/FileBytes.h"
 #include "support/SongBytes.h"
 
-#include <QTemporaryDir>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 

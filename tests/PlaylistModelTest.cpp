@@ -1,12 +1,6 @@
 #include "playlist/PlaylistModel.h"
-#include "support/FileBytes.h"
 #include "support/ChildProcess.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "support/FileBytes.h"
 
 using namespace Qt::StringLiterals;
 

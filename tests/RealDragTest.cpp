@@ -1,8 +1,6 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
 #include "support/SongsWindowFixture.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QProcess>

@@ -3,9 +3,6 @@
 #include "support/ChildProcess.h"
 #include "support/FileBytes.h"
 
-#include <QDir>
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -52,8 +49,9 @@ TEST_F(Ini, AWriteChangesOnlyItsLineAndNeverWritesEmptyOrBrokenLines) {
     // spill into lines of their own.
     for (const QString& bad : {u"   "_s, u"/music/new\nline"_s, u"/music/x\r"_s, u"\n/music"_s})
         EXPECT_EQ(put(u"Last"_s, bad), u"0");
-    EXPECT_EQ(readBytes(iniFile), "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
-                               "[Zed]\rz=1\r\n[Fresh]\r\nk=1\r\n");
+    EXPECT_EQ(readBytes(iniFile),
+              "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
+              "[Zed]\rz=1\r\n[Fresh]\r\nk=1\r\n");
 }
 
 TEST_F(Ini, AFailedWriteLeavesTheOldFileIntact) {
