@@ -23,14 +23,6 @@ protected:
         return u"[Confirm] File "_s + what +
                u" is already in playlist! Add again? (Yes/No, question)"_s;
     }
-    std::unique_ptr<QMimeData> files(const QStringList& names) const {
-        auto data = std::make_unique<QMimeData>();
-        QList<QUrl> urls;
-        for (const QString& name : names)
-            urls << QUrl::fromLocalFile(QDir(music).filePath(name));
-        data->setUrls(urls);
-        return data;
-    }
     // The first letters of the playlist's entries, top to bottom.
     QString order() const {
         QString names;
@@ -65,8 +57,10 @@ TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
 TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     showSongs({});
     fillPlaylist({u"song.mp3"_s});
-    const auto dropped = files({u"Song.MP3"_s, u"notes.txt"_s, u"song.mp3"_s, u"B.mp3"_s});
-    EXPECT_EQ(w->lstSelected_OLEDragOver(dropped.get(), Qt::MoveAction), Qt::CopyAction);
+    QMimeData dropped;
+    for (const QString& name : {u"Song.MP3"_s, u"notes.txt"_s, u"song.mp3"_s, u"B.mp3"_s})
+        dropped.setUrls(dropped.urls() << QUrl::fromLocalFile(QDir(music).filePath(name)));
+    EXPECT_EQ(w->lstSelected_OLEDragOver(&dropped, Qt::MoveAction), Qt::CopyAction);
     QMimeData text;
     text.setText(u"A.mp3"_s);
     EXPECT_EQ(w->lstSelected_OLEDragOver(&text, Qt::LinkAction), Qt::LinkAction);
@@ -74,27 +68,11 @@ TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     EXPECT_EQ(playlist().size(), 1);
 
     prompter.answerYes();
-    w->lstSelected_OLEDragDrop(dropped.get());
+    w->lstSelected_OLEDragDrop(&dropped);
     EXPECT_EQ(describe(prompter.last()), duplicate(QDir(music).filePath(u"song.mp3"_s)));
     EXPECT_EQ(playlist(), QStringList({entryOf(u"song.mp3"_s), entryOf(u"Song.MP3"_s),
                                        entryOf(u"song.mp3"_s), entryOf(u"B.mp3"_s)}));
     EXPECT_FALSE(w->IsSel(u"S"_s, 3)) << "the memory was recorded for the longer list";
-}
-
-TEST_F(MovingSongs, BinDropRemovesTheSelectedEntriesWithoutAsking) {
-    showSongs({u"A.mp3"_s});
-    fillPlaylist({u"0.mp3"_s, u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
-    dragFrom(w->File1, {0});
-    w->cmdClear_DragDrop(w->File1);
-    EXPECT_EQ(playlist().size(), 4) << "file-list songs on the bin change nothing";
-    expectDragEnded(w->File1);
-
-    dragFrom(w->lstSelected, {1, 3});
-    w->SavePkS();
-    w->cmdClear_DragDrop(w->lstSelected);
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"0.mp3"_s), entryOf(u"2.mp3"_s)}));
-    expectDragEnded(w->lstSelected);
-    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
 }
 
 TEST_F(MovingSongs, APressDragsOnlyFromTheRememberedSelection) {
@@ -160,25 +138,35 @@ TEST_F(MovingSongs, UpAndDownMoveTheCurrentEntryAndItsSelection) {
     EXPECT_EQ(order(), u"YXZ") << "no current entry";
 }
 
-TEST_F(MovingSongs, BinClickAsksThenRemovesTheSelectedEntries) {
-    fillPlaylist({u"X"_s, u"Y"_s, u"Z"_s});
+TEST_F(MovingSongs, TheBinRemovesTheSelectedEntriesAndAsksOnlyWhenClicked) {
+    showSongs({u"A.mp3"_s});
+    fillPlaylist({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+    dragFrom(w->File1, {0});
+    w->cmdClear_DragDrop(w->File1);
+    EXPECT_EQ(order(), u"01234") << "file-list songs on the bin change nothing";
+    expectDragEnded(w->File1);
+    dragFrom(w->lstSelected, {1, 3});
+    w->SavePkS();
+    w->cmdClear_DragDrop(w->lstSelected);
+    EXPECT_EQ(order(), u"024");
+    expectDragEnded(w->lstSelected);
+    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
+
     select(*w->lstSelected, {0, 2});
     prompter.answerNo();
     w->cmdClear_Click();
-    EXPECT_EQ(order(), u"XYZ");
+    EXPECT_EQ(order(), u"024");
     EXPECT_EQ(describe(prompter.last()),
               u"[Confirm] Do you want to remove selected MP3s from playlist? (Yes/No, question)");
     EXPECT_EQ(prompter.last().defaultButton, MsgAnswer::No);
     prompter.answerYes();
     w->cmdClear_Click();
-    EXPECT_EQ(order(), u"Y");
-
     w->cmdClear_DragDrop(w->lstSelected); // nothing selected: removes nothing
-    w->cmdClear_DragDrop(w->lstSelected);
+    EXPECT_EQ(order(), u"2");
     select(*w->lstSelected, {0});
     prompter.answerYes();
     w->cmdClear_Click();
     prompter.expectMessage();
-    w->cmdClear_Click();
+    w->cmdClear_Click(); // on an empty playlist
     EXPECT_EQ(describe(prompter.last()), u"[Oops] No MP3s selected. (OK, information)");
 }
