@@ -75,21 +75,7 @@ TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     EXPECT_FALSE(w->IsSel(u"S"_s, 3)) << "the memory was recorded for the longer list";
 }
 
-TEST_F(MovingSongs, APressDragsOnlyFromTheRememberedSelection) {
-    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
-    select(*w->File1, {1});
-    w->File1_MouseDown(1);
-    EXPECT_FALSE(w->isInDragMode(w->File1)) << "nothing was remembered yet";
-    w->File1_MouseUp(1);
-    select(*w->File1, {0, 2});
-    w->File1_MouseUp(1);
-    select(*w->File1, {2}); // the press collapses the selection...
-    w->File1_MouseDown(1);
-    EXPECT_TRUE(w->isInDragMode(w->File1));
-    EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 2})) << "...and the memory brings it back";
-    w->File1_MouseUp(1);
-    EXPECT_FALSE(w->isInDragMode(w->File1));
-
+TEST_F(MovingSongs, APressOnThePlaylistRecordsItsMemoryBeforeItDrags) {
     fillPlaylist({u"X.mp3"_s});
     select(*w->lstSelected, {0});
     w->lstSelected_MouseDown(1);
