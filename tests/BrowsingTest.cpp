@@ -23,8 +23,7 @@ using BrowsingFaults = WindowFixture;
 
 TEST_F(Browsing, MemoryRecordsRestoresAndAnswersFalseOutsideItself) {
     EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "never recorded";
-    for (int i = 0; i < 5; ++i)
-        w->playlist->append({{QString::number(i) + u".mp3"_s, music}});
+    fillPlaylist({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s});
     select(*w->lstSelected, {1, 3});
     w->SavePkS();
     EXPECT_TRUE(w->IsSel(u"S"_s, 1));

@@ -58,7 +58,7 @@ TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
         d.optUsePath[yes ? 1 : 0]->click(); // No follows a click on the one already selected
         yes ? prompter.answerYes() : prompter.answerNo();
         d.reject(); // Escape closes as the close box does
-        EXPECT_EQ(readFile(iniPath()),
+        EXPECT_EQ(readBytes(iniPath()),
                   yes ? "[Options]\r\nRemember=0\r\nStyle=1\r\n[Paths]\r\nUsePaths=1\r\n" : stored);
     }
     EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
@@ -85,6 +85,6 @@ TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
         w.playlist->append({{u"Unsaved.mp3"_s, u"/x"_s}});
         w.Dir1->setPath(jazz);
         w.mnuExit_Click(); // asks nothing, even with songs in the playlist
-        EXPECT_EQ(readFile(iniPath()), after.isNull() ? ini : after);
+        EXPECT_EQ(readBytes(iniPath()), after.isNull() ? ini : after);
     }
 }

@@ -98,7 +98,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     prompter.answerNo();
     w->cmdSave_Click();
-    EXPECT_EQ(readFile(chosen), kTwoSongs) << "no UsePaths: the computer decides";
+    EXPECT_EQ(readBytes(chosen), kTwoSongs) << "no UsePaths: the computer decides";
     EXPECT_EQ(name(), chosen);
     const FileDialogRequest& save = dialogs.saved[1];
     EXPECT_EQ(std::tuple(save.title, save.filter, save.defaultExt, save.initialDir, save.flags),
@@ -109,7 +109,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.answerYes();
     w->mnuSave->trigger();
     EXPECT_EQ(dialogs.saved.size(), 2u);
-    EXPECT_EQ(readFile(chosen), "A.mp3\r\nB.mp3\r\n");
+    EXPECT_EQ(readBytes(chosen), "A.mp3\r\nB.mp3\r\n");
     EXPECT_EQ(prompter.described(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
     EXPECT_EQ(name(), u"<new>");
     EXPECT_EQ(playlist(), QStringList());
@@ -132,7 +132,7 @@ TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     w->mnuSaveAs->trigger(); // ...which Save As keeps
     EXPECT_EQ(dialogs.saved.back().filter, kPlsFilter);
     EXPECT_EQ(dialogs.saved.back().initialDir, elsewhere) << "the named playlist's folder";
-    EXPECT_EQ(readFile(path(u"Music/Empty.pls"_s)), "[playlist]\r\nNumberOfEntries=0\r\n");
+    EXPECT_EQ(readBytes(path(u"Music/Empty.pls"_s)), "[playlist]\r\nNumberOfEntries=0\r\n");
     EXPECT_EQ(name(), path(u"Music/Empty.pls"_s));
 }
 
@@ -155,7 +155,7 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
               u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
               "this playlist: its name holds a line break.\nNothing was saved. (OK, "
               "exclamation)");
-    EXPECT_EQ(readFile(file), "old");
+    EXPECT_EQ(readBytes(file), "old");
 }
 
 TEST_F(PlaylistCommands, DeleteAsksAndRemovesOnlyAnExistingPlaylist) {

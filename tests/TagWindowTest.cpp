@@ -77,11 +77,11 @@ TEST_F(TagWindow, ShowsTheTagAndSavesWhatWasEdited) {
     window.cmdSave_Click();
     EXPECT_EQ(describe(prompter.last()), u"[Notice] Saved. (OK, information)");
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(readFile(TagFile), kAudio + id3v1Tag({.title = "New", .track = 7, .genre = 200}));
+    EXPECT_EQ(readBytes(TagFile), kAudio + id3v1Tag({.title = "New", .track = 7, .genre = 200}));
     window.cboGenre->setCurrentIndex(1);
     prompter.expectMessage();
     window.cmdSave_Click();
-    EXPECT_EQ(readFile(TagFile).right(1), "\x11") << "a picked genre, Rock, is written";
+    EXPECT_EQ(readBytes(TagFile).right(1), "\x11") << "a picked genre, Rock, is written";
 }
 
 TEST_F(TagWindow, ARefusedSaveIsSaidAndTheWindowStaysOpen) {
@@ -159,7 +159,7 @@ TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
     prompter.answerYes();
     prompter.expectMessage();
     w.File1_RightButtonDown();
-    EXPECT_EQ(readFile(bare), kAudio + id3v1Tag({.title = "Added"}));
+    EXPECT_EQ(readBytes(bare), kAudio + id3v1Tag({.title = "Added"}));
     EXPECT_EQ(opened.size(), 3);
     w.lblIsPlaying->setText(pick(w, u"Busy.mp3"_s, kAudio));
     prompter.answerYes();
@@ -198,7 +198,7 @@ TEST_F(TagWindow, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
     if (status == -1)
         GTEST_SKIP() << "could not run as an ordinary user";
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(readFile(song), kTagged);
+    EXPECT_EQ(readBytes(song), kTagged);
 }
 
 TEST_F(TagWindow, ASongChangedOrDeletedByAnotherProgramIsNeverOverwrittenOrMadeAgain) {
@@ -208,7 +208,7 @@ TEST_F(TagWindow, ASongChangedOrDeletedByAnotherProgramIsNeverOverwrittenOrMadeA
     prompter.expectMessage();
     EXPECT_EQ(saveTitle(song, [&] { writeFile(u"changing.mp3"_s, moreAudio); }),
               u"[Notice] Saved. (OK, information)");
-    EXPECT_EQ(readFile(song), moreAudio + id3v1Tag({.title = "Mine"}));
+    EXPECT_EQ(readBytes(song), moreAudio + id3v1Tag({.title = "Mine"}));
     EXPECT_EQ(saveTitle(song, [&] { QFile::remove(song); }),
               u"[Can't save] Can't find "_s + song + u". (OK, exclamation)"_s);
     EXPECT_FALSE(QFile::exists(song));

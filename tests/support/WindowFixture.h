@@ -13,14 +13,7 @@ class WindowFixture : public TempFolder {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        shared() = {.prompter = &prompter,
-                    .fileDialogs = &dialogs,
-                    .shell = &shell,
-                    .registry = &registry,
-                    .settings = nullptr,
-                    .settingsPath = iniPath(),
-                    .style = 0,
-                    .programFolderOverride = tmp.path()};
+        shared() = {&prompter, &dialogs, &shell, &registry, nullptr, iniPath(), 0, tmp.path()};
     }
     void TearDown() override {
         EXPECT_TRUE(prompter.scriptUsedUp()) << "a scripted message box was never shown";
@@ -32,7 +25,6 @@ protected:
         QDir().mkpath(path(name));
         return path(name);
     }
-    static QByteArray readFile(const QString& path) { return readBytes(path); }
 
     FakePrompter prompter;
     FakeFileDialogs dialogs;
