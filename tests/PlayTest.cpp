@@ -47,13 +47,11 @@ public:
     QStringList recorded() const {
         for (QDeadlineTimer t(5000); !QFile::exists(args) && !t.hasExpired();)
             QThread::msleep(10);
-        QFile f(args);
         QStringList words; // a file may reach %U as a path or as an address
-        if (f.open(QIODevice::ReadOnly))
-            for (const QString& word :
-                 QFile::decodeName(f.readAll()).split(u'\n', Qt::SkipEmptyParts))
-                words << (word.startsWith(u"file://"_s) ? QUrl(word).toLocalFile() : word);
-        f.remove();
+        for (const QString& word :
+             QFile::decodeName(readBytes(args)).split(u'\n', Qt::SkipEmptyParts))
+            words << (word.startsWith(u"file://"_s) ? QUrl(word).toLocalFile() : word);
+        QFile::remove(args);
         return words;
     }
     QTemporaryDir dir;
@@ -124,8 +122,8 @@ TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
 }
 
 TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
-    w->playlist->append({Entry{u"Gone.mp3"_s, music}});
-    w->playlist->append({Entry{u"notes.txt"_s, music}}); // a type no application opens
+    // A song gone, and a type no application opens.
+    w->playlist->append({{u"Gone.mp3"_s, music}, {u"notes.txt"_s, music}});
     writeFile(kMusic + u"/notes.txt"_s, "text");
     const QString gone = path(u"gone.m3u"_s);
     w->lblName->setText(gone);

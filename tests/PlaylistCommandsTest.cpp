@@ -140,9 +140,9 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
     fillTwoSongs();
     const QString folder = makeFolder(u"Music/Folder.m3u"_s);
     runAnswered(&frmMain::cmdSave_Click, folder);
-    ASSERT_EQ(prompter.described().size(), 1);
-    EXPECT_TRUE(prompter.shown()[0].text.startsWith(u"Could not save "_s + folder + u":\n"_s));
-    EXPECT_EQ(prompter.shown()[0].title, u"Can't save");
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(
+        describe(prompter.last()).startsWith(u"[Can't save] Could not save %1:\n"_s.arg(folder)));
     EXPECT_EQ(name(), u"<new>");
 
     const QString file = writeFile(u"Music/Mix.pls"_s, "old");
@@ -150,11 +150,10 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
     w->playlist->append({{u"Two\nLines.mp3"_s, u"/Other"_s}});
     prompter.clear();
     runAnswered(&frmMain::cmdSave_Click, QString());
-    ASSERT_EQ(prompter.described().size(), 1);
-    EXPECT_EQ(prompter.described()[0],
-              u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
-              "this playlist: its name holds a line break.\nNothing was saved. (OK, "
-              "exclamation)");
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
+                          "this playlist: its name holds a line break.\nNothing was saved. (OK, "
+                          "exclamation)"_s});
     EXPECT_EQ(readBytes(file), "old");
 }
 
