@@ -1,10 +1,7 @@
 #include "support/FileBytes.h"
 #include "support/SongBytes.h"
 
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -15,7 +12,7 @@ struct CliRun {
     QByteArray out, err;
 };
 
-struct Cli : ::testing::Test {
+struct Cli : TempFolder {
     CliRun run(const QString& words) {
         QProcess p;
         p.setWorkingDirectory(tmp.path());
@@ -24,29 +21,25 @@ struct Cli : ::testing::Test {
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 p.readAllStandardOutput(), p.readAllStandardError()};
     }
-    QString file(const QString& name, const QByteArray& bytes = mpegFrame()) {
-        return writeBytes(tmp.filePath(name), bytes);
-    }
-    QTemporaryDir tmp;
 };
 } // namespace
 
 TEST_F(Cli, ExitStatusesAndUsageErrorsThatWriteNothing) {
     EXPECT_EQ(run(u"--version"_s).out, "velmora-cli 1.7\n");
     EXPECT_EQ(run(u"header --help && \"$0\" tag -h && \"$0\" playlist --help"_s).status, 0);
-    const QString song = file(u"song.mp3"_s);
+    const QString song = writeFile(u"song.mp3"_s, mpegFrame());
     for (const char* bad :
          {"", "frobnicate", "playlist show list.txt", "tag song.mp3 --set mood=x",
           "playlist write --paths sometimes a.m3u b.mp3", "tag song.mp3 --set track=256",
           "tag song.mp3 --set genre=Nonesuch", "playlist check", "playlist check list.txt"})
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
     EXPECT_EQ(readBytes(song), mpegFrame());
-    EXPECT_FALSE(QFile::exists(tmp.filePath(u"a.m3u"_s)));
+    EXPECT_FALSE(QFile::exists(path(u"a.m3u"_s)));
 }
 
 TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
-    file(u"a.mp3"_s, mpegFrame() + id3v1Tag({.title = "T\"1", .track = 7, .genre = 17}));
-    file(u"mix.m3u"_s, "/music/Rock/Song.mp3\r\nBare.mp3\r\n");
+    writeFile(u"a.mp3"_s, mpegFrame() + id3v1Tag({.title = "T\"1", .track = 7, .genre = 17}));
+    writeFile(u"mix.m3u"_s, "/music/Rock/Song.mp3\r\nBare.mp3\r\n");
     EXPECT_EQ(run(u"header --json a.mp3"_s).out,
               R"({"file":"a.mp3","ok":true,"version":"1","layer":3,"bitrate":128,)"
               R"("bitrate_mode":"CBR","average_bitrate":128,"frequency":44100,)"
@@ -63,13 +56,13 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
               R"({"entry":"Bare.mp3 {}","name":"Bare.mp3","folder":"","path":"Bare.mp3"})"
               "\n");
     // --set writes what the tag window would: the genre byte it does not name stays.
-    const QString b = file(u"b.mp3"_s, mpegFrame() + id3v1Tag({.title = "Old", .genre = 200}));
+    const QString b = writeFile(u"b.mp3"_s, mpegFrame() + id3v1Tag({.title = "Old", .genre = 200}));
     EXPECT_EQ(run(u"tag b.mp3 --set title=New"_s).status, 0);
     EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .genre = 200}));
 }
 
 TEST_F(Cli, HostileInputFailsItsOwnFileOnlyAndLosesNothing) {
-    file(u"good.mp3"_s);
+    writeFile(u"good.mp3"_s, mpegFrame());
     QDir(tmp.path()).mkdir(u"folder.mp3"_s);
     // Linux allows any bytes in a name; this one is not UTF-8.
     const CliRun odd =
@@ -80,7 +73,7 @@ TEST_F(Cli, HostileInputFailsItsOwnFileOnlyAndLosesNothing) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(lines[i].contains(R"("ok":false,"error":")")) << lines[i].constData();
     EXPECT_TRUE(lines[3].contains(R"("ok":true)"));
-    const QString keep = file(u"keep.m3u"_s, "Old.mp3\r\n");
+    const QString keep = writeFile(u"keep.m3u"_s, "Old.mp3\r\n");
     const CliRun broken = run(u"playlist write keep.m3u \"/a/Line$(printf '\\nB')reak.mp3\""_s);
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.err.contains("reak.mp3")) << broken.err.constData();
@@ -91,7 +84,7 @@ TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
     QStringList names;
     for (int i = 0; i < 200; ++i) {
         names << u"s%1.mp3"_s.arg((i * 7919) % 200); // not in any sorted order
-        file(names.last(), mpegFrame() + id3v1Tag({.title = names.last().toLatin1()}));
+        writeFile(names.last(), mpegFrame() + id3v1Tag({.title = names.last().toLatin1()}));
     }
     const auto titles = [](const QByteArray& out) {
         QStringList found;
@@ -102,27 +95,26 @@ TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
     };
     const CliRun given = run(u"tag --json "_s + names.join(u' '));
     EXPECT_EQ(titles(given.out), names);
-    file(u"list.txt"_s, names.join(u'\n').toUtf8() + "\n\n");
+    writeFile(u"list.txt"_s, names.join(u'\n').toUtf8() + "\n\n");
     const CliRun piped = run(u"tag --json - < list.txt"_s);
     EXPECT_EQ(titles(piped.out), names);
     EXPECT_EQ(given.err + piped.err, "") << "no progress line when stderr is not a terminal";
 }
 
 TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
-    QByteArray second; // 39 frames of 417 bytes at 128 kbit/s: about a second of audio
-    for (int i = 0; i < 39; ++i)
-        second += mpegFrame();
-    file(u"Tagged.mp3"_s, second + id3v1Tag({.title = "Title", .artist = "Artist"}));
-    file(u"B.mp3"_s);
+    // 39 frames of 417 bytes at 128 kbit/s: about a second of audio.
+    writeFile(u"Tagged.mp3"_s,
+              mpegFrame().repeated(39) + id3v1Tag({.title = "Title", .artist = "Artist"}));
+    writeFile(u"B.mp3"_s, mpegFrame());
     const QByteArray radio = "http://r.example/s?q=1";
     EXPECT_EQ(
         run(u"playlist write --extended ext.m3u Tagged.mp3 B.mp3 '"_s + radio + u"'"_s).status, 0);
-    EXPECT_EQ(readBytes(tmp.filePath(u"ext.m3u"_s)),
+    EXPECT_EQ(readBytes(path(u"ext.m3u"_s)),
               "#EXTM3U\r\n#EXTINF:1,Artist - Title\r\nTagged.mp3\r\n#EXTINF:0,B.mp3\r\nB.mp3\r\n"
               "#EXTINF:-1," +
                   radio + "\r\n" + radio + "\r\n");
     EXPECT_EQ(run(u"playlist convert --extended ext.m3u ext.pls"_s).status, 0);
-    EXPECT_EQ(readBytes(tmp.filePath(u"ext.pls"_s)),
+    EXPECT_EQ(readBytes(path(u"ext.pls"_s)),
               "[playlist]\r\nfile1=Tagged.mp3\r\nTitle1=Artist - Title\r\nLength1=1\r\n"
               "file2=B.mp3\r\nTitle2=B.mp3\r\nLength2=0\r\nfile3=" +
                   radio + "\r\nTitle3=" + radio + "\r\nLength3=-1\r\nNumberOfEntries=3\r\n");
@@ -130,9 +122,10 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
 }
 
 TEST_F(Cli, PlaylistCheckPrintsEachMissingSongAndFailsOnIt) {
-    file(u"sub/Here.mp3"_s);
-    file(u"sub/mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\nhttp://r.example/live\r\n/nowhere/A.mp3\r\n");
-    file(u"ok.pls"_s, "[playlist]\r\nfile1=sub/Here.mp3\r\n");
+    writeFile(u"sub/Here.mp3"_s, mpegFrame());
+    writeFile(u"sub/mix.m3u"_s,
+              "Here.mp3\r\nGone.mp3\r\nhttp://r.example/live\r\n/nowhere/A.mp3\r\n");
+    writeFile(u"ok.pls"_s, "[playlist]\r\nfile1=sub/Here.mp3\r\n");
     const QByteArray gone = tmp.filePath(u"sub/Gone.mp3"_s).toUtf8();
     const CliRun text = run(u"playlist check ok.pls sub/mix.m3u"_s);
     EXPECT_EQ(text.status, 1);

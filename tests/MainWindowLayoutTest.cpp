@@ -7,9 +7,9 @@
 #include "mainwindow/ElidedLabel.h"
 #include "mainwindow/frmMain.h"
 #include "mp3/frmID.h"
-#include "support/TextFits.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QScreen>
@@ -18,7 +18,24 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-class MainWindowLayout : public WindowFixture {};
+using MainWindowLayout = WindowFixture;
+
+// The texts of window's labels and buttons that their place cuts off, across or down.
+QStringList clippedTexts(const QWidget& window) {
+    QStringList clipped;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty() || control->isHidden())
+            continue;
+        if (label && label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                       : control->sizeHint().width() > control->width() ||
+                                             control->fontMetrics().height() > control->height())
+            clipped << text;
+    }
+    return clipped;
+}
 } // namespace
 
 TEST_F(MainWindowLayout, EveryWindowGrowsWithTheFontAndShowsAllItsText) {

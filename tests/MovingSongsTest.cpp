@@ -1,6 +1,4 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
-#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QApplication>
@@ -39,6 +37,13 @@ protected:
             urls << QUrl::fromLocalFile(QDir(music).filePath(name));
         data->setUrls(urls);
         return data;
+    }
+    // The first letters of the playlist's entries, top to bottom.
+    QString order() const {
+        QString names;
+        for (const QString& text : playlist())
+            names += text.front();
+        return names;
     }
 };
 } // namespace
@@ -87,10 +92,10 @@ TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
 TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     showSongs({});
     fillPlaylist({u"song.mp3"_s});
-    const auto dropped = files({u"Song.MP3"_s, u"notes.txt"_s, u"song.mp3"_s, u"B.mp3"_s});
-    EXPECT_EQ(w->lstSelected_OLEDragOver(dropped.get(), Qt::MoveAction), Qt::CopyAction);
-    const auto refused = files({u"cover.jpg"_s, u"A.mp3"_s});
-    EXPECT_EQ(w->lstSelected_OLEDragOver(refused.get(), Qt::CopyAction), Qt::IgnoreAction);
+    QMimeData dropped;
+    for (const QString& name : {u"Song.MP3"_s, u"notes.txt"_s, u"song.mp3"_s, u"B.mp3"_s})
+        dropped.setUrls(dropped.urls() << QUrl::fromLocalFile(QDir(music).filePath(name)));
+    EXPECT_EQ(w->lstSelected_OLEDragOver(&dropped, Qt::MoveAction), Qt::CopyAction);
     QMimeData text;
     text.setText(u"A.mp3"_s);
     EXPECT_EQ(w->lstSelected_OLEDragOver(&text, Qt::LinkAction), Qt::LinkAction);
@@ -98,47 +103,16 @@ TEST_F(MovingSongs, ShellDropTakesMp3FilesAndComparesNamesAsTheFileSystemDoes) {
     EXPECT_EQ(playlist().size(), 1);
 
     prompter.answerYes();
-    w->lstSelected_OLEDragDrop(dropped.get());
+    w->lstSelected_OLEDragDrop(&dropped);
     EXPECT_EQ(describe(prompter.last()), duplicate(QDir(music).filePath(u"song.mp3"_s)));
     EXPECT_EQ(playlist(), QStringList({entryOf(u"song.mp3"_s), entryOf(u"Song.MP3"_s),
                                        entryOf(u"song.mp3"_s), entryOf(u"B.mp3"_s)}));
     EXPECT_FALSE(w->IsSel(u"S"_s, 3)) << "the memory was recorded for the longer list";
-    EXPECT_EQ(w->lstSelected->count(), 4);
 }
 
-TEST_F(MovingSongs, BinDropRemovesTheSelectedEntriesWithoutAsking) {
-    showSongs({u"A.mp3"_s});
-    fillPlaylist({u"0.mp3"_s, u"1.mp3"_s, u"2.mp3"_s, u"3.mp3"_s});
-    dragFrom(w->File1, {0});
-    w->cmdClear_DragDrop(w->File1);
-    EXPECT_EQ(playlist().size(), 4) << "file-list songs on the bin change nothing";
-    expectDragEnded(w->File1);
-
-    dragFrom(w->lstSelected, {1, 3});
-    w->SavePkS();
-    w->cmdClear_DragDrop(w->lstSelected);
-    EXPECT_EQ(playlist(), QStringList({entryOf(u"0.mp3"_s), entryOf(u"2.mp3"_s)}));
-    expectDragEnded(w->lstSelected);
-    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
-}
-
-TEST_F(MovingSongs, APressDragsOnlyFromTheRememberedSelection) {
-    showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
-    click(*w->File1, 1);
-    w->File1_MouseDown(1);
-    EXPECT_FALSE(w->isInDragMode(w->File1)) << "nothing was remembered yet";
-    w->File1_MouseUp(1);
-    select(*w->File1, {0, 2});
-    w->File1_MouseUp(1);
-    click(*w->File1, 2); // the press collapses the selection...
-    w->File1_MouseDown(1);
-    EXPECT_TRUE(w->isInDragMode(w->File1));
-    EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 2})) << "...and the memory brings it back";
-    w->File1_MouseUp(1);
-    EXPECT_FALSE(w->isInDragMode(w->File1));
-
+TEST_F(MovingSongs, APressOnThePlaylistRecordsItsMemoryBeforeItDrags) {
     fillPlaylist({u"X.mp3"_s});
-    click(*w->lstSelected, 0);
+    select(*w->lstSelected, {0});
     w->lstSelected_MouseDown(1);
     EXPECT_FALSE(w->isInDragMode(w->lstSelected)) << "the press recorded the playlist's memory";
     w->lstSelected_MouseDown(1);
@@ -161,4 +135,59 @@ TEST_F(MovingSongs, DragCursorFollowsTheControlUnderThePointer) {
     w->cmdClear_DragOver(list);
     w->Label1_DragOver(0, list);
     EXPECT_FALSE(w->showsDropCursor(list));
+}
+
+TEST_F(MovingSongs, UpAndDownMoveTheCurrentEntryAndItsSelection) {
+    fillPlaylist({u"X"_s, u"Y"_s, u"Z"_s});
+    select(*w->lstSelected, {0, 2});
+    w->lstSelected->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    w->cmdDn_Click();
+    EXPECT_EQ(order(), u"XZY");
+    EXPECT_EQ(selectedRows(*w->lstSelected), QList<int>({0, 2})) << "Z unselected, Y selected";
+    EXPECT_EQ(w->lstSelected->currentRow(), 2) << "the current entry follows the song";
+    EXPECT_TRUE(w->lstSelected->hasFocus());
+    EXPECT_TRUE(w->IsSel(u"S"_s, 2) && !w->IsSel(u"S"_s, 1)) << "the memory is recorded";
+    w->cmdDn_Click();
+    w->cmdUp_Click();
+    w->cmdUp_Click();
+    EXPECT_EQ(order(), u"YXZ");
+    EXPECT_EQ(selectedRows(*w->lstSelected), QList<int>({0}));
+    w->cmdUp_Click();
+    EXPECT_EQ(order(), u"YXZ") << "the top entry stays";
+    w->lstSelected->setCurrentRow(-1);
+    w->cmdDn_Click();
+    EXPECT_EQ(order(), u"YXZ") << "no current entry";
+}
+
+TEST_F(MovingSongs, TheBinRemovesTheSelectedEntriesAndAsksOnlyWhenClicked) {
+    showSongs({u"A.mp3"_s});
+    fillPlaylist({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+    dragFrom(w->File1, {0});
+    w->cmdClear_DragDrop(w->File1);
+    EXPECT_EQ(order(), u"01234") << "file-list songs on the bin change nothing";
+    expectDragEnded(w->File1);
+    dragFrom(w->lstSelected, {1, 3});
+    w->SavePkS();
+    w->cmdClear_DragDrop(w->lstSelected);
+    EXPECT_EQ(order(), u"024");
+    expectDragEnded(w->lstSelected);
+    EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
+
+    select(*w->lstSelected, {0, 2});
+    prompter.answerNo();
+    w->cmdClear_Click();
+    EXPECT_EQ(order(), u"024");
+    EXPECT_EQ(describe(prompter.last()),
+              u"[Confirm] Do you want to remove selected MP3s from playlist? (Yes/No, question)");
+    EXPECT_EQ(prompter.last().defaultButton, MsgAnswer::No);
+    prompter.answerYes();
+    w->cmdClear_Click();
+    w->cmdClear_DragDrop(w->lstSelected); // nothing selected: removes nothing
+    EXPECT_EQ(order(), u"2");
+    select(*w->lstSelected, {0});
+    prompter.answerYes();
+    w->cmdClear_Click();
+    prompter.expectMessage();
+    w->cmdClear_Click(); // on an empty playlist
+    EXPECT_EQ(describe(prompter.last()), u"[Oops] No MP3s selected. (OK, information)");
 }

@@ -1,9 +1,11 @@
 #include "app/frmOptions.h"
-#include "support/TextFits.h"
+#include "mainwindow/DirList.h"
+#include "mainwindow/frmMain.h"
+#include "playlist/PlaylistModel.h"
 #include "support/WindowFixture.h"
 
 #include <QCheckBox>
-#include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -25,13 +27,25 @@ protected:
         return text;
     }
 };
+
+// Start-up reads the settings and shutdown stores the folder shown, wherever the program runs.
+class Startup : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        QDir::setCurrent(makeFolder(u"current"_s));
+    }
+    void TearDown() override {
+        QDir::setCurrent(previousCurrent);
+        WindowFixture::TearDown();
+    }
+    QString previousCurrent = QDir::currentPath();
+};
 } // namespace
 
 TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
     {
         frmOptions d;
-        d.show();
-        EXPECT_EQ(clippedTexts(d), QStringList());
         EXPECT_EQ(shown(d), u"1 0 2");
         d.close(); // without a click: nothing asked, nothing written
     }
@@ -45,9 +59,49 @@ TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
         d.optUsePath[yes ? 1 : 0]->click(); // No follows a click on the one already selected
         yes ? prompter.answerYes() : prompter.answerNo();
         d.reject(); // Escape closes as the close box does
-        EXPECT_EQ(readFile(iniPath()),
+        EXPECT_EQ(readBytes(iniPath()),
                   yes ? "[Options]\r\nRemember=0\r\nStyle=1\r\n[Paths]\r\nUsePaths=1\r\n" : stored);
     }
     EXPECT_EQ(describe(prompter.last()), u"[Confirm] Save options? (Yes/No, question)");
     EXPECT_EQ(shared().style, 1);
+}
+
+TEST_F(Startup, OpensTheRememberedFolderOrFallsBackAndStoresTheShownOneAtExit) {
+    const QString rock = makeFolder(u"Music/Rock"_s), jazz = makeFolder(u"Music/Jazz"_s);
+    const QByteArray last = "Last=" + rock.toLocal8Bit() + "\r\n";
+    // The settings file, the folder shown at start, the file after showing jazz and closing.
+    const QByteArray jazzLast = "Last=" + jazz.toLocal8Bit() + "\r\n";
+    const std::tuple<QByteArray, QString, QByteArray> runs[] = {
+        {"[Options]\r\nStyle=1\r\n" + last, rock, "[Options]\r\nStyle=1\r\n" + jazzLast},
+        {"[Options]\r\nRemember=01\r\n" + last, path(u"current"_s), {}},
+        {"[Options]\r\nLast=" + path(u"gone"_s).toLocal8Bit() + "\r\n", tmp.path(),
+         "[Options]\r\n" + jazzLast},
+    };
+    for (const auto& [ini, shown, after] : runs) {
+        writeFile(u"velmora.ini"_s, ini);
+        frmMain w;
+        w.Form_Load();
+        EXPECT_EQ(w.Dir1->Path(), shown);
+        EXPECT_EQ(shared().style, ini.contains("Style=1") ? 1 : 0);
+        w.playlist->append({{u"Unsaved.mp3"_s, u"/x"_s}});
+        w.Dir1->setPath(jazz);
+        w.mnuExit_Click(); // asks nothing, even with songs in the playlist
+        EXPECT_EQ(readBytes(iniPath()), after.isNull() ? ini : after);
+    }
+}
+
+TEST_F(Startup, APlaylistNamedOnTheCommandLineOpensByItsEndingWithOpensMessage) {
+    const QString mix = writeFile(u"current/Mix.pls"_s, "[playlist]\r\nFile1=/m/A.mp3\r\n");
+    frmMain w;
+    w.Form_Load();
+    for (const QString& given : {u"Mix.pls"_s, u"gone.m3u"_s}) { // relative; the style is M3U
+        if (given == u"gone.m3u")
+            prompter.expectMessage();
+        w.openGivenPlaylist(given);
+        ASSERT_EQ(w.playlist->count(), 1) << "one entry read, then kept";
+        EXPECT_EQ(w.playlist->entries()[0].text(), u"A.mp3 {/m}"_s);
+        EXPECT_EQ(w.lblName->text(), mix);
+    }
+    EXPECT_EQ(describe(prompter.last()),
+              u"[Problem] Could not access this file. (OK, exclamation)");
 }

@@ -5,26 +5,6 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(PlayerCommand, StripNulsAndQuotePlayerCommand) {
-    const QChar n(0);
-    using Rows = std::initializer_list<std::pair<QString, QString>>;
-    for (const auto& [answer, stripped] :
-         Rows{{u"plain"_s, u"plain"_s},
-              {u"abc"_s + n + n, u"abc"_s},
-              {QString(5, n), u""_s},
-              {u"ab "_s + n + u"  cd  "_s + n + u" e "_s, u"ab cd  e"_s}, // all after a NUL trimmed
-              {u"  lead"_s + n, u"  lead"_s}})
-        EXPECT_EQ(StripNuls(answer), stripped);
-    for (const auto& [answer, line] :
-         Rows{{u"C:\\Players\\play.exe \"D:\\Lists\\mix.m3u\""_s,
-               u"\"C:\\Players\\play.exe \" \"D:\\Lists\\mix.m3u\""_s},
-              {u"/usr/bin/vlc \"/m/a.m3u"_s, u"\"/usr/bin/vlc \" \"/m/a.m3u\""_s},
-              {u"/usr/bin/vlc /m/a.m3u"_s, u""_s},
-              {u"\"/usr/bin/vlc"_s, u""_s},
-              {u""_s, u""_s}})
-        EXPECT_EQ(QuotePlayerCommand(answer), line);
-}
-
 // The lookup's answer (a program or a desktop entry, then the playlist) reaches the start as
 // exactly those two words, whatever the path holds and however long it is.
 TEST(PlayerCommand, LookupAnswerReachesTheStartWhole) {

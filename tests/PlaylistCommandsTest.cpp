@@ -1,8 +1,4 @@
-#include "app/IniFiler.h"
-#include "mainwindow/DirList.h"
 #include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
-#include "playlist/PlaylistModel.h"
 #include "support/SongsWindowFixture.h"
 
 #include <QAction>
@@ -32,18 +28,11 @@ protected:
         w->Dir1->setPath(music);
         w->lstSelected->setFocus(); // so that a handler's move to File1 shows
     }
-    QStringList boxes() const {
-        QStringList all;
-        for (const MessageBoxRequest& box : prompter.shown())
-            all << describe(box);
-        return all;
-    }
     QString name() const { return w->lblName->text(); }
     // Two songs: one in the Music folder, one elsewhere.
     void fillTwoSongs() { w->playlist->append({{u"A.mp3"_s, music}, {u"B.mp3"_s, u"/Other"_s}}); }
-    // Runs a save that fails or is cancelled: one box, "Can't save" with the reason or "Not
-    // saved.".
-    void failingSave(void (frmMain::*save)(), const QString& answer) {
+    // Runs a command whose dialog is answered, and that ends with a message box.
+    void runAnswered(void (frmMain::*save)(), const QString& answer) {
         dialogs.answer(answer);
         prompter.expectMessage();
         (w.get()->*save)();
@@ -63,8 +52,9 @@ TEST_F(PlaylistCommands, NewClearsOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_EQ(name(), u"<new>");
     EXPECT_TRUE(w->File1->hasFocus());
-    EXPECT_EQ(boxes()[0], u"[Confirm] Clear current selections and prepare a new playlist? (be "
-                          "sure you have saved any changes) (Yes/No, question)");
+    EXPECT_EQ(prompter.described()[0],
+              u"[Confirm] Clear current selections and prepare a new playlist? (be "
+              "sure you have saved any changes) (Yes/No, question)");
 }
 
 TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
@@ -79,7 +69,7 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
     EXPECT_EQ(name(), m3u) << "a POSIX path keeps its case";
     EXPECT_TRUE(w->File1->hasFocus());
     EXPECT_FALSE(w->IsSel(u"S"_s, 0)) << "the playlist's memory was recorded anew";
-    const FileDialogRequest& open = dialogs.opened()[0];
+    const FileDialogRequest& open = dialogs.opened[0];
     EXPECT_EQ(std::tuple(open.title, open.filter, open.defaultExt, open.initialDir, open.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28100Cu));
 
@@ -87,14 +77,13 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
     dialogs.answer(m3u);
     w->mnuOpen->trigger();
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
-    EXPECT_EQ(dialogs.opened()[1].filter, kPlsFilter);
+    EXPECT_EQ(dialogs.opened[1].filter, kPlsFilter);
 
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
-    for (const QString& unreadable : {path(u"Gone.m3u"_s), makeFolder(u"Folder.m3u"_s)})
-        failingSave(&frmMain::cmdOpen_Click, unreadable);
-    EXPECT_EQ(boxes(),
-              QStringList(2, u"[Problem] Could not access this file. (OK, exclamation)"_s));
+    runAnswered(&frmMain::cmdOpen_Click, path(u"Gone.m3u"_s));
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Problem] Could not access this file. (OK, exclamation)"_s});
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
     EXPECT_EQ(name(), m3u);
 }
@@ -122,21 +111,22 @@ TEST_F(PlaylistCommands, OpenDimsMissingSongsUntilTheyAppearWhileTheWindowIsAway
 TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     w->cmdSave_Click();
-    EXPECT_EQ(boxes(), QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
-    EXPECT_TRUE(dialogs.saved().empty());
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Can't save!] No files in the playlist! (OK, information)"_s});
+    EXPECT_TRUE(dialogs.saved.empty());
 
     fillTwoSongs();
-    failingSave(&frmMain::cmdSave_Click, QString());
-    EXPECT_EQ(boxes().last(), kNotSaved);
+    runAnswered(&frmMain::cmdSave_Click, QString());
+    EXPECT_EQ(prompter.described().last(), kNotSaved);
     const QString chosen = path(u"Music/My Mix.m3u"_s);
     dialogs.answer(chosen);
     prompter.clear();
     prompter.expectMessage();
     prompter.answerNo();
     w->cmdSave_Click();
-    EXPECT_EQ(readFile(chosen), kTwoSongs) << "no UsePaths: the computer decides";
+    EXPECT_EQ(readBytes(chosen), kTwoSongs) << "no UsePaths: the computer decides";
     EXPECT_EQ(name(), chosen);
-    const FileDialogRequest& save = dialogs.saved()[1];
+    const FileDialogRequest& save = dialogs.saved[1];
     EXPECT_EQ(std::tuple(save.title, save.filter, save.defaultExt, save.initialDir, save.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28000Eu));
 
@@ -144,9 +134,9 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     prompter.expectMessage();
     prompter.answerYes();
     w->mnuSave->trigger();
-    EXPECT_EQ(dialogs.saved().size(), 2u);
-    EXPECT_EQ(readFile(chosen), "A.mp3\r\nB.mp3\r\n");
-    EXPECT_EQ(boxes(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
+    EXPECT_EQ(dialogs.saved.size(), 2u);
+    EXPECT_EQ(readBytes(chosen), "A.mp3\r\nB.mp3\r\n");
+    EXPECT_EQ(prompter.described(), (QStringList{kNewSaved, kClear, kSaved, kClear}));
     EXPECT_EQ(name(), u"<new>");
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
@@ -154,11 +144,11 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
 
 TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     shared().style = 1;
-    failingSave(&frmMain::mnuSaveAs_Click, QString());
-    EXPECT_EQ(dialogs.saved().back().filter, kM3uFilter) << "first command: the design-time filter";
-    EXPECT_EQ(boxes(), QStringList{u"[Notice!] Not saved. (OK, information)"_s});
+    runAnswered(&frmMain::mnuSaveAs_Click, QString());
+    EXPECT_EQ(dialogs.saved.back().filter, kM3uFilter) << "first command: the design-time filter";
+    EXPECT_EQ(prompter.described(), QStringList{u"[Notice!] Not saved. (OK, information)"_s});
     fillTwoSongs();
-    failingSave(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
+    runAnswered(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
     w->playlist->clear();
     const QString elsewhere = makeFolder(u"Elsewhere"_s);
     w->lblName->setText(elsewhere + u"/Named.m3u"_s);
@@ -166,31 +156,31 @@ TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     prompter.expectMessage();
     prompter.answerNo();
     w->mnuSaveAs->trigger(); // ...which Save As keeps
-    EXPECT_EQ(dialogs.saved().back().filter, kPlsFilter);
-    EXPECT_EQ(dialogs.saved().back().initialDir, elsewhere) << "the named playlist's folder";
-    EXPECT_EQ(readFile(path(u"Music/Empty.pls"_s)), "[playlist]\r\nNumberOfEntries=0\r\n");
+    EXPECT_EQ(dialogs.saved.back().filter, kPlsFilter);
+    EXPECT_EQ(dialogs.saved.back().initialDir, elsewhere) << "the named playlist's folder";
+    EXPECT_EQ(readBytes(path(u"Music/Empty.pls"_s)), "[playlist]\r\nNumberOfEntries=0\r\n");
     EXPECT_EQ(name(), path(u"Music/Empty.pls"_s));
 }
 
 TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
     fillTwoSongs();
     const QString folder = makeFolder(u"Music/Folder.m3u"_s);
-    failingSave(&frmMain::cmdSave_Click, folder);
-    ASSERT_EQ(boxes().size(), 1);
-    EXPECT_TRUE(prompter.shown()[0].text.startsWith(u"Could not save "_s + folder + u":\n"_s));
-    EXPECT_EQ(prompter.shown()[0].title, u"Can't save");
+    runAnswered(&frmMain::cmdSave_Click, folder);
+    ASSERT_EQ(prompter.shown().size(), 1u);
+    EXPECT_TRUE(
+        describe(prompter.last()).startsWith(u"[Can't save] Could not save %1:\n"_s.arg(folder)));
     EXPECT_EQ(name(), u"<new>");
 
     const QString file = writeFile(u"Music/Mix.pls"_s, "old");
     w->lblName->setText(file);
     w->playlist->append({{u"Two\nLines.mp3"_s, u"/Other"_s}});
     prompter.clear();
-    failingSave(&frmMain::cmdSave_Click, QString());
-    ASSERT_EQ(boxes().size(), 1);
-    EXPECT_EQ(boxes()[0], u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
+    runAnswered(&frmMain::cmdSave_Click, QString());
+    EXPECT_EQ(prompter.described(),
+              QStringList{u"[Can't save] The song \"/Other/Two\nLines.mp3\" cannot be saved in "
                           "this playlist: its name holds a line break.\nNothing was saved. (OK, "
-                          "exclamation)");
-    EXPECT_EQ(readFile(file), "old");
+                          "exclamation)"_s});
+    EXPECT_EQ(readBytes(file), "old");
 }
 
 TEST_F(PlaylistCommands, DeleteAsksAndRemovesOnlyAnExistingPlaylist) {
@@ -220,7 +210,7 @@ TEST_F(PlaylistCommands, DeleteAsksAndRemovesOnlyAnExistingPlaylist) {
     EXPECT_EQ(playlist(), QStringList());
     EXPECT_TRUE(w->File1->hasFocus());
     const QString ask = u"[Confirm] Are you sure you want to delete %1? (Yes/No, question)"_s;
-    EXPECT_EQ(boxes(),
+    EXPECT_EQ(prompter.described(),
               (QStringList{u"[Oops] No playlist to be deleted! (OK, information)"_s,
                            u"[Sorry] Could not find %1 to delete it. (OK, exclamation)"_s.arg(gone),
                            ask.arg(held),

@@ -1,10 +1,7 @@
 #include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
 #include "support/SongsWindowFixture.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QListWidget>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -22,9 +19,7 @@ namespace {
 constexpr auto kInsideXvfb = "VELMORA_REAL_DRAG_INSIDE_XVFB";
 
 bool waitFor(const std::function<bool()>& done, int milliseconds) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds) {
+    for (QDeadlineTimer time(milliseconds); !done() && !time.hasExpired();) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
@@ -77,8 +72,7 @@ protected:
         cursorWatch.start(15);
     }
     QTimer cursorWatch;
-    bool sawDrop = false;
-    bool sawCarry = false;
+    bool sawDrop = false, sawCarry = false;
 };
 } // namespace
 

@@ -3,20 +3,33 @@
 #include "platform/FileDialogs.h"
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 // Answers open and save dialogs from a script of paths ("" = cancelled) and records the requests.
 class FakeFileDialogs : public FileDialogs {
 public:
-    QString getOpenFileName(const FileDialogRequest& request) override;
-    QString getSaveFileName(const FileDialogRequest& request) override;
+    QString getOpenFileName(const FileDialogRequest& request) override {
+        opened.push_back(request);
+        return next(request);
+    }
+    QString getSaveFileName(const FileDialogRequest& request) override {
+        saved.push_back(request);
+        return next(request);
+    }
+    void answer(const QString& path) { answers.push_back(path); }
 
-    void answer(const QString& path) { answers_.push_back(path); }
-    const std::vector<FileDialogRequest>& opened() const { return openRequests_; }
-    const std::vector<FileDialogRequest>& saved() const { return saveRequests_; }
+    std::vector<FileDialogRequest> opened, saved;
 
 private:
-    QString next(const FileDialogRequest& request);
-    std::deque<QString> answers_;
-    std::vector<FileDialogRequest> openRequests_, saveRequests_;
+    QString next(const FileDialogRequest& request) {
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected file dialog \"" << request.title.toStdString() << "\"";
+            return {};
+        }
+        const QString path = answers.front();
+        answers.pop_front();
+        return path;
+    }
+    std::deque<QString> answers;
 };

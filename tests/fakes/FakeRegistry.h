@@ -4,20 +4,16 @@
 
 #include <QMap>
 
+// Answers from values set by the test, whatever the root and access asked for.
 class FakeRegistry : public Registry {
 public:
-    std::optional<RegistryValue> query(quint32 root, const QString& key, const QString& valueName,
-                                       quint32 access) override {
-        lastAccess = access;
-        lastRoot = root;
+    std::optional<RegistryValue> query(quint32, const QString& key, const QString& valueName,
+                                       quint32) override {
         const auto it = values.find(key + u'|' + valueName);
-        if (it == values.end())
-            return std::nullopt;
-        return *it;
+        return it == values.end() ? std::nullopt : std::optional(*it);
     }
     void set(const QString& key, const QString& name, RegistryValue v) {
         values.insert(key + u'|' + name, v);
     }
     QMap<QString, RegistryValue> values;
-    quint32 lastAccess = 0, lastRoot = 0;
 };

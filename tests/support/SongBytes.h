@@ -5,15 +5,16 @@
 
 // Song bytes made in the test itself: MPEG audio frames and ID3v1.1 tags.
 
-enum class ChannelMode { Stereo = 0, JointStereo = 1, DualChannel = 2, Mono = 3 };
+// A frame header from the bits of its fields (no CRC). Version: 3 = MPEG-1, 2 = MPEG-2,
+// 0 = MPEG-2.5; layer: 3 = I, 2 = II, 1 = III; bitrate and sampling are indexes of the tables.
+QByteArray mpegHeader(int version, int layer, int bitrate, int sampling, int mode = 0,
+                      bool padded = false);
+// The header, then filler that holds no sync, up to length bytes.
+QByteArray mpegFrame(const QByteArray& header, int length);
+// One MPEG-1 Layer III frame of 128 kbit/s at 44,100 Hz, joint stereo: 417 bytes.
+QByteArray mpegFrame();
 
-// One MPEG-1 Layer III frame: its header, then filler that holds no sync, up to the frame's
-// length (144 * bitrate / frequency bytes, one more when padded). The bitrate in kbit/s and the
-// frequency in Hz must be values of the MPEG-1 tables.
-QByteArray mpegFrame(int kbps = 128, int frequency = 44100,
-                     ChannelMode mode = ChannelMode::JointStereo, bool padded = false);
-
-// The first frame of an encoded stream, mpegFrame(128) carrying an encoder's header: "Xing" or
+// The first frame of an encoded stream, mpegFrame() carrying an encoder's header: "Xing" or
 // "Info" (with the frame and byte counts), or "VBRI".
 QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes);
 

@@ -7,26 +7,25 @@
 #include "fakes/FakeShell.h"
 #include "support/FileBytes.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 // Gives every window test fresh fakes of the seams, a settings file in a temporary folder and
 // that folder as the program's own folder. Restores the shared state afterwards.
-class WindowFixture : public ::testing::Test {
+class WindowFixture : public TempFolder {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        shared() = {&prompter, &dialogs, &shell, &registry, nullptr, iniPath(), 0, tmp.path()};
+    }
+    void TearDown() override {
+        EXPECT_TRUE(prompter.scriptUsedUp()) << "a scripted message box was never shown";
+        shared() = {};
+    }
 
-    QString path(const QString& name) const { return tmp.filePath(name); }
     QString iniPath() const { return path(QStringLiteral("velmora.ini")); }
-    // Writes bytes to a file below the temporary folder, making folders as needed.
-    QString writeFile(const QString& name, const QByteArray& bytes) const;
-    QString makeFolder(const QString& name) const;
-    static QByteArray readFile(const QString& path) { return readBytes(path); }
+    QString makeFolder(const QString& name) const {
+        QDir().mkpath(path(name));
+        return path(name);
+    }
 
-    QTemporaryDir tmp;
     FakePrompter prompter;
     FakeFileDialogs dialogs;
     FakeShell shell;
