@@ -100,6 +100,7 @@ int main(int argc, char** argv) {
     w.move(0, 0);
     // Active, as on a desktop: the focus in the file list shows.
     QApplication::setActiveWindow(&w);
+    w.Timer1_Timer(); // the counters, as after the first tick
     save(w, u"main"_s);
 
     frmOptions options(&w);
