@@ -151,19 +151,3 @@ TEST_F(BrowsingFaults, AFolderWithoutReadPermissionIsNotShown) {
         GTEST_SKIP() << "could not run as an ordinary user";
     EXPECT_EQ(status, 0);
 }
-
-TEST_F(BrowsingFaults, AFolderOfFiftyThousandSongs) {
-    const QString big = makeFolder(u"big"_s);
-    for (int i = 0; i < 50'000; ++i)
-        ASSERT_TRUE(
-            QFile(big + u"/song%1.mp3"_s.arg(i, 5, 10, QChar(u'0'))).open(QIODevice::WriteOnly));
-    frmMain w;
-    ASSERT_TRUE(w.Dir1->setPath(big));
-    w.File1->selectAll();
-    w.SavePkF();
-    EXPECT_TRUE(w.IsSel(u"F"_s, 49'999));
-    w.cmdClearFile_Click();
-    EXPECT_FALSE(w.IsSel(u"F"_s, 49'999));
-    w.Timer1_Timer();
-    EXPECT_EQ(w.lblCount->text(), u"50000 available");
-}
