@@ -111,8 +111,6 @@ TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
     EXPECT_EQ(bytesOf(writePls(kTwo, PathMode::Always, mix, win)),
               QByteArray("[playlist]\r\nfile1=c:\\music\\Song.mp3\r\nfile2=d:\\rock\\Other.mp3\r\n"
                          "NumberOfEntries=2\r\n"));
-    EXPECT_EQ(bytesOf(writePls({}, PathMode::Decide, mix, win)),
-              QByteArray("[playlist]\r\nNumberOfEntries=0\r\n"));
     const QByteArray twelve =
         bytesOf(writePls(QVector<Entry>(12, {u"a"_s, {}}), PathMode::Decide, u"/L"_s, posix));
     EXPECT_TRUE(twelve.contains("\r\nfile9=a\r\nfile10=a\r\nfile11=a\r\nfile12=a\r\n"));
@@ -177,7 +175,6 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
     EXPECT_TRUE(text.startsWith(u"These 13 songs cannot be saved in this playlist:\n\"/M/Bad 0.mp3 "
                                 "\": its line would be read back as another file"_s))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(u"/M/Bad 9.mp3 "_s));
     EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
     EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
 }
