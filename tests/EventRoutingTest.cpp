@@ -118,11 +118,9 @@ TEST_F(EventRouting, CountersFollowTheListsAtTheNextTickAndALeftClickOnTheNotesP
               u"1 available, 1 in playlist");
     const QPoint centre = w->imPlayAll->rect().center();
     prompter.expectMessage();
-    for (auto [button, releaseAt] : {std::pair{Qt::LeftButton, centre},
-                                     {Qt::RightButton, centre},
-                                     {Qt::LeftButton, QPoint(-20, -20)}}) { // the last ends off it
-        mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, button, button);
-        mouse(w->imPlayAll, QEvent::MouseButtonRelease, releaseAt, button);
+    for (QPoint releaseAt : {centre, QPoint(-20, -20)}) { // the second ends off it: no click
+        mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        mouse(w->imPlayAll, QEvent::MouseButtonRelease, releaseAt, Qt::LeftButton);
     }
     EXPECT_EQ(prompter.texts(), QStringList({u"You must save the playlist first!"_s}));
 }

@@ -20,13 +20,28 @@ struct Tags : TempFolder {
 };
 } // namespace
 
-TEST_F(Tags, FillTagReadsOnlyAnUpperCaseTagAndNothingBeforeTheStart) {
+TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendedOnceThenOverwrittenInPlace) {
     ASSERT_TRUE(FillTag(song(kAudio + id3v1Tag({.title = "Song", .genre = 17}))));
     EXPECT_EQ(CurrentTag.toBytes(), id3v1Tag({.title = "Song", .genre = 17}));
     EXPECT_FALSE(FillTag(song(kAudio + id3v1Tag({.title = "Lower", .header = "tag"}))));
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "the 128 bytes are kept";
     EXPECT_FALSE(FillTag(song("TAG" + QByteArray(100, 'x'))));
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "a short song changes nothing";
+    // A tag is appended once, then overwritten in place, never the audio.
+    const QString path = song(kAudio);
+    TagRecord tag = TagRecord::blank();
+    ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
+    tag.Title = u"Second"_s;
+    ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
+    EXPECT_EQ(readBytes(path), kAudio + id3v1Tag({.title = "Second"}));
+    for (const qint64 length : {qint64(50'000'000), qint64(50'000'001)}) {
+        QFile big(song({}));
+        ASSERT_TRUE(big.resize(length)); // sparse
+        const bool fits = length == 50'000'000;
+        EXPECT_EQ(writeTag(big.fileName(), tag).status,
+                  fits ? TagSaveStatus::Saved : TagSaveStatus::BadLength);
+        EXPECT_EQ(big.size(), fits ? length + 128 : length);
+    }
 }
 
 TEST(Tag, ShownTextStopsAtZeroBytesAndTheTrackFollowsTheMarker) {
@@ -62,23 +77,6 @@ TEST(Tag, EditsAreWrittenAsIso88591AndOnlyAPickedGenreChangesTheByte) {
     for (const auto& [text, track] : tracks) {
         const auto edited = editedTag(v10, {.track = QString::fromLatin1(text)});
         EXPECT_EQ(edited ? std::optional<quint8>(edited->Track) : std::nullopt, track) << text;
-    }
-}
-
-TEST_F(Tags, AppendOnceThenOverwriteInPlaceNeverTheAudio) {
-    const QString path = song(kAudio);
-    TagRecord tag = TagRecord::blank();
-    ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
-    tag.Title = u"Second"_s;
-    ASSERT_EQ(writeTag(path, tag).status, TagSaveStatus::Saved);
-    EXPECT_EQ(readBytes(path), kAudio + id3v1Tag({.title = "Second"}));
-    for (const qint64 length : {qint64(50'000'000), qint64(50'000'001)}) {
-        QFile big(song({}));
-        ASSERT_TRUE(big.resize(length)); // sparse
-        const bool fits = length == 50'000'000;
-        EXPECT_EQ(writeTag(big.fileName(), tag).status,
-                  fits ? TagSaveStatus::Saved : TagSaveStatus::BadLength);
-        EXPECT_EQ(big.size(), fits ? length + 128 : length);
     }
 }
 

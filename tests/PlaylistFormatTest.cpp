@@ -95,14 +95,14 @@ TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
     }
 }
 
-TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
+TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThemThatReadBack) {
     const QString mix = u"C:\\Music\\Mix"_s; // Windows folders compare without regard to case
     EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Decide, mix, win)),
               QByteArray("Song.mp3\r\nd:\\rock\\Other.mp3\r\n"));
     EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Never, mix, win)),
               QByteArray("Song.mp3\r\nOther.mp3\r\n"));
     // POSIX folders compare exactly: /music is not /Music. The root folder holds a playlist too.
-    const QVector<Entry> songs{{u"S.mp3"_s, u"/music"_s}, {u"R.mp3"_s, u"/"_s}, {u"B.mp3"_s, {}}};
+    QVector<Entry> songs{{u"S.mp3"_s, u"/music"_s}, {u"R.mp3"_s, u"/"_s}, {u"B.mp3"_s, {}}};
     EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/Music/L"_s, posix)),
               QByteArray("/music/S.mp3\r\n/R.mp3\r\nB.mp3\r\n"));
     EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/L"_s, posix)),
@@ -117,10 +117,8 @@ TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
     EXPECT_TRUE(twelve.endsWith("\r\nNumberOfEntries=12\r\n"));
     EXPECT_EQ(QList({formatForStyle(1), formatForStyle(0), formatForStyle(2)}),
               QList({Format::Pls, Format::M3u, Format::M3u}));
-}
-
-TEST(PlaylistFormats, RoundTripInEveryFormatAndPathMode) {
-    QVector<Entry> songs;
+    // Names that look like something else read back in every format and path mode.
+    songs.clear();
     for (const QString& name :
          {u"Here"_s, u"  blanks"_s, u"{brace"_s, u"a=b #EXT"_s, u"Live {2001}"_s, u"Ünï 東京"_s})
         songs << Entry{name, songs.size() % 2 ? u"/O F"_s : u"/Music"_s};

@@ -28,7 +28,7 @@ struct Ini : TempFolder {
 };
 } // namespace
 
-TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCase) {
+TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) {
     EXPECT_EQ(get(u"Remember"_s, u"1"_s), u"1") << "no file";
     writeBytes(iniFile, "[Options]\r\nStyle=1\r\nLast =  /music/rock  \r\n");
     EXPECT_EQ(get(u"STYLE"_s, u"0"_s, u" options "_s), u"1");
@@ -38,9 +38,7 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCase) {
     EXPECT_EQ(get(u"Last"_s), folder) << "long values come back whole";
     EXPECT_EQ(IniFiler::iniPathFor(u"D:\\"_s, u"App.exe"_s), u"D:\\App.ini");
     EXPECT_EQ(IniFiler::iniPathFor(u"/usr/bin"_s, u"velmora"_s), u"/usr/bin/velmora.ini");
-}
-
-TEST_F(Ini, AWriteChangesOnlyItsLineAndNeverWritesEmptyOrBrokenLines) {
+    // A write changes only its line and never writes empty or broken lines.
     writeBytes(iniFile, "; mine\n\n[Paths]\nUsePaths=0\n\n[Options]\r\nStyle=0\r\n[Zed]\rz=1");
     put(u"style"_s, u"1"_s, u"OPTIONS"_s);
     put(u"New"_s, u"  v  "_s, u"Paths"_s);
