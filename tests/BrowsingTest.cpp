@@ -3,11 +3,8 @@
 #include "support/ChildProcess.h"
 #include "support/SongsWindowFixture.h"
 
-#include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QLabel>
-#include <QListWidget>
 #include <QThread>
 
 using namespace Qt::StringLiterals;

@@ -1,5 +1,4 @@
 #include "app/CenterForm.h"
-#include "app/IniFiler.h"
 #include "app/LayoutScale.h"
 #include "app/frmOptions.h"
 #include "infowindows/frmAbout.h"

@@ -1,7 +1,6 @@
 #include "mainwindow/FileList.h"
 #include "support/SongsWindowFixture.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 
 using namespace Qt::StringLiterals;

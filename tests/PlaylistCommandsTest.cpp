@@ -2,12 +2,7 @@
 #include "support/SongsWindowFixture.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
 #include <QLabel>
-#include <algorithm>
 #include <span>
 
 using namespace Qt::StringLiterals;

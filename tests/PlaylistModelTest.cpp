@@ -2,11 +2,7 @@
 #include "support/ChildProcess.h"
 #include "support/FileBytes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 

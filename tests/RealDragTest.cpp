@@ -6,9 +6,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 #include <QWindow>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 

@@ -1,5 +1,4 @@
 #include "app/Settings.h"
-#include "app/IniFiler.h"
 #include "support/ChildProcess.h"
 #include "support/FileBytes.h"
 
