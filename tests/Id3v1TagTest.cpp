@@ -108,12 +108,9 @@ TEST(Genres, LinesNumbersNamesAndAListThatCannotBeRead) {
     QTemporaryDir program, data;
     writeBytes(data.filePath(u"genres.txt"_s), "000 Blues\r\n");
     EXPECT_EQ(findGenresFile(program.path(), data.path()), data.filePath(u"genres.txt"_s));
-    // Beside the program, whatever has the name is the list, even a folder.
-    const QString beside = program.filePath(u"genres.txt"_s);
-    QDir(program.path()).mkdir(u"genres.txt"_s);
-    EXPECT_EQ(findGenresFile(program.path(), data.path()), beside);
-    QDir(program.path()).rmdir(u"genres.txt"_s);
+    const QString beside = writeBytes(program.filePath(u"genres.txt"_s), "000 Blues\r\n001 \xFF");
+    EXPECT_EQ(findGenresFile(program.path(), data.path()), beside) << "the one beside the program";
     QString reason;
-    EXPECT_FALSE(readGenres(writeBytes(beside, "000 Blues\r\n001 \xFF\r\n"), &reason));
+    EXPECT_FALSE(readGenres(beside, &reason));
     EXPECT_EQ(reason, u"Not a text file");
 }
