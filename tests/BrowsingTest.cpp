@@ -56,6 +56,9 @@ TEST_F(Browsing, TheFileListShowsTheMp3FilesInAnyCaseAndFollowsTheFolder) {
     EXPECT_TRUE(w->IsSel(u"F"_s, 0)) << "the memory recorded again";
     // Another folder: its songs, the memory recorded for it, the playlist as it was.
     w->playlist->append({{u"c.Mp3"_s, music}});
+    EXPECT_EQ(w->lblSelected->text(), u"0 in playlist") << "only the timer writes the counters";
+    w->Timer1_Timer();
+    EXPECT_EQ(w->lblSelected->text(), u"1 in playlist");
     const QString rock = writeFile(u"Music/Rock/C.mp3"_s, "").section(u'/', 0, -2);
     ASSERT_TRUE(w->Dir1->setPath(rock));
     EXPECT_EQ(fileNames(), QStringList({u"C.mp3"_s}));

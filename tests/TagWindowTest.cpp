@@ -120,18 +120,21 @@ TEST_F(TagWindow, DoubleClickShowsTheHeaderReportAsATableOrSaysThereIsNoFrame) {
                   u"/Notes.mp3. (OK, information)"_s);
 }
 
-TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
+TEST_F(TagWindow, RightClickOnAListOpensTheTagOrOffersOne) {
     frmMain w;
     w.File1_RightButtonDown(); // an empty list: nothing
     const QString tagged = pick(w, u"Tagged.mp3"_s, kAudio + id3v1Tag({.title = "Tagged"}));
     w.File1_RightButtonDown();
-    EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()));
+    w.playlist->append({{u"Tagged.mp3"_s, {}}}); // a bare name: looked for in File1's folder
+    w.lstSelected->setCurrentRow(0);
+    w.lstSelected_RightButtonDown();
+    EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()) && w.IsSel(u"S"_s, 0)) << "recorded";
     w.lblIsPlaying->setText(tagged); // in use
     prompter.answerNo();
     w.File1_RightButtonDown();
     prompter.answerYes();
     w.File1_RightButtonDown();
-    EXPECT_EQ(opened, (QStringList{u"Tagged"_s, u"Tagged (view)"_s}));
+    EXPECT_EQ(opened, (QStringList{u"Tagged"_s, u"Tagged"_s, u"Tagged (view)"_s}));
     const QString bare = pick(w, u"Bare.mp3"_s, kAudio);
     onOpen = [](frmID& window) {
         window.txtID[0]->setText(u"Added"_s);
@@ -150,17 +153,6 @@ TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
                            u"No tag found. Do you wish to add one?"_s, u"Saved."_s,
                            u"No tag found. Do you wish to add one?"_s,
                            u"File may be in use by player. Can't add right now."_s}));
-}
-
-TEST_F(TagWindow, APlaylistEntryWithoutFolderIsLookedForInTheFileListsFolder) {
-    writeFile(u"music/Near.mp3"_s, kAudio + id3v1Tag({.title = "Near"}));
-    frmMain w;
-    w.File1->setPath(path(u"music"_s));
-    w.playlist->append({{u"Near.mp3"_s, {}}});
-    w.lstSelected->setCurrentRow(0);
-    w.lstSelected_RightButtonDown();
-    EXPECT_EQ(opened, QStringList{u"Near"_s});
-    EXPECT_TRUE(w.IsSel(u"S"_s, 0));
 }
 
 // The song is locked, changed or deleted under the program: it is never harmed or made again.
