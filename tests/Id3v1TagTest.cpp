@@ -44,7 +44,7 @@ TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendedOnceThenOverwrittenInPlace) {
     }
 }
 
-TEST(Tag, ShownTextStopsAtZeroBytesAndTheTrackFollowsTheMarker) {
+TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsLatin1) {
     const TagText zeros = shown({.title = "  Padded", .comment = "C", .track = 3, .pad = '\0'});
     EXPECT_EQ(zeros.title + zeros.comment + QString::number(zeros.track.value_or(-1)), u"PaddedC3");
     EXPECT_EQ(shown({.title = QByteArray("Caf\xE9\0ab", 7)}).title, u"Café");
@@ -53,9 +53,7 @@ TEST(Tag, ShownTextStopsAtZeroBytesAndTheTrackFollowsTheMarker) {
          {std::tuple{0, 0, -1}, {32, 32, -1}, {9, 32, 9}, {66, 65, -1}})
         EXPECT_EQ(shown({.track = quint8(track), .marker = quint8(marker)}).track.value_or(-1),
                   expected);
-}
-
-TEST(Tag, EditsAreWrittenAsIso88591AndOnlyAPickedGenreChangesTheByte) {
+    // Edits are written as ISO-8859-1; only a picked genre changes the byte.
     const TagRecord v10 = TagRecord::fromBytes(
         id3v1Tag({.title = "Old", .artist = "Band", .track = 'B', .genre = 200, .marker = 'A'}));
     EXPECT_EQ(editedTag(v10, {.title = u"New"_s})->toBytes(),
