@@ -27,7 +27,7 @@ QByteArray bytesOf(const WrittenPlaylist& written) {
 const QVector<Entry> kTwo{{u"Song.mp3"_s, u"c:\\music"_s}, {u"Other.mp3"_s, u"d:\\rock"_s}};
 } // namespace
 
-TEST(PlaylistFormats, ReadSongLinesOnly) {
+TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     EXPECT_EQ(read(Format::M3u, "#EXTM3U\r\n#EXTINF:215,A - T\r\nC:\\Music\\Song.mp3\r\n", win),
               u"Song.mp3 {c:\\music}");
     EXPECT_EQ(
@@ -56,9 +56,7 @@ TEST(PlaylistFormats, ReadSongLinesOnly) {
     EXPECT_EQ(read(Format::M3u, "/M/Caf\xE9.mp3\r\n/M/\x80 \x93q\x94.mp3"),
               u"Café.mp3 {/M}|€ “q”.mp3 {/M}");
     EXPECT_EQ(read(Format::Pls, "File1=/M/Caf\xE9.mp3\n"), u"Café.mp3 {/M}");
-}
-
-TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
+    // File addresses are read as paths, streams kept whole.
     const QByteArray radio = "http://radio.example/live/a.mp3?id=7&q=b/c";
     EXPECT_EQ(read(Format::M3u, "file:///home/u/Music/My%20Song%20%C3%A9.mp3\r\n"
                                 "file://localhost/M/100%25.mp3\nFILE:///M/x.mp3\nc://M/y.mp3\n"
@@ -79,9 +77,7 @@ TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
             EXPECT_TRUE(bytes.contains(radio + "\r\n") && bytes.contains("rtsp://h/M/b c.mp3\r\n"));
             EXPECT_EQ(parsePlaylist(format, bytes, posix), songs) << bytes.constData();
         }
-}
-
-TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
+    // Extended playlists read back as their songs.
     const QVector<SongInfo> info{{u"Artist - Title"_s, 215}, {u"Two\nLines"_s, -1}};
     const QByteArray m3u = "#EXTM3U\r\n#EXTINF:215,Artist - Title\r\nc:\\music\\Song.mp3\r\n"
                            "#EXTINF:-1,Two Lines\r\nd:\\rock\\Other.mp3\r\n";
