@@ -32,7 +32,7 @@ protected:
 };
 } // namespace
 
-TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
+TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThemAndAClickOnTheNotesPlays) {
     showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
     select(*w->File1, {0, 2});
     press(row(2));
@@ -52,6 +52,14 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThem) {
     EXPECT_TRUE(selectedRows(*w->File1).isEmpty() && !w->IsSel(u"F"_s, 2)) << "and recorded";
     press(row(2) + QPoint(0, 200));
     EXPECT_FALSE(w->isInDragMode(w->File1)) << "a press below the last song drags nothing";
+    // A left click on the notes plays the playlist.
+    const QPoint centre = w->imPlayAll->rect().center();
+    prompter.expectMessage();
+    for (QPoint releaseAt : {centre, QPoint(-20, -20)}) { // the second ends off it: no click
+        mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
+        mouse(w->imPlayAll, QEvent::MouseButtonRelease, releaseAt, Qt::LeftButton);
+    }
+    EXPECT_EQ(prompter.texts(), QStringList({u"You must save the playlist first!"_s}));
 }
 
 TEST_F(EventRouting, PointerMovementsShowHintsOnTheActiveWindowsBar) {
@@ -107,14 +115,4 @@ TEST_F(EventRouting, FilesFromTheDesktopAreCopiedIntoThePlaylistOnly) {
     EXPECT_EQ(playlist(),
               QStringList({entryOf(u"song.mp3"_s), entryOf(u"Song.MP3"_s), entryOf(u"song.mp3"_s)}))
         << "no other file, no web address";
-}
-
-TEST_F(EventRouting, ALeftClickOnTheNotesPlaysThePlaylist) {
-    const QPoint centre = w->imPlayAll->rect().center();
-    prompter.expectMessage();
-    for (QPoint releaseAt : {centre, QPoint(-20, -20)}) { // the second ends off it: no click
-        mouse(w->imPlayAll, QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton);
-        mouse(w->imPlayAll, QEvent::MouseButtonRelease, releaseAt, Qt::LeftButton);
-    }
-    EXPECT_EQ(prompter.texts(), QStringList({u"You must save the playlist first!"_s}));
 }

@@ -20,7 +20,7 @@ struct Tags : TempFolder {
 };
 } // namespace
 
-TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendedOnceThenOverwrittenInPlace) {
+TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendOnceOverwriteInPlaceAndNeverLeaveHalfATag) {
     ASSERT_TRUE(FillTag(song(kAudio + id3v1Tag({.title = "Song", .genre = 17}))));
     EXPECT_EQ(CurrentTag.toBytes(), id3v1Tag({.title = "Song", .genre = 17}));
     EXPECT_FALSE(FillTag(song(kAudio + id3v1Tag({.title = "Lower", .header = "tag"}))));
@@ -42,6 +42,22 @@ TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendedOnceThenOverwrittenInPlace) {
                   fits ? TagSaveStatus::Saved : TagSaveStatus::BadLength);
         EXPECT_EQ(big.size(), fits ? length + 128 : length);
     }
+    // A full disk (the child's soft limit) leaves the song as it was; with room again (up to the
+    // hard limit) the next save appends.
+    song(kAudio);
+    const int status = runWithFileSizeLimit(4096, [&] {
+        rlimit tight{qulonglong(kAudio.size() + 50), 4096};
+        TagRecord fresh = TagRecord::blank();
+        if (setrlimit(RLIMIT_FSIZE, &tight) != 0 || writeTag(path, fresh).error.isEmpty())
+            return 1;
+        if (fresh.isTag() || readBytes(path) != kAudio)
+            return 2; // a later save would overwrite audio, or part of a tag was left behind
+        rlimit room{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &room);
+        return writeTag(path, fresh).status == TagSaveStatus::Saved ? 0 : 3;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(readBytes(path), kAudio + id3v1Tag({}));
 }
 
 TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsLatin1) {
@@ -76,24 +92,6 @@ TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsL
         const auto edited = editedTag(v10, {.track = QString::fromLatin1(text)});
         EXPECT_EQ(edited ? std::optional<quint8>(edited->Track) : std::nullopt, track) << text;
     }
-}
-
-TEST_F(Tags, FailedAppendLeavesTheSongAsItWasAndTheNextSaveAppendsAgain) {
-    const QString path = song(kAudio);
-    // In the child: a full disk first (the soft limit), then room again (up to the hard limit).
-    const int status = runWithFileSizeLimit(4096, [&] {
-        rlimit tight{qulonglong(kAudio.size() + 50), 4096};
-        TagRecord tag = TagRecord::blank();
-        if (setrlimit(RLIMIT_FSIZE, &tight) != 0 || writeTag(path, tag).error.isEmpty())
-            return 1;
-        if (tag.isTag() || readBytes(path) != kAudio)
-            return 2; // a later save would overwrite audio, or part of a tag was left behind
-        rlimit room{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &room);
-        return writeTag(path, tag).status == TagSaveStatus::Saved ? 0 : 3;
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(readBytes(path), kAudio + id3v1Tag({}));
 }
 
 TEST(Genres, LinesNumbersNamesAndAListThatCannotBeRead) {

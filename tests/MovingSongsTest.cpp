@@ -43,7 +43,7 @@ TEST_F(MovingSongs, EnterAddsTheFileListsSelectionAndDeleteRemovesThePlaylists) 
     EXPECT_EQ(order(), u"B");
 }
 
-TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
+TEST_F(MovingSongs, DropsAskAboutDuplicatesEndTheDragAndTheCursorShowsWhereTheyWork) {
     showSongs({u"A.mp3"_s, u"B.mp3"_s, u"C.mp3"_s});
     fillPlaylist({u"B.mp3"_s});
     select(*w->lstSelected, {0});
@@ -65,9 +65,7 @@ TEST_F(MovingSongs, FileListDropAsksAboutDuplicatesAndNoStopsIt) {
     w->lstSelected_DragDrop(w->lstSelected);
     EXPECT_EQ(playlist().size(), 2) << "no reordering by drag";
     expectDragEnded(w->lstSelected);
-}
-
-TEST_F(MovingSongs, DragCursorShowsWhereADropDoesSomething) {
+    // The drag cursor shows where a drop does something.
     const auto dropShown = [&](void (frmMain::*over)(QWidget*), QWidget* source) {
         (w.get()->*over)(source);
         return w->showsDropCursor(source);

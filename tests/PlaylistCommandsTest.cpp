@@ -32,7 +32,7 @@ protected:
 const QByteArray kTwoSongs = "A.mp3\r\n/Other/B.mp3\r\n";
 } // namespace
 
-TEST_F(PlaylistCommands, NewClearsOnlyWhenTheUserSaysYes) {
+TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
     fillTwoSongs();
     prompter.answerNo();
     w->cmdNew_Click();
@@ -46,6 +46,22 @@ TEST_F(PlaylistCommands, NewClearsOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(prompter.described()[0],
               u"[Confirm] Clear current selections and prepare a new playlist? (be "
               "sure you have saved any changes) (Yes/No, question)");
+    // Delete refuses without a playlist and removes one on Yes.
+    fillTwoSongs();
+    prompter.expectMessage();
+    w->cmdDelete_Click();
+    const QString file = writeFile(u"Music/Mix.m3u"_s, kTwoSongs);
+    w->lblName->setText(file);
+    w->lstSelected->setFocus();
+    prompter.answerYes();
+    w->cmdDelete_Click();
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_EQ(name(), u"<new>");
+    EXPECT_EQ(playlist(), QStringList());
+    EXPECT_TRUE(w->File1->hasFocus());
+    EXPECT_EQ(prompter.texts().mid(2),
+              (QStringList{u"No playlist to be deleted!"_s,
+                           u"Are you sure you want to delete %1?"_s.arg(file)}));
 }
 
 TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
@@ -165,20 +181,4 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
               "playlist: its name holds a line break.\nNothing was saved.");
     EXPECT_EQ(prompter.shown().size(), 2u) << "one box each";
     EXPECT_EQ(readBytes(file), "old");
-}
-
-TEST_F(PlaylistCommands, DeleteRefusesWithoutAPlaylistAndRemovesOneOnYes) {
-    fillTwoSongs();
-    prompter.expectMessage();
-    w->cmdDelete_Click();
-    const QString file = writeFile(u"Music/Mix.m3u"_s, kTwoSongs);
-    w->lblName->setText(file);
-    prompter.answerYes();
-    w->cmdDelete_Click();
-    EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_EQ(name(), u"<new>");
-    EXPECT_EQ(playlist(), QStringList());
-    EXPECT_TRUE(w->File1->hasFocus());
-    EXPECT_EQ(prompter.texts(), (QStringList{u"No playlist to be deleted!"_s,
-                                             u"Are you sure you want to delete %1?"_s.arg(file)}));
 }
