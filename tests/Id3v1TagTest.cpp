@@ -100,7 +100,6 @@ TEST(Genres, LinesNumbersNamesAndAListThatCannotBeRead) {
                                       "255 None\r  8 Jazz\n009 Metal"))
         read << u"%1 %2"_s.arg(g.number).arg(g.name);
     EXPECT_EQ(read.join(u'|'), u"17 Rock|17 ock|0 |255 None|8 Jazz|9 Metal");
-
     QTemporaryDir program, data;
     writeBytes(data.filePath(u"genres.txt"_s), "000 Blues\r\n");
     EXPECT_EQ(findGenresFile(program.path(), data.path()), data.filePath(u"genres.txt"_s));

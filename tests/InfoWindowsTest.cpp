@@ -29,7 +29,6 @@ TEST_F(InfoWindows, TheAboutBoxStartsSystemInformationOrSaysItIsUnavailableAndLi
         prompter.described(),
         QStringList(2, u"[%1] System Information Is Unavailable At This Time (OK, no icon)"_s.arg(
                            QCoreApplication::applicationName())));
-
     EXPECT_EQ(about.lblURL->toolTip(), guide);
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5),
                       about.lblURL->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,

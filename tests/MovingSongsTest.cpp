@@ -60,7 +60,6 @@ TEST_F(MovingSongs, DropsAskAboutDuplicatesEndTheDragAndTheCursorShowsWhereTheyW
     EXPECT_TRUE(w->IsSel(u"S"_s, 0)) << "the playlist's memory keeps its earlier recording";
     expectDragEnded(w->File1);
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 1, 2})) << "the songs stay selected";
-
     dragFrom(w->lstSelected, {0});
     w->lstSelected_DragDrop(w->lstSelected);
     EXPECT_EQ(playlist().size(), 2) << "no reordering by drag";
@@ -110,7 +109,6 @@ TEST_F(MovingSongs, TheBinRemovesTheSelectedEntriesAndAsksOnlyWhenClicked) {
     EXPECT_EQ(order(), u"024");
     expectDragEnded(w->lstSelected);
     EXPECT_FALSE(w->IsSel(u"S"_s, 1)) << "the memory was recorded for the shorter list";
-
     select(*w->lstSelected, {0, 2});
     prompter.answerNo();
     w->cmdClear_Click();

@@ -79,13 +79,11 @@ TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
     const FileDialogRequest& open = dialogs.opened[0];
     EXPECT_EQ(std::tuple(open.title, open.filter, open.defaultExt, open.initialDir, open.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28100Cu));
-
     shared().style = 1; // the style alone picks the reader, whatever the extension
     dialogs.answer(m3u);
     w->mnuOpen->trigger();
     EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
     EXPECT_EQ(dialogs.opened[1].filter, kPlsFilter);
-
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
     runAnswered(&frmMain::cmdOpen_Click, path(u"Gone.m3u"_s));
@@ -127,7 +125,6 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
     const FileDialogRequest& save = dialogs.saved[1];
     EXPECT_EQ(std::tuple(save.title, save.filter, save.defaultExt, save.initialDir, save.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28000Eu));
-
     writeFile(u"velmora.ini"_s, "[Paths]\r\nUsePaths=0\r\n"); // read afresh at every save
     prompter.expectMessage();
     prompter.answerYes();

@@ -41,7 +41,6 @@ TEST(PlaylistModel, AppendsAskingAboutEverySongAlreadyThereRemovesAndSwaps) {
     EXPECT_EQ(names(model), u"ABaCCDE");
     EXPECT_EQ(asked, (QList<qsizetype>{2, 4, 1, 7}));
     EXPECT_EQ(model.data(model.index(0)).toString(), u"A {/m}");
-
     const QPersistentModelIndex c = model.index(3);
     model.remove({false, true, true, false, true, true}); // row 6 has no flag: kept
     EXPECT_EQ(names(model), u"ACE");
@@ -110,7 +109,6 @@ TEST_F(PlaylistModelFiles, LoadsAndSavesWholeFilesOrNothingWhereverTheUserMayWri
     EXPECT_EQ(full, 0);
     EXPECT_EQ(readBytes(file), "/x/A.mp3\r\n");
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{u"List.m3u"_s});
-
     // A link stays a link: its target is written and keeps its permissions.
     const QString target = writeFile(u"real.m3u"_s, "old"), link = path(u"link.m3u"_s);
     ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));

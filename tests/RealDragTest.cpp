@@ -84,7 +84,6 @@ TEST_F(RealDragInWindow, Run) {
     ASSERT_TRUE(
         waitFor([&] { return w->windowHandle() && w->windowHandle()->isExposed(); }, 10000));
     waitFor([] { return false; }, 300);
-
     QTimer cursorWatch; // notes the cursors the drag shows
     bool sawDrop = false, sawCarry = false;
     QObject::connect(&cursorWatch, &QTimer::timeout, [&] {
@@ -104,13 +103,11 @@ TEST_F(RealDragInWindow, Run) {
     EXPECT_TRUE(sawCarry && sawDrop) << "the carry cursor, then the drop cursor over the playlist";
     EXPECT_FALSE(w->isInDragMode(w->File1) || w->showsDropCursor(w->File1));
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 1, 2})) << "the songs stay selected";
-
     select(*w->lstSelected, {1}); // B, onto the bin
     w->SavePkS();
     ASSERT_TRUE(drag(onScreen(*w->lstSelected, 1), onScreen(w->cmdClear)));
     ASSERT_TRUE(waitFor([&] { return w->lstSelected->count() == 2; }, 5000));
     EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_s), entryOf(u"C.mp3"_s)}));
     EXPECT_FALSE(w->isInDragMode(w->lstSelected) || w->showsDropCursor(w->lstSelected));
-
     EXPECT_TRUE(prompter.shown().empty());
 }

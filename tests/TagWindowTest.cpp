@@ -167,7 +167,6 @@ TEST_F(TagWindow, ASongLockedChangedOrDeletedElsewhereIsNeverHarmed) {
     EXPECT_EQ(saveTitle(song, [&](frmID&) { QFile::remove(song); }),
               u"[Can't save] Can't find "_s + song + u". (OK, exclamation) (open)"_s);
     EXPECT_FALSE(QFile::exists(song));
-
     const QString locked = writeFile(u"locked.mp3"_s, kTagged);
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadOther);
     QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
