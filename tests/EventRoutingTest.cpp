@@ -69,14 +69,10 @@ TEST_F(EventRouting, PointerMovementsShowHintsOnTheActiveWindowsBar) {
     mouse(w->fraMenu, QEvent::MouseMove, w->Line1[1]->geometry().center()); // a grip of the frame
     EXPECT_EQ(w->lblHint->text(), u"Watch here for hints/instructions.");
     EXPECT_EQ(hintOver(w->fraInfo), u" ");
-    QLabel other; // a window without a hint bar, then one with
+    QLabel other; // a window without a hint bar
     other.show();
     QApplication::setActiveWindow(&other);
     ShowHint(u"save it"_s);
-    auto* bar = new QLabel(&other);
-    bar->setObjectName(u"lblHint"_s);
-    ShowHint(u""_s);
-    EXPECT_EQ(bar->text(), u"Watch here for hints/instructions.");
     EXPECT_EQ(w->lblHint->text(), u" ") << "only the active window's bar changes";
 }
 
@@ -104,7 +100,6 @@ TEST_F(EventRouting, FilesFromTheDesktopAreCopiedIntoThePlaylistOnly) {
     QWidget* list = w->lstSelected->viewport();
     EXPECT_EQ(drop(list, {file(u"cover.jpg"_s), file(u"A.mp3"_s)}), Qt::IgnoreAction)
         << "a picture first";
-    EXPECT_EQ(drop(w->cmdClear, {file(u"A.mp3"_s)}), Qt::IgnoreAction);
     prompter.answerYes();
     EXPECT_EQ(drop(list, {file(u"Song.MP3"_s), file(u"notes.txt"_s), file(u"song.mp3"_s),
                           QUrl(u"https://a.org/B.mp3"_s)}),

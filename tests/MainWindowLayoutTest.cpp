@@ -1,4 +1,3 @@
-#include "app/CenterForm.h"
 #include "app/LayoutScale.h"
 #include "app/frmOptions.h"
 #include "infowindows/frmAbout.h"
@@ -11,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHelpEvent>
-#include <QScreen>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
@@ -87,12 +85,4 @@ TEST_F(MainWindowLayout, ALongPlaylistNameKeepsItsFileNameAndShowsAllAsATip) {
     EXPECT_EQ(QToolTip::text(), name);
     w.lblName->setText(u"<new>"_s);
     EXPECT_EQ(static_cast<ElidedLabel*>(w.lblName)->shownText(), u"<new>");
-}
-
-TEST_F(MainWindowLayout, CenterFormSplitsTheOverhang) {
-    QWidget big;
-    const QRect screen = big.screen()->geometry();
-    big.setFixedSize(screen.width() + 200, screen.height() + 100);
-    CenterForm(big);
-    EXPECT_EQ(big.pos(), QPoint(screen.left() - 100, screen.top() - 50));
 }
