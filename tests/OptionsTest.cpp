@@ -66,7 +66,7 @@ TEST_F(Options, AClickMakesItAskAndOnlyYesWrites) {
     EXPECT_EQ(shared().style, 1);
 }
 
-TEST_F(Startup, OpensTheRememberedFolderOrTheCurrentOneAndStoresTheShownOneAtExit) {
+TEST_F(Startup, OpensTheRememberedFolderAndANamedPlaylistAndStoresTheShownFolderAtExit) {
     const QString rock = makeFolder(u"Music/Rock"_s), jazz = makeFolder(u"Music/Jazz"_s);
     const QByteArray last = "Last=" + rock.toLocal8Bit() + "\r\n";
     // The settings file, the folder shown at start, the file after showing jazz and closing.
@@ -85,9 +85,7 @@ TEST_F(Startup, OpensTheRememberedFolderOrTheCurrentOneAndStoresTheShownOneAtExi
         w.mnuExit_Click(); // asks nothing, even with songs in the playlist
         EXPECT_EQ(readBytes(iniPath()), after.isNull() ? ini : after);
     }
-}
-
-TEST_F(Startup, APlaylistNamedOnTheCommandLineOpensByItsEndingWithOpensMessage) {
+    // A playlist named on the command line opens by its ending, with Open's message.
     const QString mix = writeFile(u"current/Mix.pls"_s, "[playlist]\r\nFile1=/m/A.mp3\r\n");
     frmMain w;
     w.Form_Load();

@@ -100,27 +100,7 @@ TEST_F(TagWindow, AGenreListThatIsMissingOrCannotBeReadIsSaid) {
     EXPECT_EQ(window.cboGenre->count(), 0);
 }
 
-TEST_F(TagWindow, DoubleClickShowsTheHeaderReportAsATableOrSaysThereIsNoFrame) {
-    frmMain w;
-    prompter.expectMessage();
-    prompter.expectMessage();
-    for (const auto& [name, bytes] : {std::pair{u"Song.mp3"_s, mpegFrame()},
-                                      {u"Notes.mp3"_s, QByteArray("not a song")},
-                                      {u"Wrapped.mp3"_s, "RIFF" + QByteArray(20, '\0')}}) {
-        pick(w, name, bytes); // the last holds no "data" chunk: nothing is shown
-        w.File1_DblClick();
-    }
-    const QString folder = path(u"music"_s);
-    ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_TRUE(prompter.shown()[0].tabular);
-    EXPECT_TRUE(
-        prompter.shown()[0].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
-    EXPECT_EQ(describe(prompter.last()),
-              u"[File Header] No MPEG audio frame header was found in "_s + folder +
-                  u"/Notes.mp3. (OK, information)"_s);
-}
-
-TEST_F(TagWindow, RightClickOnAListOpensTheTagOrOffersOne) {
+TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderReport) {
     frmMain w;
     w.File1_RightButtonDown(); // an empty list: nothing
     const QString tagged = pick(w, u"Tagged.mp3"_s, kAudio + id3v1Tag({.title = "Tagged"}));
@@ -153,6 +133,23 @@ TEST_F(TagWindow, RightClickOnAListOpensTheTagOrOffersOne) {
                            u"No tag found. Do you wish to add one?"_s, u"Saved."_s,
                            u"No tag found. Do you wish to add one?"_s,
                            u"File may be in use by player. Can't add right now."_s}));
+    // A double click shows the header report as a table, or says there is no frame.
+    prompter.expectMessage();
+    prompter.expectMessage();
+    for (const auto& [name, bytes] : {std::pair{u"Song.mp3"_s, mpegFrame()},
+                                      {u"Notes.mp3"_s, QByteArray("not a song")},
+                                      {u"Wrapped.mp3"_s, "RIFF" + QByteArray(20, '\0')}}) {
+        pick(w, name, bytes); // the last holds no "data" chunk: nothing is shown
+        w.File1_DblClick();
+    }
+    const QString folder = path(u"music"_s);
+    ASSERT_EQ(prompter.shown().size(), 8u);
+    EXPECT_TRUE(prompter.shown()[6].tabular);
+    EXPECT_TRUE(
+        prompter.shown()[6].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
+    EXPECT_EQ(describe(prompter.last()),
+              u"[File Header] No MPEG audio frame header was found in "_s + folder +
+                  u"/Notes.mp3. (OK, information)"_s);
 }
 
 // The song is locked, changed or deleted under the program: it is never harmed or made again.
