@@ -20,6 +20,10 @@ protected:
         w->lstSelected->setFocus(); // so that a handler's move to File1 shows
     }
     QString name() const { return w->lblName->text(); }
+    // As New leaves the window: no name, no songs, the focus in the file list.
+    bool isNew() const {
+        return name() == u"<new>" && playlist().isEmpty() && w->File1->hasFocus();
+    }
     // Two songs: one in the Music folder, one elsewhere.
     void fillTwoSongs() { w->playlist->append({{u"A.mp3"_s, music}, {u"B.mp3"_s, u"/Other"_s}}); }
     // Runs a command whose dialog is answered, and that ends with a message box.
@@ -40,9 +44,7 @@ TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
     w->lblName->setText(path(u"Old.m3u"_s));
     prompter.answerYes();
     w->mnuNew->trigger();
-    EXPECT_EQ(playlist(), QStringList());
-    EXPECT_EQ(name(), u"<new>");
-    EXPECT_TRUE(w->File1->hasFocus());
+    EXPECT_TRUE(isNew());
     EXPECT_EQ(prompter.described()[0],
               u"[Confirm] Clear current selections and prepare a new playlist? (be "
               "sure you have saved any changes) (Yes/No, question)");
@@ -56,9 +58,7 @@ TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
     prompter.answerYes();
     w->cmdDelete_Click();
     EXPECT_FALSE(QFileInfo::exists(file));
-    EXPECT_EQ(name(), u"<new>");
-    EXPECT_EQ(playlist(), QStringList());
-    EXPECT_TRUE(w->File1->hasFocus());
+    EXPECT_TRUE(isNew());
     EXPECT_EQ(prompter.texts().mid(2),
               (QStringList{u"No playlist to be deleted!"_s,
                            u"Are you sure you want to delete %1?"_s.arg(file)}));
@@ -133,9 +133,7 @@ TEST_F(PlaylistCommands, FirstSaveAsksForAFileThenSavesAgainUnderItsName) {
               (QStringList{u"No files in the playlist!"_s, u"Not saved."_s,
                            u"New playlist saved."_s, clear, u"Playlist saved."_s, clear}));
     EXPECT_EQ(prompter.described()[3], u"[What now?] %1 (Yes/No, question)"_s.arg(clear));
-    EXPECT_EQ(name(), u"<new>");
-    EXPECT_EQ(playlist(), QStringList());
-    EXPECT_TRUE(w->File1->hasFocus());
+    EXPECT_TRUE(isNew());
 }
 
 TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
