@@ -28,7 +28,7 @@ void whenShown(const std::function<void(const QMessageBox&)>& look) {
 }
 } // namespace
 
-TEST(DesktopSeams, MessageBoxesShowPlainTextAndHonourTheDefaultButton) {
+TEST(DesktopSeams, MessageBoxesShowPlainTextHonourTheDefaultButtonAndAlignReports) {
     QString shown;
     whenShown([&](const QMessageBox& box) {
         shown = (box.textFormat() == Qt::PlainText ? u"plain: "_s : u"rich: "_s) + box.text();
@@ -36,9 +36,7 @@ TEST(DesktopSeams, MessageBoxesShowPlainTextAndHonourTheDefaultButton) {
     EXPECT_FALSE(QtPrompter().askYesNo(u"File <b>a.mp3</b> is already in playlist! Add again?"_s,
                                        u"Confirm"_s, MsgAnswer::No)); // Enter must not add it
     EXPECT_EQ(shown, u"plain: File <b>a.mp3</b> is already in playlist! Add again?");
-}
-
-TEST(DesktopSeams, AHeaderReportStartsEveryValueInOneColumn) {
+    // A header report starts every value in one column.
     const QStringList values = {u"/music/Song.mp3"_s, u"128 kBits"_s, u"44,100"_s, u"Mono"_s};
     QList<qreal> lefts;
     whenShown([&](const QMessageBox& box) {

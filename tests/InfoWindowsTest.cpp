@@ -11,7 +11,9 @@ using namespace Qt::StringLiterals;
 
 using InfoWindows = WindowFixture;
 
-TEST_F(InfoWindows, SystemInfoStartsTheToolOrSaysItIsUnavailable) {
+TEST_F(InfoWindows, TheAboutBoxStartsSystemInformationOrSaysItIsUnavailableAndLinksTheGuide) {
+    EXPECT_EQ(homePage(tmp.path(), u"/usr/share/velmora"_s), u"/usr/share/velmora/guide.html");
+    const QString guide = writeFile(u"guide.html"_s, "<html>"); // as in the build tree
     frmAbout about;
     prompter.expectMessage();
     about.cmdSysInfo->click();                // no tool known
@@ -27,12 +29,6 @@ TEST_F(InfoWindows, SystemInfoStartsTheToolOrSaysItIsUnavailable) {
         prompter.described(),
         QStringList(2, u"[%1] System Information Is Unavailable At This Time (OK, no icon)"_s.arg(
                            QCoreApplication::applicationName())));
-}
-
-TEST_F(InfoWindows, TheAboutLinkOpensTheUserGuide) {
-    EXPECT_EQ(homePage(tmp.path(), u"/usr/share/velmora"_s), u"/usr/share/velmora/guide.html");
-    const QString guide = writeFile(u"guide.html"_s, "<html>"); // as in the build tree
-    frmAbout about;
     EXPECT_EQ(about.lblURL->toolTip(), guide);
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5),
                       about.lblURL->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::NoButton,

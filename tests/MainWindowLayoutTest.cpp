@@ -1,5 +1,3 @@
-#include "app/CenterForm.h"
-#include "app/IniFiler.h"
 #include "app/LayoutScale.h"
 #include "app/frmOptions.h"
 #include "infowindows/frmAbout.h"
@@ -12,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHelpEvent>
-#include <QScreen>
 #include <QToolTip>
 
 using namespace Qt::StringLiterals;
@@ -54,14 +51,13 @@ TEST_F(MainWindowLayout, EveryWindowGrowsWithTheFontAndShowsAllItsText) {
         frmID tag;
         for (QWidget* window :
              std::initializer_list<QWidget*>{&main, &options, &about, &hints, &tag}) {
-            const std::string name = window->objectName().toStdString() + " at " +
-                                     std::to_string(font.pointSizeF()) + " points";
-            EXPECT_GE(layoutScale(*window), fontScale(font)) << name;
-            EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name << ": fixed";
-            EXPECT_EQ(clippedTexts(*window), QStringList()) << name;
+            SCOPED_TRACE(window->objectName().toStdString() + (i ? " at 14 pt" : ""));
+            EXPECT_GE(layoutScale(*window), fontScale(font));
+            EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed";
+            EXPECT_EQ(clippedTexts(*window), QStringList());
             for (const QWidget* control : window->findChildren<QWidget*>())
                 EXPECT_GE(control->font().pointSizeF(), font.pointSizeF())
-                    << name << ": " << control->objectName().toStdString() << " shrunk";
+                    << control->objectName().toStdString() << " shrunk";
             sizes[i] << window->size();
         }
     }
@@ -88,12 +84,4 @@ TEST_F(MainWindowLayout, ALongPlaylistNameKeepsItsFileNameAndShowsAllAsATip) {
     EXPECT_EQ(QToolTip::text(), name);
     w.lblName->setText(u"<new>"_s);
     EXPECT_EQ(static_cast<ElidedLabel*>(w.lblName)->shownText(), u"<new>");
-}
-
-TEST_F(MainWindowLayout, CenterFormSplitsTheOverhang) {
-    QWidget big;
-    const QRect screen = big.screen()->geometry();
-    big.setFixedSize(screen.width() + 200, screen.height() + 100);
-    CenterForm(big);
-    EXPECT_EQ(big.pos(), QPoint(screen.left() - 100, screen.top() - 50));
 }

@@ -13,7 +13,7 @@ QString s(const char16_t* text) {
 using Rows = std::initializer_list<std::pair<const char16_t*, const char16_t*>>;
 } // namespace
 
-TEST(PathParts, PathsSplitIntoFolderAndFile) {
+TEST(PathParts, PathsSplitIntoFolderAndFileAndEntriesKeepTheirCaseWhereItCounts) {
     const auto parts = [](const PathStyle& style, Rows rows) {
         for (auto [path, parts] : rows)
             EXPECT_EQ(FolderOnly(s(path), style) + u'|' + FileOnly(s(path), style), s(parts));
@@ -26,9 +26,7 @@ TEST(PathParts, PathsSplitIntoFolderAndFile) {
                 {u"\\a.mp3", u"|a.mp3"},
                 {u"c:\\music\\\\a.mp3", u"c:\\music|a.mp3"}});
     parts(posix, {{u"/Music/a.mp3", u"/Music|a.mp3"}, {u"c:\\m\\a.mp3", u"|c:\\m\\a.mp3"}});
-}
-
-TEST(EntryText, FoldersAreLowerCasedOnlyWhereTheFileSystemIgnoresCase) {
+    // Folders are lower-cased only where the file system ignores case.
     const auto expect = [](const PathStyle& style, Rows rows) {
         for (auto [path, text] : rows) {
             const Entry entry = entryFromPath(s(path), style);

@@ -27,7 +27,7 @@ QByteArray bytesOf(const WrittenPlaylist& written) {
 const QVector<Entry> kTwo{{u"Song.mp3"_s, u"c:\\music"_s}, {u"Other.mp3"_s, u"d:\\rock"_s}};
 } // namespace
 
-TEST(PlaylistFormats, ReadSongLinesOnly) {
+TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     EXPECT_EQ(read(Format::M3u, "#EXTM3U\r\n#EXTINF:215,A - T\r\nC:\\Music\\Song.mp3\r\n", win),
               u"Song.mp3 {c:\\music}");
     EXPECT_EQ(
@@ -56,9 +56,7 @@ TEST(PlaylistFormats, ReadSongLinesOnly) {
     EXPECT_EQ(read(Format::M3u, "/M/Caf\xE9.mp3\r\n/M/\x80 \x93q\x94.mp3"),
               u"Café.mp3 {/M}|€ “q”.mp3 {/M}");
     EXPECT_EQ(read(Format::Pls, "File1=/M/Caf\xE9.mp3\n"), u"Café.mp3 {/M}");
-}
-
-TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
+    // File addresses are read as paths, streams kept whole.
     const QByteArray radio = "http://radio.example/live/a.mp3?id=7&q=b/c";
     EXPECT_EQ(read(Format::M3u, "file:///home/u/Music/My%20Song%20%C3%A9.mp3\r\n"
                                 "file://localhost/M/100%25.mp3\nFILE:///M/x.mp3\nc://M/y.mp3\n"
@@ -79,9 +77,7 @@ TEST(PlaylistFormats, FileUrisAreReadAsPathsAndStreamsKeptWhole) {
             EXPECT_TRUE(bytes.contains(radio + "\r\n") && bytes.contains("rtsp://h/M/b c.mp3\r\n"));
             EXPECT_EQ(parsePlaylist(format, bytes, posix), songs) << bytes.constData();
         }
-}
-
-TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
+    // Extended playlists read back as their songs.
     const QVector<SongInfo> info{{u"Artist - Title"_s, 215}, {u"Two\nLines"_s, -1}};
     const QByteArray m3u = "#EXTM3U\r\n#EXTINF:215,Artist - Title\r\nc:\\music\\Song.mp3\r\n"
                            "#EXTINF:-1,Two Lines\r\nd:\\rock\\Other.mp3\r\n";
@@ -95,14 +91,14 @@ TEST(PlaylistFormats, ExtendedPlaylistsReadBackAsTheirSongs) {
     }
 }
 
-TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
+TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThemThatReadBack) {
     const QString mix = u"C:\\Music\\Mix"_s; // Windows folders compare without regard to case
     EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Decide, mix, win)),
               QByteArray("Song.mp3\r\nd:\\rock\\Other.mp3\r\n"));
     EXPECT_EQ(bytesOf(writeM3u(kTwo, PathMode::Never, mix, win)),
               QByteArray("Song.mp3\r\nOther.mp3\r\n"));
     // POSIX folders compare exactly: /music is not /Music. The root folder holds a playlist too.
-    const QVector<Entry> songs{{u"S.mp3"_s, u"/music"_s}, {u"R.mp3"_s, u"/"_s}, {u"B.mp3"_s, {}}};
+    QVector<Entry> songs{{u"S.mp3"_s, u"/music"_s}, {u"R.mp3"_s, u"/"_s}, {u"B.mp3"_s, {}}};
     EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/Music/L"_s, posix)),
               QByteArray("/music/S.mp3\r\n/R.mp3\r\nB.mp3\r\n"));
     EXPECT_EQ(bytesOf(writeM3u(songs, PathMode::Decide, u"/L"_s, posix)),
@@ -111,18 +107,14 @@ TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThem) {
     EXPECT_EQ(bytesOf(writePls(kTwo, PathMode::Always, mix, win)),
               QByteArray("[playlist]\r\nfile1=c:\\music\\Song.mp3\r\nfile2=d:\\rock\\Other.mp3\r\n"
                          "NumberOfEntries=2\r\n"));
-    EXPECT_EQ(bytesOf(writePls({}, PathMode::Decide, mix, win)),
-              QByteArray("[playlist]\r\nNumberOfEntries=0\r\n"));
     const QByteArray twelve =
         bytesOf(writePls(QVector<Entry>(12, {u"a"_s, {}}), PathMode::Decide, u"/L"_s, posix));
     EXPECT_TRUE(twelve.contains("\r\nfile9=a\r\nfile10=a\r\nfile11=a\r\nfile12=a\r\n"));
     EXPECT_TRUE(twelve.endsWith("\r\nNumberOfEntries=12\r\n"));
     EXPECT_EQ(QList({formatForStyle(1), formatForStyle(0), formatForStyle(2)}),
               QList({Format::Pls, Format::M3u, Format::M3u}));
-}
-
-TEST(PlaylistFormats, RoundTripInEveryFormatAndPathMode) {
-    QVector<Entry> songs;
+    // Names that look like something else read back in every format and path mode.
+    songs.clear();
     for (const QString& name :
          {u"Here"_s, u"  blanks"_s, u"{brace"_s, u"a=b #EXT"_s, u"Live {2001}"_s, u"Ünï 東京"_s})
         songs << Entry{name, songs.size() % 2 ? u"/O F"_s : u"/Music"_s};
@@ -167,7 +159,6 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         writeM3u({{QChar(0xFEFF) + u"b"_s, {}}}, PathMode::Never, u"/L"_s, posix);
     EXPECT_EQ(marked.refused, QVector<RefusedSong>({{0, ReadAsOther}}))
         << "a mark opening the file is read as a byte-order mark";
-
     QVector<Entry> songs{fine};
     for (int i = 0; i < 13; ++i)
         songs << Entry{u"Bad %1.mp3 "_s.arg(i), u"/M"_s};
@@ -177,7 +168,6 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
     EXPECT_TRUE(text.startsWith(u"These 13 songs cannot be saved in this playlist:\n\"/M/Bad 0.mp3 "
                                 "\": its line would be read back as another file"_s))
         << text.toStdString();
-    EXPECT_TRUE(text.contains(u"/M/Bad 9.mp3 "_s));
     EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
     EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
 }

@@ -6,9 +6,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 #include <QWindow>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -26,27 +24,22 @@ bool waitFor(const std::function<bool()>& done, int milliseconds) {
     return done();
 }
 
-QStringList moveTo(QPoint p, const char* pause = "0.05") {
-    return {u"sleep"_s, QString::fromLatin1(pause), u"mousemove"_s, QString::number(p.x()),
-            QString::number(p.y())};
-}
-
-// Presses at the first point, moves through the others in small steps, releases at the last.
-QStringList drag(const QList<QPoint>& path) {
-    QStringList steps = moveTo(path.first(), "0.3") + QStringList{u"mousedown"_s, u"1"_s};
-    for (int leg = 1; leg < path.size(); ++leg)
-        for (int i = 1; i <= 12; ++i)
-            steps += moveTo(path[leg - 1] + (path[leg] - path[leg - 1]) * i / 12);
-    return steps + moveTo(path.last() + QPoint(1, 1), "0.4") +
-           QStringList{u"sleep"_s, u"0.4"_s, u"mouseup"_s, u"1"_s, u"sleep"_s, u"0.3"_s};
-}
-
-// Runs xdotool, letting the window work meanwhile.
-bool xdotool(const QStringList& steps) {
-    QProcess tool;
-    tool.start(u"xdotool"_s, steps);
-    const bool finished = waitFor([&] { return tool.state() == QProcess::NotRunning; }, 30000);
-    return finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+// Presses at one point, moves to the other in small steps and releases there, letting the window
+// work meanwhile.
+bool drag(QPoint from, QPoint to) {
+    const auto moveTo = [](QPoint p, const char* pause = "0.05") {
+        return QStringList{u"sleep"_s, QString::fromLatin1(pause), u"mousemove"_s,
+                           QString::number(p.x()), QString::number(p.y())};
+    };
+    QStringList steps = moveTo(from, "0.3") + QStringList{u"mousedown"_s, u"1"_s};
+    for (int i = 1; i <= 12; ++i)
+        steps += moveTo(from + (to - from) * i / 12);
+    steps += moveTo(to + QPoint(1, 1), "0.4") +
+             QStringList{u"sleep"_s, u"0.4"_s, u"mouseup"_s, u"1"_s, u"sleep"_s, u"0.3"_s};
+    QProcess xdotool;
+    xdotool.start(u"xdotool"_s, steps);
+    const bool finished = waitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 30000);
+    return finished && xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
 }
 
 class RealDragInWindow : public SongsWindowFixture {
@@ -60,19 +53,6 @@ protected:
         return list.viewport()->mapToGlobal(list.visualRect(list.model()->index(row, 0)).center());
     }
     static QPoint onScreen(QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
-    // Notes the cursors a drag shows.
-    void watchCursor() {
-        QObject::connect(&cursorWatch, &QTimer::timeout, [this] {
-            const QImage shown = QApplication::overrideCursor()
-                                     ? QApplication::overrideCursor()->pixmap().toImage()
-                                     : QImage();
-            sawDrop |= !shown.isNull() && shown == w->dropCursor.toImage();
-            sawCarry |= !shown.isNull() && shown == w->carryCursor.toImage();
-        });
-        cursorWatch.start(15);
-    }
-    QTimer cursorWatch;
-    bool sawDrop = false, sawCarry = false;
 };
 } // namespace
 
@@ -104,11 +84,18 @@ TEST_F(RealDragInWindow, Run) {
     ASSERT_TRUE(
         waitFor([&] { return w->windowHandle() && w->windowHandle()->isExposed(); }, 10000));
     waitFor([] { return false; }, 300);
-
+    QTimer cursorWatch; // notes the cursors the drag shows
+    bool sawDrop = false, sawCarry = false;
+    QObject::connect(&cursorWatch, &QTimer::timeout, [&] {
+        const QCursor* shown = QApplication::overrideCursor();
+        const QImage image = shown ? shown->pixmap().toImage() : QImage();
+        sawDrop |= !image.isNull() && image == w->dropCursor.toImage();
+        sawCarry |= !image.isNull() && image == w->carryCursor.toImage();
+    });
+    cursorWatch.start(15);
     select(*w->File1, {0, 1, 2}); // then drag B, which brings A and C along, to the playlist
     w->SavePkF();
-    watchCursor();
-    ASSERT_TRUE(xdotool(drag({onScreen(*w->File1, 1), onScreen(w->lstSelected)})));
+    ASSERT_TRUE(drag(onScreen(*w->File1, 1), onScreen(w->lstSelected)));
     ASSERT_TRUE(waitFor([&] { return w->lstSelected->count() == 3; }, 5000));
     cursorWatch.stop();
     EXPECT_EQ(playlist(),
@@ -116,13 +103,11 @@ TEST_F(RealDragInWindow, Run) {
     EXPECT_TRUE(sawCarry && sawDrop) << "the carry cursor, then the drop cursor over the playlist";
     EXPECT_FALSE(w->isInDragMode(w->File1) || w->showsDropCursor(w->File1));
     EXPECT_EQ(selectedRows(*w->File1), QList<int>({0, 1, 2})) << "the songs stay selected";
-
     select(*w->lstSelected, {1}); // B, onto the bin
     w->SavePkS();
-    ASSERT_TRUE(xdotool(drag({onScreen(*w->lstSelected, 1), onScreen(w->cmdClear)})));
+    ASSERT_TRUE(drag(onScreen(*w->lstSelected, 1), onScreen(w->cmdClear)));
     ASSERT_TRUE(waitFor([&] { return w->lstSelected->count() == 2; }, 5000));
     EXPECT_EQ(playlist(), QStringList({entryOf(u"A.mp3"_s), entryOf(u"C.mp3"_s)}));
     EXPECT_FALSE(w->isInDragMode(w->lstSelected) || w->showsDropCursor(w->lstSelected));
-
     EXPECT_TRUE(prompter.shown().empty());
 }

@@ -100,38 +100,21 @@ TEST_F(TagWindow, AGenreListThatIsMissingOrCannotBeReadIsSaid) {
     EXPECT_EQ(window.cboGenre->count(), 0);
 }
 
-TEST_F(TagWindow, DoubleClickShowsTheHeaderReportAsATableOrSaysThereIsNoFrame) {
-    frmMain w;
-    prompter.expectMessage();
-    prompter.expectMessage();
-    for (const auto& [name, bytes] : {std::pair{u"Song.mp3"_s, mpegFrame()},
-                                      {u"Notes.mp3"_s, QByteArray("not a song")},
-                                      {u"Wrapped.mp3"_s, "RIFF" + QByteArray(20, '\0')}}) {
-        pick(w, name, bytes); // the last holds no "data" chunk: nothing is shown
-        w.File1_DblClick();
-    }
-    const QString folder = path(u"music"_s);
-    ASSERT_EQ(prompter.shown().size(), 2u);
-    EXPECT_TRUE(prompter.shown()[0].tabular);
-    EXPECT_TRUE(
-        prompter.shown()[0].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
-    EXPECT_EQ(describe(prompter.last()),
-              u"[File Header] No MPEG audio frame header was found in "_s + folder +
-                  u"/Notes.mp3. (OK, information)"_s);
-}
-
-TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
+TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderReport) {
     frmMain w;
     w.File1_RightButtonDown(); // an empty list: nothing
     const QString tagged = pick(w, u"Tagged.mp3"_s, kAudio + id3v1Tag({.title = "Tagged"}));
     w.File1_RightButtonDown();
-    EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()));
+    w.playlist->append({{u"Tagged.mp3"_s, {}}}); // a bare name: looked for in File1's folder
+    w.lstSelected->setCurrentRow(0);
+    w.lstSelected_RightButtonDown();
+    EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()) && w.IsSel(u"S"_s, 0)) << "recorded";
     w.lblIsPlaying->setText(tagged); // in use
     prompter.answerNo();
     w.File1_RightButtonDown();
     prompter.answerYes();
     w.File1_RightButtonDown();
-    EXPECT_EQ(opened, (QStringList{u"Tagged"_s, u"Tagged (view)"_s}));
+    EXPECT_EQ(opened, (QStringList{u"Tagged"_s, u"Tagged"_s, u"Tagged (view)"_s}));
     const QString bare = pick(w, u"Bare.mp3"_s, kAudio);
     onOpen = [](frmID& window) {
         window.txtID[0]->setText(u"Added"_s);
@@ -141,7 +124,6 @@ TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
     prompter.expectMessage();
     w.File1_RightButtonDown();
     EXPECT_EQ(readBytes(bare), kAudio + id3v1Tag({.title = "Added"}));
-    EXPECT_EQ(opened.size(), 3);
     w.lblIsPlaying->setText(pick(w, u"Busy.mp3"_s, kAudio));
     prompter.answerYes();
     prompter.expectMessage();
@@ -151,38 +133,27 @@ TEST_F(TagWindow, RightClickOnTheFileListOpensTheTagOrOffersOne) {
                            u"No tag found. Do you wish to add one?"_s, u"Saved."_s,
                            u"No tag found. Do you wish to add one?"_s,
                            u"File may be in use by player. Can't add right now."_s}));
+    // A double click shows the header report as a table, or says there is no frame.
+    prompter.expectMessage();
+    prompter.expectMessage();
+    for (const auto& [name, bytes] : {std::pair{u"Song.mp3"_s, mpegFrame()},
+                                      {u"Notes.mp3"_s, QByteArray("not a song")},
+                                      {u"Wrapped.mp3"_s, "RIFF" + QByteArray(20, '\0')}}) {
+        pick(w, name, bytes); // the last holds no "data" chunk: nothing is shown
+        w.File1_DblClick();
+    }
+    const QString folder = path(u"music"_s);
+    ASSERT_EQ(prompter.shown().size(), 8u);
+    EXPECT_TRUE(prompter.shown()[6].tabular);
+    EXPECT_TRUE(
+        prompter.shown()[6].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
+    EXPECT_EQ(describe(prompter.last()),
+              u"[File Header] No MPEG audio frame header was found in "_s + folder +
+                  u"/Notes.mp3. (OK, information)"_s);
 }
 
-TEST_F(TagWindow, APlaylistEntryWithoutFolderIsLookedForInTheFileListsFolder) {
-    writeFile(u"music/Near.mp3"_s, kAudio + id3v1Tag({.title = "Near"}));
-    frmMain w;
-    w.File1->setPath(path(u"music"_s));
-    w.playlist->append({{u"Near.mp3"_s, {}}});
-    w.lstSelected->setCurrentRow(0);
-    w.lstSelected_RightButtonDown();
-    EXPECT_EQ(opened, QStringList{u"Near"_s});
-    EXPECT_TRUE(w.IsSel(u"S"_s, 0));
-}
-
-// The song is locked or changed under the program: it is never harmed.
-TEST_F(TagWindow, AReadOnlySongIsLeftAsItWasAndTheReasonIsShown) {
-    const QString song = writeFile(u"locked.mp3"_s, kTagged);
-    QFile::setPermissions(song, QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner | QFileDevice::ExeOther);
-    const QString refused = u"[Unsuccessful] An error- Permission denied, occurred while saving "
-                            u"changes. (OK, exclamation) (open)"_s;
-    const int status = runAsOrdinaryUser([&] {
-        prompter.expectMessage();
-        return int(saveTitle(song) != refused);
-    });
-    if (status == -1)
-        GTEST_SKIP() << "could not run as an ordinary user";
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(readBytes(song), kTagged);
-}
-
-TEST_F(TagWindow, ASongChangedOrDeletedByAnotherProgramIsNeverOverwrittenOrMadeAgain) {
+// The song is locked, changed or deleted under the program: it is never harmed or made again.
+TEST_F(TagWindow, ASongLockedChangedOrDeletedElsewhereIsNeverHarmed) {
     const QString song = writeFile(u"changing.mp3"_s, kTagged);
     const QByteArray moreAudio = kTagged + mpegFrame(); // its tag is now audio
     prompter.expectMessage();
@@ -193,4 +164,18 @@ TEST_F(TagWindow, ASongChangedOrDeletedByAnotherProgramIsNeverOverwrittenOrMadeA
     EXPECT_EQ(saveTitle(song, [&](frmID&) { QFile::remove(song); }),
               u"[Can't save] Can't find "_s + song + u". (OK, exclamation) (open)"_s);
     EXPECT_FALSE(QFile::exists(song));
+    const QString locked = writeFile(u"locked.mp3"_s, kTagged);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    QFile::setPermissions(tmp.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ExeOther);
+    const QString refused = u"[Unsuccessful] An error- Permission denied, occurred while saving "
+                            u"changes. (OK, exclamation) (open)"_s;
+    const int status = runAsOrdinaryUser([&] {
+        prompter.expectMessage();
+        return int(saveTitle(locked) != refused);
+    });
+    if (status == -1)
+        GTEST_SKIP() << "could not run as an ordinary user";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(readBytes(locked), kTagged);
 }

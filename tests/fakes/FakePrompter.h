@@ -45,10 +45,6 @@ public:
     }
     QStringList described() const { return each(describe); }
     bool scriptUsedUp() const { return script_.empty(); }
-    void clear() {
-        shown_.clear();
-        script_.clear();
-    }
 
 private:
     QStringList each(const std::function<QString(const MessageBoxRequest&)>& line) const {
