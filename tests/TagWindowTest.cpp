@@ -109,6 +109,10 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     w.lstSelected->setCurrentRow(0);
     w.lstSelected_RightButtonDown();
     EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()) && w.IsSel(u"S"_s, 0)) << "recorded";
+    w.playlist->append({{u"http://r.example/live"_s, {}, true}}); // a stream has no tag here
+    w.lstSelected->setCurrentRow(1);
+    prompter.expectMessage();
+    w.lstSelected_RightButtonDown();
     w.lblIsPlaying->setText(tagged); // in use
     prompter.answerNo();
     w.File1_RightButtonDown();
@@ -128,7 +132,9 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     prompter.answerYes();
     prompter.expectMessage();
     w.File1_RightButtonDown();
-    EXPECT_EQ(prompter.texts().mid(1),
+    EXPECT_EQ(prompter.texts().value(0),
+              u"http://r.example/live is a stream address, not a file on this computer.");
+    EXPECT_EQ(prompter.texts().mid(2),
               (QStringList{u"File may be in use by player. Can only view ID3. Proceed?"_s,
                            u"No tag found. Do you wish to add one?"_s, u"Saved."_s,
                            u"No tag found. Do you wish to add one?"_s,
@@ -143,10 +149,10 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
         w.File1_DblClick();
     }
     const QString folder = path(u"music"_s);
-    ASSERT_EQ(prompter.shown().size(), 8u);
-    EXPECT_TRUE(prompter.shown()[6].tabular);
+    ASSERT_EQ(prompter.shown().size(), 9u);
+    EXPECT_TRUE(prompter.shown()[7].tabular);
     EXPECT_TRUE(
-        prompter.shown()[6].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
+        prompter.shown()[7].text.startsWith(u"Filename:\t\t"_s + folder + u"/Song.mp3\r\n"_s));
     EXPECT_EQ(describe(prompter.last()),
               u"[File Header] No MPEG audio frame header was found in "_s + folder +
                   u"/Notes.mp3. (OK, information)"_s);
