@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +25,11 @@ void errBytes(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+JsonLine::JsonLine() {
+    text_.reserve(256); // a song's line fits: one allocation rather than a growing series
+    text_ += '{';
+}
+
 void JsonLine::key(const char* name) {
     if (text_.size() > 1)
         text_ += ',';
@@ -35,7 +41,13 @@ void JsonLine::key(const char* name) {
 JsonLine& JsonLine::add(const char* name, const QString& value) {
     key(name);
     text_ += '"';
-    for (const char c : value.toUtf8()) {
+    const QByteArray utf8 = value.toUtf8();
+    const char* plain = utf8.constData(); // where the bytes that need no escape begin
+    for (const char& c : utf8) {
+        if (static_cast<unsigned char>(c) >= 0x20 && c != '"' && c != '\\')
+            continue;
+        text_.append(plain, static_cast<size_t>(&c - plain));
+        plain = &c + 1;
         switch (c) {
         case '"':
             text_ += "\\\"";
@@ -53,21 +65,20 @@ JsonLine& JsonLine::add(const char* name, const QString& value) {
             text_ += "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20)
-                text_ +=
-                    "\\u00" +
-                    QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
-            else
-                text_ += c;
+            text_ += "\\u00";
+            text_ += "0123456789abcdef"[(c >> 4) & 0x0F];
+            text_ += "0123456789abcdef"[c & 0x0F];
         }
     }
+    text_.append(plain, static_cast<size_t>(utf8.constEnd() - plain));
     text_ += '"';
     return *this;
 }
 
 JsonLine& JsonLine::add(const char* name, qint64 value) {
     key(name);
-    text_ += QByteArray::number(value);
+    char digits[24];
+    text_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
     return *this;
 }
 
@@ -84,7 +95,10 @@ JsonLine& JsonLine::addNull(const char* name) {
 }
 
 QByteArray JsonLine::line() {
-    return text_ + "}\n";
+    QByteArray line;
+    line.reserve(static_cast<qsizetype>(text_.size()) + 2);
+    line.append(text_.data(), static_cast<qsizetype>(text_.size()));
+    return line.append("}\n");
 }
 
 void JsonLine::print() {
