@@ -15,8 +15,11 @@ constexpr qint64 kId3v2HeaderSize = 10;
 constexpr qint64 kId3v1Size = 128;
 // Frames are looked for in this much first, and in the whole window only when that is not enough.
 constexpr qint64 kFirstLook = 4096;
-// The first read: the RIFF scan and, past a small ID3v2 tag, the first look, in one system call.
-constexpr qint64 kHeadRead = kRiffScan + kFirstLook;
+// The first read: the RIFF scan, which past a small ID3v2 tag also holds the first two frames of
+// most songs (a frame is at most 1,441 bytes long at 320 kbit/s and 32,000 Hz).
+constexpr qint64 kHeadRead = 2048;
+// The bytes from a first frame's header on that an encoder's header is looked for in.
+constexpr qint64 kFirstFrameBytes = 128;
 // The longest free-format frame: 640 kbit/s of MPEG 2.5 Layer III at 8,000 Hz.
 constexpr qint64 kMaxFreeFormatFrame = 72 * 640000 / 8000;
 
@@ -150,11 +153,14 @@ class SongReader {
 public:
     SongReader(SongFile& file, QByteArray head) : file_(file), head_(std::move(head)) {}
 
-    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails.
+    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails. Bytes the
+    // head holds are not copied: they stay valid as long as this reader.
     std::optional<QByteArray> bytesAt(qint64 pos, qint64 n) {
         const bool headIsWholeFile = head_.size() < kHeadRead;
         if (pos + n <= head_.size() || headIsWholeFile)
-            return pos < head_.size() ? head_.mid(pos, n) : QByteArray();
+            return pos < head_.size() ? QByteArray::fromRawData(head_.constData() + pos,
+                                                                qMin(n, head_.size() - pos))
+                                      : QByteArray();
         return file_.readAt(pos, n);
     }
     // The bytes where a RIFF header and its "data" chunk are looked for.
@@ -337,21 +343,39 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
             break;
         start += tagSize;
     }
-    // Most songs have their first frame at once: read a little first, the window only if needed.
+    // Most songs have their first frame at once: it is looked for in what the head holds, then in
+    // the first look, and in the whole window only when needed. A smaller look never finds
+    // another frame than a larger one would: where it cannot decide, it asks for more.
     const qint64 searchSize = qBound<qint64>(0, fileSize - start, kSearchWindow);
-    std::optional<QByteArray> window = reader.bytesAt(start, qMin(searchSize, kFirstLook));
-    if (!window)
-        return false;
-    Search found = findFrame(*window, start, fileSize, window->size() >= searchSize);
-    if (found.outcome == Search::NeedMore) {
-        window = reader.bytesAt(start, searchSize);
+    const qint64 firstLook = qMin(searchSize, kFirstLook);
+    std::optional<QByteArray> window;
+    Search found;
+    qint64 lookEnd = 0;
+    for (const qint64 look :
+         {qBound<qint64>(0, kHeadRead - start, firstLook), firstLook, searchSize}) {
+        if (window && look <= window->size())
+            continue;
+        window = reader.bytesAt(start, look);
         if (!window)
             return false;
-        found = findFrame(*window, start, fileSize, true);
+        found = findFrame(*window, start, fileSize, look == searchSize);
+        lookEnd = qMax(look, firstLook); // what was held in the head counts as the first look
+        if (found.outcome != Search::NeedMore)
+            break;
     }
     result.HdrStatus = HeaderStatus::NoFrame;
     if (found.outcome != Search::Found)
         return false;
+    // The encoder's header is looked for in the frame's bytes as far as its look reaches.
+    const qint64 frameBytes = qMin(kFirstFrameBytes, lookEnd - found.at);
+    const std::optional<QByteArray> firstFrame =
+        found.at + frameBytes <= window->size()
+            ? QByteArray::fromRawData(window->constData() + found.at, frameBytes)
+            : reader.bytesAt(start + found.at, frameBytes);
+    if (!firstFrame) {
+        result.HdrStatus = HeaderStatus::Unreadable;
+        return false;
+    }
     const FrameHeader h =
         *decodeFrameHeader(reinterpret_cast<const uchar*>(window->constData()) + found.at);
     result.HdrStatus = HeaderStatus::Found;
@@ -362,7 +386,7 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     result.HdrMode = QString::fromLatin1(kModes[h.mode]);
     result.HdrFramePos = start + found.at;
     const qint64 streamEnd = riff > 0 ? riffDataEnd(riffScan, riff, fileSize) : fileSize;
-    if (!measure(reader, window->mid(found.at, 128), h, found.freeLength, streamEnd, result)) {
+    if (!measure(reader, *firstFrame, h, found.freeLength, streamEnd, result)) {
         result.HdrStatus = HeaderStatus::Unreadable;
         return false;
     }
