@@ -30,7 +30,8 @@ public:
 
 private:
     void key(const char* name);
-    std::string text_; // appends inline, where a QByteArray's go through a general insert
+    void appendEscaped(char c); // one byte of a string value
+    std::string text_;          // appends inline, where a QByteArray's go through a general insert
 };
 
 // Command-line words as given: raw bytes, so that file names that are not valid text in the
