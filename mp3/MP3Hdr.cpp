@@ -15,8 +15,8 @@ constexpr qint64 kId3v2HeaderSize = 10;
 constexpr qint64 kId3v1Size = 128;
 // Frames are looked for in this much first, and in the whole window only when that is not enough.
 constexpr qint64 kFirstLook = 4096;
-// The first read: the RIFF scan, which past a small ID3v2 tag also holds the first two frames of
-// most songs (a frame is at most 1,441 bytes long at 320 kbit/s and 32,000 Hz).
+// The first read: the RIFF scan and, past a small ID3v2 tag, the first two frames of most songs
+// (a Layer III frame is at most 1,441 bytes long: 320 kbit/s at 32,000 Hz).
 constexpr qint64 kHeadRead = 2048;
 // The bytes from a first frame's header on that an encoder's header is looked for in.
 constexpr qint64 kFirstFrameBytes = 128;
