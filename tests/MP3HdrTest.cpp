@@ -82,6 +82,8 @@ TEST(MP3Hdr, FalseSyncsAndTagsBeforeTheAudioAreSkipped) {
     const QByteArray v24 =
         id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
     EXPECT_EQ(analyse(v24 + frame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
+    for (const int at : {3000, 60 * 1024})
+        EXPECT_EQ(analyse(QByteArray(at, '\0') + frame(kCommon, 417) + kCommon).HdrFramePos, at);
     EXPECT_EQ(analyse(QByteArray(70 * 1024, '\0') + kCommon).HdrStatus, HeaderStatus::NoFrame)
         << "the search covers 64 KiB";
 }
