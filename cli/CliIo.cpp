@@ -25,6 +25,37 @@ void errBytes(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+namespace {
+// Appends one byte of a JSON string value, escaped where JSON needs it.
+inline void appendEscaped(std::string& text, char c) {
+    switch (c) {
+    case '"':
+        text += "\\\"";
+        break;
+    case '\\':
+        text += "\\\\";
+        break;
+    case '\n':
+        text += "\\n";
+        break;
+    case '\r':
+        text += "\\r";
+        break;
+    case '\t':
+        text += "\\t";
+        break;
+    default:
+        if (static_cast<unsigned char>(c) >= 0x20) {
+            text += c;
+        } else {
+            text += "\\u00";
+            text += "0123456789abcdef"[(c >> 4) & 0x0F];
+            text += "0123456789abcdef"[c & 0x0F];
+        }
+    }
+}
+} // namespace
+
 JsonLine::JsonLine() {
     text_.reserve(256); // a song's line fits: one allocation rather than a growing series
     text_ += '{';
@@ -46,41 +77,13 @@ JsonLine& JsonLine::add(const char* name, const QString& value) {
         std::all_of(value.cbegin(), value.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (ascii) {
         for (const QChar c : value)
-            appendEscaped(static_cast<char>(c.unicode()));
+            appendEscaped(text_, static_cast<char>(c.unicode()));
     } else {
         for (const char c : value.toUtf8())
-            appendEscaped(c);
+            appendEscaped(text_, c);
     }
     text_ += '"';
     return *this;
-}
-
-void JsonLine::appendEscaped(char c) {
-    switch (c) {
-    case '"':
-        text_ += "\\\"";
-        break;
-    case '\\':
-        text_ += "\\\\";
-        break;
-    case '\n':
-        text_ += "\\n";
-        break;
-    case '\r':
-        text_ += "\\r";
-        break;
-    case '\t':
-        text_ += "\\t";
-        break;
-    default:
-        if (static_cast<unsigned char>(c) >= 0x20) {
-            text_ += c;
-        } else {
-            text_ += "\\u00";
-            text_ += "0123456789abcdef"[(c >> 4) & 0x0F];
-            text_ += "0123456789abcdef"[c & 0x0F];
-        }
-    }
 }
 
 JsonLine& JsonLine::add(const char* name, qint64 value) {

@@ -30,8 +30,7 @@ public:
 
 private:
     void key(const char* name);
-    void appendEscaped(char c); // one byte of a string value
-    std::string text_;          // appends inline, where a QByteArray's go through a general insert
+    std::string text_; // appends inline, where a QByteArray's go through a general insert
 };
 
 // Command-line words as given: raw bytes, so that file names that are not valid text in the

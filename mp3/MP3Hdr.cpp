@@ -36,7 +36,8 @@ constexpr int kBitrates[2][3][15] = {
 constexpr int kFrequencies[3][3] = {
     {44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
 
-const char* const kModes[4] = {"Stereo", "Joint-Stereo", "Dual-Channel", "Mono"};
+// Literals: every song's header shares them, none is copied.
+const QString kModes[4] = {u"Stereo"_s, u"Joint-Stereo"_s, u"Dual-Channel"_s, u"Mono"_s};
 
 struct FrameHeader {
     MpegVersion version;
@@ -383,7 +384,7 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     result.HdrLayer = static_cast<qint16>(h.layer);
     result.HdrBitrate = static_cast<qint16>(h.bitrate);
     result.HdrFrequency = h.frequency;
-    result.HdrMode = QString::fromLatin1(kModes[h.mode]);
+    result.HdrMode = kModes[h.mode];
     result.HdrFramePos = start + found.at;
     const qint64 streamEnd = riff > 0 ? riffDataEnd(riffScan, riff, fileSize) : fileSize;
     if (!measure(reader, *firstFrame, h, found.freeLength, streamEnd, result)) {

@@ -3,13 +3,23 @@
 #include <QFile>
 
 #ifdef Q_OS_UNIX
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+// The path as the system takes it. Nearly every path is ASCII, which needs no encoder.
+QByteArray nativePath(const QString& path) {
+    const bool ascii =
+        std::all_of(path.cbegin(), path.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    return ascii ? path.toLatin1() : QFile::encodeName(path);
+}
+} // namespace
+
 SongFile::SongFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = nativePath(path);
     do
         fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     while (fd_ < 0 && errno == EINTR);
