@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 // Exit statuses of velmora-cli.
 constexpr int kExitOk = 0;
@@ -19,6 +20,7 @@ void errBytes(const QByteArray& bytes);
 // a QJsonObject sorts its keys and costs more than reading the song did.
 class JsonLine {
 public:
+    JsonLine();
     JsonLine& add(const char* key, const QString& value);
     JsonLine& add(const char* key, qint64 value);
     JsonLine& add(const char* key, bool value);
@@ -28,7 +30,7 @@ public:
 
 private:
     void key(const char* name);
-    QByteArray text_ = "{";
+    std::string text_; // appends inline, where a QByteArray's go through a general insert
 };
 
 // Command-line words as given: raw bytes, so that file names that are not valid text in the

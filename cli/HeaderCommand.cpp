@@ -18,10 +18,8 @@ const char* const kHeaderUsage =
     "version and layer, playing time, and whether a RIFF wrapper was found. With --json, one\n"
     "object per line. A FILE of '-' reads paths from standard input, one a line.\n";
 
-// The analysis of one song, or why there is none.
+// The analysis of one song whose name is valid text, or why there is none.
 QString analyse(const Arg& file, MP3Hdr& header) {
-    if (!file.decodable())
-        return unreadableReason(file);
     if (ReadHeader(file.text, header))
         return {};
     if (header.HdrStatus == HeaderStatus::NoFrame)
@@ -60,8 +58,9 @@ int headerCommand(const QList<Arg>& args) {
     const QLocale locale;
     const std::function<Answer(const Arg&)> work = [json, &locale](const Arg& file) {
         MP3Hdr header;
-        const QString error = analyse(file, header);
-        const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
+        const bool decodable = file.decodable();
+        const QString error = decodable ? analyse(file, header) : unreadableReason(file);
+        const QString name = decodable ? file.text : QString::fromLocal8Bit(file.raw);
         if (!error.isEmpty()) {
             if (json)
                 return Answer{

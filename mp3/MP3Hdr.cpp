@@ -1,9 +1,9 @@
 #include "mp3/MP3Hdr.h"
 
+#include "mp3/SongFile.h"
 #include "mp3/VbrHeader.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +15,11 @@ constexpr qint64 kId3v2HeaderSize = 10;
 constexpr qint64 kId3v1Size = 128;
 // Frames are looked for in this much first, and in the whole window only when that is not enough.
 constexpr qint64 kFirstLook = 4096;
+// The first read: the RIFF scan and, past a small ID3v2 tag, the first two frames of most songs
+// (a Layer III frame is at most 1,441 bytes long: 320 kbit/s at 32,000 Hz).
+constexpr qint64 kHeadRead = 2048;
+// The bytes from a first frame's header on that an encoder's header is looked for in.
+constexpr qint64 kFirstFrameBytes = 128;
 // The longest free-format frame: 640 kbit/s of MPEG 2.5 Layer III at 8,000 Hz.
 constexpr qint64 kMaxFreeFormatFrame = 72 * 640000 / 8000;
 
@@ -31,7 +36,8 @@ constexpr int kBitrates[2][3][15] = {
 constexpr int kFrequencies[3][3] = {
     {44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
 
-const char* const kModes[4] = {"Stereo", "Joint-Stereo", "Dual-Channel", "Mono"};
+// Literals: every song's header shares them, none is copied.
+const QString kModes[4] = {u"Stereo"_s, u"Joint-Stereo"_s, u"Dual-Channel"_s, u"Mono"_s};
 
 struct FrameHeader {
     MpegVersion version;
@@ -122,10 +128,10 @@ qint64 id3v2TagSize(const QByteArray& h) {
     return kId3v2HeaderSize + size + (footer ? kId3v2HeaderSize : 0);
 }
 
-qint32 riffDataPosition(const QByteArray& head) {
-    if (head.left(4).toUpper() != "RIFF")
+qint32 riffDataPosition(QByteArrayView head) {
+    if (head.size() < 4 || head.first(4).compare("RIFF", Qt::CaseInsensitive) != 0)
         return 0;
-    const qsizetype at = head.toLower().indexOf("data", 4);
+    const qsizetype at = head.toByteArray().toLower().indexOf("data", 4);
     if (at < 0)
         return -1;
     return static_cast<qint32>(at) + 1 + 8;
@@ -133,7 +139,7 @@ qint32 riffDataPosition(const QByteArray& head) {
 
 // Where the "data" chunk of a RIFF file ends, by the size before it; the end of the file when
 // that size does not fit (0 or 0xFFFFFFFF from a writer that streamed).
-qint64 riffDataEnd(const QByteArray& head, qint32 riff, qint64 fileSize) {
+qint64 riffDataEnd(QByteArrayView head, qint32 riff, qint64 fileSize) {
     const qint64 dataStart = riff - 1;
     if (dataStart > head.size())
         return fileSize;
@@ -146,24 +152,25 @@ qint64 riffDataEnd(const QByteArray& head, qint32 riff, qint64 fileSize) {
 // Reads from an open song, reusing the bytes already read from its start.
 class SongReader {
 public:
-    SongReader(QFile& file, QByteArray head) : file_(file), head_(std::move(head)) {}
+    SongReader(SongFile& file, QByteArray head) : file_(file), head_(std::move(head)) {}
 
-    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails.
+    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails. Bytes the
+    // head holds are not copied: they stay valid as long as this reader.
     std::optional<QByteArray> bytesAt(qint64 pos, qint64 n) {
-        const bool headIsWholeFile = head_.size() < kRiffScan;
+        const bool headIsWholeFile = head_.size() < kHeadRead;
         if (pos + n <= head_.size() || headIsWholeFile)
-            return pos < head_.size() ? head_.mid(pos, n) : QByteArray();
-        if (!file_.seek(pos))
-            return std::nullopt;
-        QByteArray bytes = file_.read(n);
-        if (file_.error() != QFileDevice::NoError)
-            return std::nullopt;
-        return bytes;
+            return pos < head_.size() ? QByteArray::fromRawData(head_.constData() + pos,
+                                                                qMin(n, head_.size() - pos))
+                                      : QByteArray();
+        return file_.readAt(pos, n);
     }
-    const QByteArray& head() const { return head_; }
+    // The bytes where a RIFF header and its "data" chunk are looked for.
+    QByteArrayView riffScan() const {
+        return QByteArrayView(head_).first(qMin<qsizetype>(head_.size(), kRiffScan));
+    }
 
 private:
-    QFile& file_;
+    SongFile& file_;
     QByteArray head_;
 };
 
@@ -305,32 +312,29 @@ QString versionText(MpegVersion version) {
 }
 
 qint32 FindRiffData(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return -1;
-    const QByteArray head = file.read(kRiffScan);
-    if (file.error() != QFileDevice::NoError)
-        return -1;
-    return riffDataPosition(head);
+    SongFile file(path);
+    const std::optional<QByteArray> head = file.isOpen() ? file.readAt(0, kRiffScan) : std::nullopt;
+    return head ? riffDataPosition(*head) : -1;
 }
 
 bool ReadHeader(const QString& path, MP3Hdr& result) {
     result = MP3Hdr{};
     result.HdrFile = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    SongFile file(path);
+    if (!file.isOpen())
         return false;
     const qint64 fileSize = file.size();
-    QByteArray head = file.read(kRiffScan);
-    if (file.error() != QFileDevice::NoError)
+    std::optional<QByteArray> head = file.readAt(0, kHeadRead);
+    if (!head)
         return false;
-    const qint32 riff = riffDataPosition(head);
+    SongReader reader(file, std::move(*head));
+    const QByteArrayView riffScan = reader.riffScan();
+    const qint32 riff = riffDataPosition(riffScan);
     if (riff < 0)
         return false;
     result.HdrRiff = riff > 0;
     qint64 start = riff > 0 ? riff - 1 : 0;
 
-    SongReader reader(file, std::move(head));
     for (;;) {
         const std::optional<QByteArray> tagHeader = reader.bytesAt(start, kId3v2HeaderSize);
         if (!tagHeader)
@@ -340,21 +344,39 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
             break;
         start += tagSize;
     }
-    // Most songs have their first frame at once: read a little first, the window only if needed.
+    // Most songs have their first frame at once: it is looked for in what the head holds, then in
+    // the first look, and in the whole window only when needed. A smaller look never finds
+    // another frame than a larger one would: where it cannot decide, it asks for more.
     const qint64 searchSize = qBound<qint64>(0, fileSize - start, kSearchWindow);
-    std::optional<QByteArray> window = reader.bytesAt(start, qMin(searchSize, kFirstLook));
-    if (!window)
-        return false;
-    Search found = findFrame(*window, start, fileSize, window->size() >= searchSize);
-    if (found.outcome == Search::NeedMore) {
-        window = reader.bytesAt(start, searchSize);
+    const qint64 firstLook = qMin(searchSize, kFirstLook);
+    std::optional<QByteArray> window;
+    Search found;
+    qint64 lookEnd = 0;
+    for (const qint64 look :
+         {qBound<qint64>(0, kHeadRead - start, firstLook), firstLook, searchSize}) {
+        if (window && look <= window->size())
+            continue;
+        window = reader.bytesAt(start, look);
         if (!window)
             return false;
-        found = findFrame(*window, start, fileSize, true);
+        found = findFrame(*window, start, fileSize, look == searchSize);
+        lookEnd = qMax(look, firstLook); // what was held in the head counts as the first look
+        if (found.outcome != Search::NeedMore)
+            break;
     }
     result.HdrStatus = HeaderStatus::NoFrame;
     if (found.outcome != Search::Found)
         return false;
+    // The encoder's header is looked for in the frame's bytes as far as its look reaches.
+    const qint64 frameBytes = qMin(kFirstFrameBytes, lookEnd - found.at);
+    const std::optional<QByteArray> firstFrame =
+        found.at + frameBytes <= window->size()
+            ? QByteArray::fromRawData(window->constData() + found.at, frameBytes)
+            : reader.bytesAt(start + found.at, frameBytes);
+    if (!firstFrame) {
+        result.HdrStatus = HeaderStatus::Unreadable;
+        return false;
+    }
     const FrameHeader h =
         *decodeFrameHeader(reinterpret_cast<const uchar*>(window->constData()) + found.at);
     result.HdrStatus = HeaderStatus::Found;
@@ -362,10 +384,10 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     result.HdrLayer = static_cast<qint16>(h.layer);
     result.HdrBitrate = static_cast<qint16>(h.bitrate);
     result.HdrFrequency = h.frequency;
-    result.HdrMode = QString::fromLatin1(kModes[h.mode]);
+    result.HdrMode = kModes[h.mode];
     result.HdrFramePos = start + found.at;
-    const qint64 streamEnd = riff > 0 ? riffDataEnd(reader.head(), riff, fileSize) : fileSize;
-    if (!measure(reader, window->mid(found.at, 128), h, found.freeLength, streamEnd, result)) {
+    const qint64 streamEnd = riff > 0 ? riffDataEnd(riffScan, riff, fileSize) : fileSize;
+    if (!measure(reader, *firstFrame, h, found.freeLength, streamEnd, result)) {
         result.HdrStatus = HeaderStatus::Unreadable;
         return false;
     }

@@ -1,6 +1,7 @@
 #include "mp3/TagFileAccess.h"
 
 #include "app/TextFiles.h"
+#include "mp3/SongFile.h"
 #include "playlist/Entry.h"
 
 #include <QFile>
@@ -9,16 +10,15 @@
 using namespace Qt::StringLiterals;
 
 std::optional<TagRecord> readTagBlock(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
+    SongFile file(path);
     const qint64 length = file.size();
-    if (length < TagRecord::kSize || !file.seek(length - TagRecord::kSize))
+    if (!file.isOpen() || length < TagRecord::kSize)
         return std::nullopt;
-    const QByteArray block = file.read(TagRecord::kSize);
-    if (block.size() != TagRecord::kSize)
+    const std::optional<QByteArray> block =
+        file.readAt(length - TagRecord::kSize, TagRecord::kSize);
+    if (!block || block->size() != TagRecord::kSize)
         return std::nullopt;
-    return TagRecord::fromBytes(block);
+    return TagRecord::fromBytes(*block);
 }
 
 namespace {

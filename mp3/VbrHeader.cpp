@@ -15,12 +15,16 @@ std::optional<qint64> count(const QByteArray& bytes, qsizetype at) {
     return value > 0 ? std::optional(value) : std::nullopt;
 }
 
+bool hasId(const QByteArray& frame, qsizetype at, const char (&id)[5]) {
+    return at + 4 <= frame.size() && QByteArrayView(frame).sliced(at, 4) == id;
+}
+
 std::optional<VbrHeader> xing(const QByteArray& frame, qsizetype at) {
-    const QByteArray id = frame.mid(at, 4);
-    if (id != "Xing" && id != "Info")
+    const bool variable = hasId(frame, at, "Xing");
+    if (!variable && !hasId(frame, at, "Info"))
         return std::nullopt;
     const std::optional<qint64> flags = count(frame, at + 4);
-    VbrHeader h{id == "Xing", {}, {}};
+    VbrHeader h{variable, {}, {}};
     qsizetype next = at + 8;
     if (flags && (*flags & 1)) {
         h.frames = count(frame, next);
@@ -37,7 +41,7 @@ std::optional<VbrHeader> readVbrHeader(const QByteArray& frame, int sideInfo, bo
     for (const int at : {kHeaderSize + sideInfo, kHeaderSize + kCrcSize + sideInfo})
         if (auto h = xing(frame, at); h && (crc || at == kHeaderSize + sideInfo))
             return h;
-    if (frame.mid(kVbriOffset, 4) == "VBRI")
+    if (hasId(frame, kVbriOffset, "VBRI"))
         return VbrHeader{true, count(frame, kVbriOffset + 14), count(frame, kVbriOffset + 10)};
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 list(APPEND VELMORA_CORE_SOURCES
     mp3/MP3Hdr.cpp
+    mp3/SongFile.cpp
     mp3/VbrHeader.cpp
     mp3/HeaderReport.cpp
     mp3/TagRecord.cpp

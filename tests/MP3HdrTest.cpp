@@ -74,6 +74,9 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
     const QByteArray v24 =
         id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
     EXPECT_EQ(analyse(v24 + mpegFrame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
+    for (const int at : {3000, 60 * 1024})
+        EXPECT_EQ(analyse(QByteArray(at, '\0') + mpegFrame(kCommon, 417) + kCommon).HdrFramePos,
+                  at);
     EXPECT_EQ(analyse(QByteArray(70 * 1024, '\0') + kCommon).HdrStatus, HeaderStatus::NoFrame)
         << "the search covers 64 KiB";
     // Only headers that can begin a stream are taken.
