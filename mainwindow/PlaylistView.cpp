@@ -64,6 +64,14 @@ PlaylistView::PlaylistView(PlaylistModel& playlist, QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
+// A change of rows' data (two entries trading places, a missing mark) keeps the widest entry
+// that sizes every row, so the rows stay where they are and only the changed ones are drawn
+// again. QListView would lay out all of them anew, a pass over the whole playlist per change.
+void PlaylistView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                               const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
 int PlaylistView::count() const {
     return playlist_.count();
 }

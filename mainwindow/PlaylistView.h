@@ -24,6 +24,10 @@ public:
     // Removes the selected entries; nothing is selected afterwards.
     void removeSelected();
 
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
+
 private:
     PlaylistModel& playlist_;
 };
