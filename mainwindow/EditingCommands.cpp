@@ -14,13 +14,12 @@ void moveCurrent(PlaylistView& list, PlaylistModel& playlist, int to) {
     playlist.swap(from, to);
     // Every change of the selection costs Qt passes over all of it, a long scattered selection
     // too: the rows not yet as they should be change in one step, and none when both are.
-    QItemSelectionModel& selection = *list.selectionModel();
     QItemSelection flips;
     for (const int row : {from, to})
-        if (selection.isSelected(playlist.index(row)) == (row == from))
+        if (list.selectedFlags()[row] == (row == from))
             flips.select(playlist.index(row), playlist.index(row));
     if (!flips.isEmpty())
-        selection.select(flips, QItemSelectionModel::Toggle);
+        list.selectionModel()->select(flips, QItemSelectionModel::Toggle);
     list.setCurrentRow(to, QItemSelectionModel::NoUpdate);
     list.setFocus();
 }
