@@ -6,14 +6,24 @@
 #include <array>
 
 namespace {
+// True when the line starts with "file" in any case. No character but the ASCII letters has
+// f, i, l or e for its case-folded form, so each is matched against its two ASCII forms.
+bool startsWithFileKey(QStringView line) {
+    constexpr char16_t kKey[] = u"file";
+    for (qsizetype i = 0; i < 4; ++i)
+        if (i >= line.size() || (line[i].unicode() | 0x20) != kKey[i])
+            return false;
+    return true;
+}
+
 // The song a line names, blanks already trimmed; empty when the line names none.
 QStringView songIn(QStringView line, PlaylistFormat format) {
     if (format == PlaylistFormat::M3u)
         return line.startsWith(u"#EXT") ? QStringView() : line;
-    if (line.size() < 4 || line.left(4).compare(u"file", Qt::CaseInsensitive) != 0)
+    if (!startsWithFileKey(line))
         return {};
-    const qsizetype equals = line.indexOf(u'=', 4);
-    return equals < 0 ? line : trimBlanks(line.mid(equals + 1));
+    const qsizetype equals = line.indexOf(QChar(u'='), 4);
+    return equals < 0 ? line : trimBlanks(line.sliced(equals + 1));
 }
 
 // A file that is not UTF-8 was written by an older program in the Windows code page, nearly
