@@ -6,6 +6,7 @@
 #include "playlist/SongAddress.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 // FileOnly and FolderOnly as views into the path, for the loops over whole playlists.
@@ -154,11 +155,12 @@ QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playl
     if (mode == PathMode::Never || entry.folder.isEmpty() || entry.stream)
         return entry.name;
     // As fullPath, into memory that the previous line already had.
-    buffer.resize(0);
-    buffer += entry.folder;
-    if (!entry.folder.endsWith(style.separator))
-        buffer += style.separator;
-    buffer += entry.name;
+    const bool separate = !entry.folder.endsWith(style.separator);
+    buffer.resize(entry.folder.size() + (separate ? 1 : 0) + entry.name.size());
+    QChar* out = std::copy(entry.folder.cbegin(), entry.folder.cend(), buffer.data());
+    if (separate)
+        *out++ = style.separator;
+    std::copy(entry.name.cbegin(), entry.name.cend(), out);
     if (mode == PathMode::Always)
         return buffer;
     const Qt::CaseSensitivity cs = style.ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
