@@ -48,6 +48,14 @@ constexpr auto kLineByLine =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF", 3);
 
+// The locale's 8-bit encoding. Qt takes it for UTF-8 everywhere but on Windows; named so, Qt
+// decodes straight into the caller's memory instead of through a copy of the whole text.
+#ifdef Q_OS_WIN
+constexpr auto kLocaleEncoding = QStringConverter::System;
+#else
+constexpr auto kLocaleEncoding = QStringConverter::Utf8;
+#endif
+
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -75,8 +83,7 @@ qsizetype blockSize(QByteArrayView bytes) {
 
 PlaylistLines::PlaylistLines(QByteArrayView bytes)
     : rest_(bytes),
-      decoder_(bytes.startsWith(kUtf8Bom) ? QStringConverter::Utf8 : QStringConverter::System,
-               kLineByLine) {
+      decoder_(bytes.startsWith(kUtf8Bom) ? QStringConverter::Utf8 : kLocaleEncoding, kLineByLine) {
     if (bytes.startsWith(kUtf8Bom))
         rest_ = bytes.sliced(kUtf8Bom.size());
 }
@@ -118,7 +125,7 @@ bool isText(const QByteArray& bytes) {
     if (bytes.contains('\0'))
         return false;
     const bool utf8 = bytes.startsWith(kUtf8Bom);
-    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : QStringConverter::System);
+    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : kLocaleEncoding);
     // Decoding is what finds a broken sequence; the text itself is not needed.
     const QString text = decoder(QByteArrayView(bytes).sliced(utf8 ? kUtf8Bom.size() : 0));
     return !decoder.hasError();
