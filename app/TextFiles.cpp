@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QStringDecoder>
-#include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
 
@@ -43,48 +42,90 @@ bool writeAll(QIODevice& device, QByteArrayView bytes) {
 }
 
 namespace {
-// Each line is converted on its own, so that a broken sequence cannot spill into the next; a
+// Each block is converted on its own, so that a broken sequence cannot spill into the next; a
 // U+FEFF that begins a line is part of a name (the file's own mark is skipped before).
 constexpr auto kLineByLine =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF", 3);
+
+// The locale's 8-bit encoding. Qt takes it for UTF-8 everywhere but on Windows; named so, Qt
+// decodes straight into the caller's memory instead of through a copy of the whole text.
+#ifdef Q_OS_WIN
+constexpr auto kLocaleEncoding = QStringConverter::System;
+#else
+constexpr auto kLocaleEncoding = QStringConverter::Utf8;
+#endif
+
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Where the first block of bytes ends: after the last line end within a block's size, and never
+// between the CR and LF of one line end. CR and LF never occur inside a character of the
+// locale's encodings, so a block cut after one decodes as its lines would one by one.
+qsizetype blockSize(QByteArrayView bytes) {
+    constexpr qsizetype kBlock = 64 * 1024; // small enough to stay in the cache
+    if (bytes.size() <= kBlock)
+        return bytes.size();
+    qsizetype cut = kBlock;
+    while (cut > 0 && !isLineEnd(bytes[cut - 1]))
+        --cut;
+    if (cut == 0) { // a line longer than a block: the block holds all of it
+        cut = kBlock;
+        while (cut < bytes.size() && !isLineEnd(bytes[cut - 1]))
+            ++cut;
+    }
+    if (bytes[cut - 1] == '\r' && cut < bytes.size() && bytes[cut] == '\n')
+        ++cut;
+    return cut;
+}
 } // namespace
 
-void forEachPlaylistLine(const QByteArray& bytes, const std::function<void(QStringView)>& onLine) {
-    const bool utf8 = bytes.startsWith(kUtf8Bom);
-    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : QStringConverter::System, kLineByLine);
-    QVarLengthArray<QChar, 1024> line;
-    const char* const data = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype start = utf8 ? kUtf8Bom.size() : 0;
+PlaylistLines::PlaylistLines(QByteArrayView bytes)
+    : rest_(bytes),
+      decoder_(bytes.startsWith(kUtf8Bom) ? QStringConverter::Utf8 : kLocaleEncoding, kLineByLine) {
+    if (bytes.startsWith(kUtf8Bom))
+        rest_ = bytes.sliced(kUtf8Bom.size());
+}
+
+bool PlaylistLines::decodeBlock() {
+    if (rest_.isEmpty())
+        return false;
+    const QByteArrayView bytes = rest_.first(blockSize(rest_));
+    rest_ = rest_.sliced(bytes.size());
+    block_.resize(decoder_.requiredSpace(bytes.size()));
+    text_ = QStringView(block_.constData(), decoder_.appendToBuffer(block_.data(), bytes));
+    pos_ = 0;
+    nextCr_ = nextLf_ = -1;
+    return true;
+}
+
+bool PlaylistLines::next(QStringView& line) {
+    while (pos_ >= text_.size())
+        if (!decodeBlock())
+            return false;
     // The next CR and the next LF, each looked for again only once passed.
-    qsizetype nextCr = -1, nextLf = -1;
-    const auto next = [&](qsizetype& cached, char c) {
-        if (cached < start) {
-            const void* found = std::memchr(data + start, c, size_t(n - start));
-            cached = found ? static_cast<const char*>(found) - data : n;
+    const auto next = [this](qsizetype& cached, char16_t c) {
+        if (cached < pos_) {
+            cached = text_.indexOf(QChar(c), pos_);
+            if (cached < 0)
+                cached = text_.size();
         }
         return cached;
     };
-    while (start < n) {
-        qsizetype end = std::min(next(nextCr, '\r'), next(nextLf, '\n'));
-        // CR and LF never occur inside a character of the 8-bit encodings, so the bytes can be
-        // cut before they are decoded.
-        const QByteArrayView raw(data + start, end - start);
-        line.resize(decoder.requiredSpace(raw.size()));
-        const QChar* last = decoder.appendToBuffer(line.data(), raw);
-        onLine(QStringView(line.data(), last));
-        if (end + 1 < n && data[end] == '\r' && data[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
+    qsizetype end = std::min(next(nextCr_, u'\r'), next(nextLf_, u'\n'));
+    line = text_.sliced(pos_, end - pos_);
+    if (end + 1 < text_.size() && text_[end] == u'\r' && text_[end + 1] == u'\n')
+        ++end;
+    pos_ = end + 1;
+    return true;
 }
 
 bool isText(const QByteArray& bytes) {
     if (bytes.contains('\0'))
         return false;
     const bool utf8 = bytes.startsWith(kUtf8Bom);
-    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : QStringConverter::System);
+    QStringDecoder decoder(utf8 ? QStringConverter::Utf8 : kLocaleEncoding);
     // Decoding is what finds a broken sequence; the text itself is not needed.
     const QString text = decoder(QByteArrayView(bytes).sliced(utf8 ? kUtf8Bom.size() : 0));
     return !decoder.hasError();

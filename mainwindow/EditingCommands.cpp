@@ -12,9 +12,14 @@ namespace {
 void moveCurrent(PlaylistView& list, PlaylistModel& playlist, int to) {
     const int from = list.currentRow();
     playlist.swap(from, to);
-    QItemSelectionModel& selection = *list.selectionModel();
-    selection.select(playlist.index(from), QItemSelectionModel::Deselect);
-    selection.select(playlist.index(to), QItemSelectionModel::Select);
+    // Every change of the selection costs Qt passes over all of it, a long scattered selection
+    // too: the rows not yet as they should be change in one step, and none when both are.
+    QItemSelection flips;
+    for (const int row : {from, to})
+        if (list.selectedFlags()[row] == (row == from))
+            flips.select(playlist.index(row), playlist.index(row));
+    if (!flips.isEmpty())
+        list.selectionModel()->select(flips, QItemSelectionModel::Toggle);
     list.setCurrentRow(to, QItemSelectionModel::NoUpdate);
     list.setFocus();
 }

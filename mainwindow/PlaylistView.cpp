@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 // The text colour of a row whose song is missing: the list's cyan dimmed to a grey that still
@@ -62,6 +63,46 @@ PlaylistView::PlaylistView(PlaylistModel& playlist, QWidget* parent)
     setItemDelegate(new WidestEntryDelegate(playlist, this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &PlaylistView::noteSelectionChange);
+    // Entries that come, go or move renumber the rows (and Qt moves their selection without a
+    // word): the flags are read afresh when next asked for.
+    const auto forget = [this] { selectedKnown_ = false; };
+    connect(&playlist, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(&playlist, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(&playlist, &QAbstractItemModel::rowsMoved, this, forget);
+    connect(&playlist, &QAbstractItemModel::layoutChanged, this, forget);
+    connect(&playlist, &QAbstractItemModel::modelReset, this, forget);
+}
+
+const QVector<bool>& PlaylistView::selectedFlags() const {
+    if (!selectedKnown_) {
+        selected_ = selectionFlags(*this);
+        selectedKnown_ = true;
+    }
+    return selected_;
+}
+
+void PlaylistView::noteSelectionChange(const QItemSelection& selected,
+                                       const QItemSelection& deselected) {
+    if (!selectedKnown_)
+        return;
+    const auto mark = [this](const QItemSelection& ranges, bool value) {
+        for (const QItemSelectionRange& range : ranges)
+            for (int row = std::max(range.top(), 0);
+                 row <= range.bottom() && row < selected_.size(); ++row)
+                selected_[row] = value;
+    };
+    mark(deselected, false);
+    mark(selected, true);
+}
+
+// A change of rows' data (two entries trading places, a missing mark) keeps the widest entry
+// that sizes every row, so the rows stay where they are and only the changed ones are drawn
+// again. QListView would lay out all of them anew, a pass over the whole playlist per change.
+void PlaylistView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                               const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
 int PlaylistView::count() const {
@@ -77,7 +118,7 @@ void PlaylistView::setCurrentRow(int row, QItemSelectionModel::SelectionFlags co
 }
 
 void PlaylistView::removeSelected() {
-    const QVector<bool> selected = selectionFlags(*this);
+    const QVector<bool> selected = selectedFlags();
     // Unselected first: every removal would otherwise move the bookmarks of the selection.
     unselectAll(*this);
     playlist_.remove(selected);

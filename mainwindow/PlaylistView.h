@@ -23,7 +23,18 @@ public:
                   QItemSelectionModel::SelectionFlags command = QItemSelectionModel::SelectCurrent);
     // Removes the selected entries; nothing is selected afterwards.
     void removeSelected();
+    // One flag per entry, true where the entry is selected (as selectionFlags gives them). Kept
+    // up to date change by change, so that reading it after a small change costs nothing.
+    const QVector<bool>& selectedFlags() const;
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = {}) override;
 
 private:
+    void noteSelectionChange(const QItemSelection& selected, const QItemSelection& deselected);
+
     PlaylistModel& playlist_;
+    mutable QVector<bool> selected_; // the selection as flags, while selectedKnown_
+    mutable bool selectedKnown_ = false;
 };

@@ -6,20 +6,19 @@
 
 namespace {
 // A memory sized for the list (one flag when the list is empty), true where an entry is selected.
-QVector<bool> record(const QAbstractItemView& list) {
-    QVector<bool> memory = selectionFlags(list);
-    if (memory.isEmpty())
-        memory.append(false);
-    return memory;
+QVector<bool> record(QVector<bool> selected) {
+    if (selected.isEmpty())
+        selected.append(false);
+    return selected;
 }
 } // namespace
 
 void frmMain::SavePkF() {
-    PkF = record(*File1);
+    PkF = record(selectionFlags(*File1));
 }
 
 void frmMain::SavePkS() {
-    PkS = record(*lstSelected);
+    PkS = record(lstSelected->selectedFlags());
 }
 
 // Restoring never unselects: an entry selected since the recording stays selected.

@@ -6,6 +6,7 @@
 #include "playlist/SongAddress.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 // FileOnly and FolderOnly as views into the path, for the loops over whole playlists.
@@ -99,10 +100,14 @@ Entry EntryMaker::fromPath(QStringView path) {
     const QString folded = style_.ignoresCase ? entryFolder(folder, style_) : QString();
     const QStringView key =
         style_.ignoresCase ? QStringView(folded) : entryFolderView(folder, style_);
-    auto known = folders_.find(key);
-    if (known == folders_.end())
-        known = folders_.insert(key.toString()).first;
-    return {fileView(path, last).toString(), *known};
+    // The songs of one folder mostly follow each other: the last song's folder is tried first.
+    if (!lastFolder_ || *lastFolder_ != key) {
+        auto known = folders_.find(key);
+        if (known == folders_.end())
+            known = folders_.insert(key.toString()).first;
+        lastFolder_ = &*known;
+    }
+    return {fileView(path, last).toString(), *lastFolder_};
 }
 
 Entry entryFromFolderAndName(const QString& folder, const QString& name, const PathStyle& style) {
@@ -154,15 +159,24 @@ QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playl
     if (mode == PathMode::Never || entry.folder.isEmpty() || entry.stream)
         return entry.name;
     // As fullPath, into memory that the previous line already had.
-    buffer.resize(0);
-    buffer += entry.folder;
-    if (!entry.folder.endsWith(style.separator))
-        buffer += style.separator;
-    buffer += entry.name;
+    const bool separate = !entry.folder.endsWith(style.separator);
+    buffer.resize(entry.folder.size() + (separate ? 1 : 0) + entry.name.size());
+    QChar* out = std::copy(entry.folder.cbegin(), entry.folder.cend(), buffer.data());
+    if (separate)
+        *out++ = style.separator;
+    std::copy(entry.name.cbegin(), entry.name.cend(), out);
     if (mode == PathMode::Always)
         return buffer;
+    // The last separator is the one before the name, unless the name holds one: the quick look
+    // for one spares a character by character search from the end.
+    const qsizetype nameStart = buffer.size() - entry.name.size();
+    const QStringView folder = entry.name.contains(style.separator)
+                                   ? folderView(buffer, style.separator)
+                                   : folderView(buffer, nameStart - 1, style.separator);
+    const QStringView playlistFolder = folderView(playlistPath, style.separator);
     const Qt::CaseSensitivity cs = style.ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-    const bool sameFolder = folderView(buffer, style.separator)
-                                .compare(folderView(playlistPath, style.separator), cs) == 0;
+    // Folders of other lengths differ in either case (case is folded character by character).
+    const bool sameFolder =
+        folder.size() == playlistFolder.size() && folder.compare(playlistFolder, cs) == 0;
     return sameFolder ? QStringView(entry.name) : QStringView(buffer);
 }

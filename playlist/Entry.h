@@ -2,8 +2,8 @@
 
 #include "playlist/PathStyle.h"
 
-#include <QHashFunctions>
 #include <QString>
+#include <string_view>
 #include <unordered_set>
 
 // A playlist entry names one song: its file name and the folder that holds it. Its text, shown
@@ -64,7 +64,11 @@ public:
 private:
     struct Hash {
         using is_transparent = void;
-        size_t operator()(QStringView text) const { return qHash(text); }
+        // The standard library's hash: several times quicker than Qt's unseeded one here.
+        size_t operator()(QStringView text) const {
+            return std::hash<std::u16string_view>()(
+                std::u16string_view(text.utf16(), size_t(text.size())));
+        }
     };
     struct Equal {
         using is_transparent = void;
@@ -72,4 +76,5 @@ private:
     };
     PathStyle style_;
     std::unordered_set<QString, Hash, Equal> folders_;
+    const QString* lastFolder_ = nullptr; // in folders_
 };

@@ -3,17 +3,31 @@
 #include "playlist/SongAddress.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
+// True when the line starts with "file" in any case. No character but the ASCII letters has
+// f, i, l or e for its case-folded form, so each is matched against its two ASCII forms.
+bool startsWithFileKey(QStringView line) {
+    constexpr char16_t kKey[] = u"file";
+    for (qsizetype i = 0; i < 4; ++i)
+        if (i >= line.size() || (line[i].unicode() | 0x20) != kKey[i])
+            return false;
+    return true;
+}
+
 // The song a line names, blanks already trimmed; empty when the line names none.
 QStringView songIn(QStringView line, PlaylistFormat format) {
     if (format == PlaylistFormat::M3u)
         return line.startsWith(u"#EXT") ? QStringView() : line;
-    if (line.size() < 4 || line.left(4).compare(u"file", Qt::CaseInsensitive) != 0)
+    if (!startsWithFileKey(line))
         return {};
-    const qsizetype equals = line.indexOf(u'=', 4);
-    return equals < 0 ? line : trimBlanks(line.mid(equals + 1));
+    // The "=" nearly always follows the key's few digits: a plain look beats a search.
+    qsizetype equals = 4;
+    while (equals < line.size() && line[equals] != u'=')
+        ++equals;
+    return equals == line.size() ? line : trimBlanks(line.sliced(equals + 1));
 }
 
 // A file that is not UTF-8 was written by an older program in the Windows code page, nearly
@@ -67,6 +81,16 @@ QStringView decimal(qint32 number, std::array<char16_t, 11>& buffer) {
     return QStringView(buffer.data() + i, qsizetype(buffer.size() - i));
 }
 
+// "fileN=", the key of the song numbered number; written into buffer, no allocation.
+QStringView fileKey(qint32 number, std::array<char16_t, 16>& buffer) {
+    std::array<char16_t, 11> digits;
+    const QStringView n = decimal(number, digits);
+    char16_t* out = std::copy_n(u"file", 4, buffer.data());
+    out = std::copy(n.utf16(), n.utf16() + n.size(), out);
+    *out++ = u'=';
+    return QStringView(buffer.data(), out);
+}
+
 // A title on one line.
 QString oneLine(QString title) {
     return title.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -78,6 +102,7 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
                            const QVector<Entry>& entries, const QVector<SongInfo>* info,
                            PathMode mode, const QString& playlistPath, const PathStyle& style) {
     std::array<char16_t, 11> digits;
+    std::array<char16_t, 16> key;
     QString buffer;
     WrittenPlaylist written;
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -88,7 +113,7 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
             writer.endLine(); // a title that cannot be written leaves the song as it is
         }
         if (format == PlaylistFormat::Pls)
-            writer << u"file" << decimal(qint32(i + 1), digits) << u"=";
+            writer << fileKey(qint32(i + 1), key);
         writer << song;
         LineFault fault = writer.endLine();
         if (fault == LineFault::None &&

@@ -37,6 +37,9 @@ public:
     }
 
 private:
+    // Where the next bytes go, with room for that many.
+    char* room(qsizetype bytes);
+
     QByteArray bytes_;
     qsizetype used_ = 0;
     LineFault lineFault_ = LineFault::None;
