@@ -1,11 +1,11 @@
-#include "app/SharedState.h"
-#include "mainwindow/DirList.h"
-#include "mainwindow/DriveList.h"
-#include "mainwindow/FileList.h"
-#include "mainwindow/ListSelection.h"
-#include "mainwindow/frmMain.h"
-#include "platform/Prompter.h"
-#include "playlist/PlaylistModel.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/SharedState.h"
+#include "core/playlist/PlaylistModel.h"
+#include "gui/mainwindow/DirList.h"
+#include "gui/mainwindow/DriveList.h"
+#include "gui/mainwindow/FileList.h"
+#include "gui/mainwindow/ListSelection.h"
+#include "gui/mainwindow/frmMain.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "mp3/CurrentTag.h"
-#include "mp3/MP3Hdr.h"
+#include "core/mp3/CurrentTag.h"
+#include "core/mp3/MP3Hdr.h"
 
 #include <QFile>
 #include <QStringList>

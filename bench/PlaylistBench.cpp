@@ -1,7 +1,7 @@
-#include "mainwindow/frmMain.h"
-#include "playlist/PlaylistFormat.h"
-#include "playlist/PlaylistModel.h"
-#include "playlist/PlaylistProcedures.h"
+#include "core/playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistModel.h"
+#include "gui/mainwindow/frmMain.h"
+#include "gui/playlist/PlaylistProcedures.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "cli/FileCheck.h"
 
-#include "mp3/SongFile.h"
+#include "core/mp3/SongFile.h"
 
 #include <QFileInfo>
 

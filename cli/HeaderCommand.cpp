@@ -2,9 +2,9 @@
 #include "cli/FileCheck.h"
 #include "cli/OrderedRun.h"
 #include "cli/Progress.h"
-#include "mp3/HeaderReport.h"
-#include "mp3/MP3Hdr.h"
-#include "platform/TabularText.h"
+#include "core/mp3/HeaderReport.h"
+#include "core/mp3/MP3Hdr.h"
+#include "core/text/TabularText.h"
 
 #include <QLocale>
 

@@ -2,10 +2,10 @@
 #include "cli/FileCheck.h"
 #include "cli/OrderedRun.h"
 #include "cli/Progress.h"
-#include "mp3/GenreList.h"
-#include "mp3/TagEdits.h"
-#include "mp3/TagFileAccess.h"
-#include "mp3/TagRecord.h"
+#include "core/mp3/GenreList.h"
+#include "core/mp3/TagEdits.h"
+#include "core/mp3/TagFileAccess.h"
+#include "core/mp3/TagRecord.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,16 +2,16 @@
 // About, Hints, the tag window and the header report. With a point size, the whole program uses
 // a font of that size, as after a change of the desktop's font. Run it under an X server
 // (scripts/screenshots starts one).
-#include "app/SharedState.h"
-#include "app/frmOptions.h"
-#include "infowindows/frmAbout.h"
-#include "infowindows/frmHints.h"
-#include "mainwindow/FileList.h"
-#include "mainwindow/frmMain.h"
-#include "mp3/CurrentTag.h"
-#include "mp3/frmID.h"
-#include "platform/QtPrompter.h"
-#include "playlist/PlaylistModel.h"
+#include "core/mp3/CurrentTag.h"
+#include "core/platform/SharedState.h"
+#include "core/playlist/PlaylistModel.h"
+#include "gui/info/frmAbout.h"
+#include "gui/info/frmHints.h"
+#include "gui/info/frmOptions.h"
+#include "gui/mainwindow/FileList.h"
+#include "gui/mainwindow/frmMain.h"
+#include "gui/platform/QtPrompter.h"
+#include "gui/tags/frmID.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // Any bytes as genres.txt.
-#include "mp3/GenreList.h"
+#include "core/mp3/GenreList.h"
 
 #include <cstddef>
 #include <cstdint>

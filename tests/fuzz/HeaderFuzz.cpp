@@ -1,7 +1,7 @@
 // Any bytes as a song: the frame header analysis and its report. The analysis reads files, so
 // each input is written to a file in memory-backed storage first.
-#include "mp3/HeaderReport.h"
-#include "mp3/MP3Hdr.h"
+#include "core/mp3/HeaderReport.h"
+#include "core/mp3/MP3Hdr.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +14,8 @@
 using namespace Qt::StringLiterals;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const QString path =
-        (QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath()) +
-        u"/velmora-header-fuzz-"_s + QString::number(getpid()) + u".mp3"_s;
+    static const QString path = (QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath()) +
+                                u"/velmora-header-fuzz-"_s + QString::number(getpid()) + u".mp3"_s;
     {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -1,7 +1,7 @@
 // Any 128 bytes as an ID3v1 tag: decoding as the tag window shows it, and writing the record
 // back, which must give the bytes it was read from.
-#include "mp3/TagEdits.h"
-#include "mp3/TagRecord.h"
+#include "core/mp3/TagEdits.h"
+#include "core/mp3/TagRecord.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistFormat.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // Any bytes as a settings file: reading keys and writing one back must neither crash nor lose
 // the lines it did not change.
-#include "app/ProfileFile.h"
+#include "core/settings/ProfileFile.h"
 
 #include <cstddef>
 #include <cstdint>

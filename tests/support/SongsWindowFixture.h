@@ -1,8 +1,8 @@
 #pragma once
 
-#include "mainwindow/DirList.h"
-#include "mainwindow/frmMain.h"
-#include "playlist/PlaylistModel.h"
+#include "core/playlist/PlaylistModel.h"
+#include "gui/mainwindow/DirList.h"
+#include "gui/mainwindow/frmMain.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>

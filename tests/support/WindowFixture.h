@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/SharedState.h"
-#include "fakes/FakeFileDialogs.h"
-#include "fakes/FakePrompter.h"
-#include "fakes/FakeRegistry.h"
-#include "fakes/FakeShell.h"
+#include "core/platform/SharedState.h"
 #include "support/FileBytes.h"
+#include "support/fakes/FakeFileDialogs.h"
+#include "support/fakes/FakePrompter.h"
+#include "support/fakes/FakeRegistry.h"
+#include "support/fakes/FakeShell.h"
 
 // Gives every window test fresh fakes of the seams, a settings file in a temporary folder and
 // that folder as the program's own folder. Restores the shared state afterwards.
@@ -13,7 +13,8 @@ class WindowFixture : public TempFolder {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());
-        shared() = {&prompter, &dialogs, &shell, &registry, nullptr, iniPath(), 0, tmp.path()};
+        shared() = {&prompter,           &dialogs,  &shell, &registry, nullptr, iniPath(),
+                    PlaylistFormat::M3u, tmp.path()};
     }
     void TearDown() override {
         EXPECT_TRUE(prompter.scriptUsedUp()) << "a scripted message box was never shown";

@@ -1,0 +1,125 @@
+#include "core/launch/PlayerCommand.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/SharedState.h"
+#include "core/platform/Shell.h"
+#include "core/playlist/Entry.h"
+#include "core/playlist/PlaylistModel.h"
+#include "core/text/TextFiles.h"
+#include "gui/mainwindow/DirList.h"
+#include "gui/mainwindow/FileList.h"
+#include "gui/mainwindow/frmMain.h"
+#include "gui/playlist/PlaylistProcedures.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Show the player's window in its current size and position.
+constexpr int kShowNormal = 5;
+
+void inform(const QString& text, const QString& title) {
+    shared().prompter->inform(text, title, MsgIcon::Information);
+}
+
+void reportMissing(const QString& path) {
+    inform(u"Can't find file "_s + path + u'.', u"Can't play."_s);
+}
+
+void reportNoPlaylistPlayer() {
+    inform(shared().style == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
+                                                 : u"Can't find default .m3u player."_s,
+           u"Sorry"_s);
+}
+
+bool openWithDefaultProgram(const QString& path) {
+    return shellSucceeded(
+        shared().shell->open(path, QString(), shared().programFolder(), kShowNormal));
+}
+
+// The player (or the file manager) would not start: say which command failed.
+void startCommand(const QString& commandLine) {
+    if (commandLine.isEmpty()) {
+        inform(u"Can't start the default player: it gave no command line."_s, u"Sorry"_s);
+        return;
+    }
+    if (!shared().shell->startCommandLine(commandLine))
+        inform(u"Can't start "_s + commandLine + u'.', u"Sorry"_s);
+}
+} // namespace
+
+void frmMain::imgPlay1_DragOver(QWidget* Source) {
+    if (Source == lstSelected || Source == File1)
+        setDragCursor(Source, true);
+}
+
+void frmMain::imPlayAll_DragOver(QWidget* Source) {
+    if (Source == lstSelected)
+        setDragCursor(Source, true);
+}
+
+void frmMain::imgPlay1_DragDrop(QWidget* Source) {
+    QString full;
+    if (Source == lstSelected) {
+        const int row = lstSelected->currentRow();
+        if (row >= 0 && lstSelected->count() > 0) {
+            full = playlistSong(row);
+            // A stream address goes to the default application as it is, like a file.
+            if (!playlist->at(row).stream && !FileExists(full)) {
+                reportMissing(full);
+                full.clear();
+            }
+        }
+    } else if (Source == File1) {
+        // No existence check here: a song that vanished shows up as a failed open.
+        full = currentFileListSong();
+    }
+    if (!full.isEmpty()) {
+        if (openWithDefaultProgram(full))
+            lblIsPlaying->setText(full);
+        else
+            inform(u"Can't find default .mp3 player."_s, u"Sorry"_s);
+    }
+    EndDrag(Source);
+}
+
+void frmMain::imPlayAll_Click() {
+    const QString name = lblName->text();
+    if (name == kNewPlaylistName) {
+        inform(u"You must save the playlist first!"_s, u"Oops"_s);
+        return;
+    }
+    if (!FileExists(name)) {
+        reportMissing(name);
+        return;
+    }
+    if (!openWithDefaultProgram(name))
+        reportNoPlaylistPlayer();
+}
+
+void frmMain::imPlayAll_DragDrop(QWidget* Source) {
+    if (Source == lstSelected) {
+        const QString name = lblName->text();
+        if (name == kNewPlaylistName) {
+            inform(u"You must save the playlist first!"_s, u"Oops"_s);
+        } else if (lstSelected->currentRow() >= 0) {
+            if (!FileExists(name)) {
+                reportMissing(name);
+            } else {
+                const ShellLookup lookup = shared().shell->findExecutable(name, FolderOnly(name));
+                if (shellSucceeded(lookup.result))
+                    startCommand(playerCommandLine(lookup.program));
+                else
+                    reportNoPlaylistPlayer();
+            }
+        }
+    }
+    EndDrag(Source);
+}
+
+void frmMain::mnuExplorer_Click() {
+    const QString folder = Dir1->Path();
+    if (!openWithDefaultProgram(folder))
+        inform(u"Can't start the file manager on "_s + folder + u'.', u"Sorry"_s);
+}

@@ -1,0 +1,60 @@
+#include "gui/mainwindow/ShowHint.h"
+#include "gui/mainwindow/frmMain.h"
+
+#include <QString>
+
+using namespace Qt::StringLiterals;
+
+// The hint bar follows the pointer. The frames around the controls bring the default hint back
+// (an empty text); the frame of the playlist name blanks the bar. Controls without a handler
+// here (the drive list, the "un-select all" buttons, labels, notes, the status row) leave the
+// last hint standing.
+
+void frmMain::Form_MouseMove() {
+    ShowHint(QString());
+}
+void frmMain::cmdNew_MouseMove() {
+    ShowHint(u"Click to begin a new playlist."_s);
+}
+void frmMain::cmdOpen_MouseMove() {
+    ShowHint(u"Click to open an existing playlist."_s);
+}
+void frmMain::cmdSave_MouseMove() {
+    ShowHint(u"Click to save this playlist."_s);
+}
+void frmMain::cmdDelete_MouseMove() {
+    ShowHint(u"Click to delete currently selected .m3u playlist file."_s);
+}
+void frmMain::cmdClear_MouseMove() {
+    ShowHint(u"Drag MP3s from Selected - or highlight and click here."_s);
+}
+void frmMain::cmdUp_MouseMove() {
+    ShowHint(u"Click to move selected item up in playlist."_s);
+}
+void frmMain::cmdDn_MouseMove() {
+    ShowHint(u"Click to move selected item down in playlist."_s);
+}
+void frmMain::Dir1_MouseMove() {
+    ShowHint(u"Select folder with .mp3 files."_s);
+}
+void frmMain::File1_MouseMove() {
+    ShowHint(u"Double-click for Header info. Rt-Click for ID3 tag."_s);
+}
+void frmMain::lstSelected_MouseMove() {
+    ShowHint(u"Drag'n'drop to Trashcan or Player. Rt-click for ID3 tag."_s);
+}
+void frmMain::fraAvail_MouseMove() {
+    ShowHint(QString());
+}
+void frmMain::fraSelected_MouseMove() {
+    ShowHint(QString());
+}
+void frmMain::fraMenu_MouseMove() {
+    ShowHint(QString());
+}
+void frmMain::fraFiller_MouseMove() {
+    ShowHint(QString());
+}
+void frmMain::fraInfo_MouseMove() {
+    ShowHint(u" "_s);
+}

@@ -1,0 +1,197 @@
+#include "gui/tags/frmID.h"
+
+#include "core/mp3/CurrentTag.h"
+#include "core/mp3/GenreList.h"
+#include "core/mp3/TagEdits.h"
+#include "core/mp3/TagFileAccess.h"
+#include "core/platform/Prompter.h"
+#include "core/platform/SharedState.h"
+#include "core/playlist/Entry.h"
+#include "core/text/TextFiles.h"
+#include "gui/mainwindow/CenterForm.h"
+#include "gui/mainwindow/PlaceControl.h"
+#include "gui/mainwindow/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+frmID::ModalHook& modalHook() {
+    static frmID::ModalHook hook;
+    return hook;
+}
+
+struct Row {
+    const char* caption;
+    int labelTop;
+    int boxTop;
+    int boxWidth;
+    int maxLength;
+};
+
+// Title, artist, album, year, comment and track, top to bottom, in twips.
+constexpr Row kRows[6] = {
+    {"Title :", 180, 120, 2955, TagRecord::kTitleWidth},
+    {"Artist :", 540, 480, 2955, TagRecord::kArtistWidth},
+    {"Album :", 900, 840, 2955, TagRecord::kAlbumWidth},
+    {"Year :", 1260, 1200, 555, TagRecord::kYearWidth},
+    {"Comment :", 1620, 1560, 2955, TagRecord::kCommentWidth},
+    {"Track* :", 1980, 1920, 555, 2},
+};
+
+QLabel* rightAlignedLabel(QWidget* parent, int index, const QString& caption, int top) {
+    auto* label = placeControl<QLabel>(parent, u"Label1_%1"_s.arg(index),
+                                       twipsRect(120, top, 855, 195), caption);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+Prompter& prompter() {
+    return *shared().prompter;
+}
+} // namespace
+
+frmID::frmID(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    fixWindow(*this, u"frmID"_s, u"ID3 Tag"_s, {twipsToPixels(4215), twipsToPixels(3360)});
+    setModal(true);
+    buildControls();
+    scaleLayout(*this);
+}
+
+void frmID::buildControls() {
+    for (int i = 0; i < 6; ++i) {
+        const Row& row = kRows[i];
+        Label1[i] = rightAlignedLabel(this, i, QString::fromLatin1(row.caption), row.labelTop);
+        txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_s.arg(i),
+                                           twipsRect(1080, row.boxTop, row.boxWidth, 285));
+        txtID[i]->setMaxLength(row.maxLength);
+    }
+    Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_s, 2340);
+
+    cboGenre = placeControl<QComboBox>(this, u"cboGenre"_s, twipsRect(1080, 2295, 2115, 315));
+    cboGenre->setEditable(false);
+    cmdSave = placeControl<QPushButton>(this, u"cmdSave"_s, twipsRect(1080, 2880, 1395, 345),
+                                        u"Save Changes"_s);
+    cmdSave->setAutoDefault(false);
+    cmdExit =
+        placeControl<QPushButton>(this, u"cmdExit"_s, twipsRect(2490, 2880, 975, 345), u"Exit"_s);
+    cmdExit->setAutoDefault(false);
+    Label2 = placeControl<QLabel>(this, u"Label2"_s, twipsRect(1710, 1980, 2265, 195),
+                                  u"*Note: ID3v1.1 only"_s);
+    QPalette grey = Label2->palette();
+    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    Label2->setPalette(grey);
+
+    QWidget* previous = txtID[0];
+    for (QWidget* next : {static_cast<QWidget*>(txtID[1]), static_cast<QWidget*>(txtID[2]),
+                          static_cast<QWidget*>(txtID[3]), static_cast<QWidget*>(txtID[4]),
+                          static_cast<QWidget*>(txtID[5]), static_cast<QWidget*>(cboGenre),
+                          static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdExit)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmID::cmdSave_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmID::cmdExit_Click);
+}
+
+void frmID::Form_Load() {
+    CenterForm(*this);
+    FillBox();
+    ShowInfo();
+}
+
+void frmID::FillBox() {
+    const QString path = findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    if (path.isEmpty()) {
+        prompter().inform(u"File 'genres.txt' is missing."_s, u"Problem"_s, MsgIcon::Exclamation);
+        return;
+    }
+    cboGenre->clear();
+    QString reason;
+    const std::optional<QVector<Genre>> genres = readGenres(path, &reason);
+    if (!genres) {
+        prompter().inform(u"File '"_s + path + u"' can't be read: "_s + reason + u"."_s,
+                          u"Problem"_s, MsgIcon::Exclamation);
+        return;
+    }
+    for (const Genre& genre : *genres)
+        cboGenre->addItem(genre.name, genre.number);
+}
+
+int frmID::GetGenre(int n) const {
+    for (int i = 0; i < cboGenre->count(); ++i)
+        if (cboGenre->itemData(i).toInt() == n)
+            return i;
+    return -1;
+}
+
+void frmID::ShowInfo() {
+    const TagText text = decodeTag(CurrentTag);
+    txtID[0]->setText(text.title);
+    txtID[1]->setText(text.artist);
+    txtID[2]->setText(text.album);
+    txtID[3]->setText(text.year);
+    txtID[4]->setText(text.comment);
+    txtID[5]->setText(text.track ? QString::number(*text.track) : QString());
+    cboGenre->setCurrentIndex(text.genre == 255 ? -1 : GetGenre(text.genre));
+}
+
+void frmID::cmdSave_Click() {
+    const QString cantSave = u"Can't save"_s;
+    const QString cantFind = u"Can't find "_s + TagFile + u"."_s;
+    if (!FileExists(TagFile)) {
+        prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
+        return;
+    }
+    TagEdits edits{txtID[0]->text(), txtID[1]->text(), txtID[2]->text(), txtID[3]->text(),
+                   txtID[4]->text(), txtID[5]->text(), std::nullopt};
+    if (cboGenre->currentIndex() >= 0)
+        edits.genre = static_cast<quint8>(cboGenre->currentData().toInt());
+    const std::optional<TagRecord> edited = editedTag(CurrentTag, edits);
+    if (!edited) {
+        prompter().inform(u"The track number must lie between 0 and 255."_s, cantSave,
+                          MsgIcon::Exclamation);
+        return;
+    }
+    CurrentTag = *edited;
+
+    const TagSaveResult result = writeTag(TagFile, CurrentTag);
+    switch (result.status) {
+    case TagSaveStatus::Saved:
+        prompter().inform(u"Saved."_s, u"Notice"_s, MsgIcon::Information);
+        accept();
+        return;
+    case TagSaveStatus::Missing:
+        prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
+        return;
+    case TagSaveStatus::BadLength:
+        prompter().inform(u"Error getting file length."_s, cantSave, MsgIcon::Information);
+        return;
+    case TagSaveStatus::Failed:
+        break;
+    }
+    prompter().inform(u"An error- "_s + result.error + u", occurred while saving changes."_s,
+                      u"Unsuccessful"_s, MsgIcon::Exclamation);
+}
+
+void frmID::cmdExit_Click() {
+    reject();
+}
+
+void frmID::showModal() {
+    if (modalHook())
+        modalHook()(*this);
+    else
+        exec();
+}
+
+void frmID::setModalHook(ModalHook hook) {
+    modalHook() = std::move(hook);
+}

@@ -1,0 +1,167 @@
+#include "core/mp3/MP3Hdr.h"
+#include "core/mp3/HeaderReport.h"
+#include "core/text/TabularText.h"
+#include "support/FileBytes.h"
+#include "support/SongBytes.h"
+
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QByteArray kCommon = mpegHeader(3, 1, 9, 0, 1); // 128 kbit/s, 44100 Hz: 417 bytes
+const QByteArray kLow = mpegHeader(2, 1, 8, 0, 3);    // 64 kbit/s, 22050 Hz: 208 bytes
+const QByteArray kFree = mpegFrame(mpegHeader(3, 1, 0, 0, 1), 600); // free format, 44100 Hz
+
+QByteArray id3v2(char version, char flags, int size) {
+    return QByteArray("ID3") + version + '\0' + flags + char(size >> 21 & 0x7F) +
+           char(size >> 14 & 0x7F) + char(size >> 7 & 0x7F) + char(size & 0x7F);
+}
+QString songFile(const QByteArray& bytes) {
+    static QTemporaryDir dir;
+    static int count = 0;
+    return writeBytes(dir.filePath(u"song%1.mp3"_s.arg(++count)), bytes);
+}
+MP3Hdr analyse(const QByteArray& bytes) {
+    MP3Hdr h;
+    ReadHeader(songFile(bytes), h);
+    return h;
+}
+} // namespace
+
+TEST(MP3Hdr, EachVersionAndLayerReadsItsOwnTables) {
+    const std::tuple<QByteArray, const char*, QList<int>, const char*> rows[] = {
+        {mpegHeader(3, 3, 14, 1), "1", {1, 448, 48000}, "Stereo"},
+        {mpegHeader(3, 2, 10, 2, 1), "1", {2, 192, 32000}, "Joint-Stereo"},
+        {mpegHeader(3, 1, 1, 0, 2), "1", {3, 32, 44100}, "Dual-Channel"},
+        {mpegHeader(2, 3, 9, 1, 3), "2", {1, 144, 24000}, "Mono"},
+        {mpegHeader(2, 2, 14, 2), "2", {2, 160, 16000}, "Stereo"},
+        {mpegHeader(0, 1, 1, 2), "2.5", {3, 8, 8000}, "Stereo"}};
+    for (const auto& [header, version, numbers, mode] : rows) {
+        const MP3Hdr h = analyse(header + QByteArray(16, '\0')); // no second frame in the file
+        EXPECT_EQ(h.HdrStatus, HeaderStatus::Found) << header.toHex().constData();
+        EXPECT_EQ(versionText(h.HdrVersion) + u' ' + h.HdrMode,
+                  QString::fromLatin1(version) + u' ' + QString::fromLatin1(mode));
+        EXPECT_EQ(QList<int>({h.HdrLayer, h.HdrBitrate, h.HdrFrequency}), numbers);
+    }
+    for (const QByteArray& bad : {mpegHeader(1, 1, 9, 0), mpegHeader(3, 0, 9, 0),
+                                  mpegHeader(3, 1, 15, 0), mpegHeader(3, 1, 9, 3)})
+        EXPECT_EQ(analyse(bad + QByteArray(16, '\0')).HdrStatus, HeaderStatus::NoFrame)
+            << "reserved version or layer, bitrate 15, sampling 3";
+}
+
+TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
+    QByteArray junk(1000, '\0'); // a sync whose next frame is not there
+    junk.replace(5, 4, kCommon);
+    EXPECT_EQ(analyse(junk + mpegFrame(kLow, 208) + kLow).HdrFramePos, 1000);
+    EXPECT_EQ(analyse("xyz" + mpegFrame(kCommon, 417) + mpegFrame(mpegHeader(3, 1, 9, 1), 384) +
+                      mpegFrame(kCommon, 417) + kCommon)
+                  .HdrFramePos,
+              3 + 417 + 384)
+        << "a sampling rate that changes";
+    // Frame lengths: Layer I counts four-byte slots, padding adds one slot, MPEG-2.5 uses 72.
+    const QByteArray filler(3000, '\x55');
+    for (const QByteArray& song :
+         {mpegFrame(mpegHeader(3, 3, 1, 1, 0, true), 36) + mpegHeader(3, 3, 1, 1) + filler,
+          mpegFrame(mpegHeader(3, 1, 9, 0, 1, true), 418) + kCommon + filler,
+          mpegFrame(mpegHeader(0, 1, 8, 2), 576) + mpegHeader(0, 1, 8, 2) + filler,
+          mpegFrame(kLow, 208) + "TAG" + QByteArray(125, ' ')})
+        EXPECT_EQ(analyse(song).HdrFramePos, 0) << song.left(4).toHex().constData();
+    // ID3v2 tags whose bodies hold syncs, a 2.4 footer, two tags reaching past 1024 bytes.
+    const QByteArray v23 = id3v2(3, 0, 257) + QByteArray(100, '\0') + kLow + QByteArray(153, '\0');
+    const MP3Hdr h = analyse(v23 + mpegFrame(kCommon, 417) + kCommon);
+    EXPECT_EQ(QList<qint64>({h.HdrFramePos, h.HdrBitrate}), QList<qint64>({267, 128}));
+    const QByteArray v24 =
+        id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
+    EXPECT_EQ(analyse(v24 + mpegFrame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
+    for (const int at : {3000, 60 * 1024})
+        EXPECT_EQ(analyse(QByteArray(at, '\0') + mpegFrame(kCommon, 417) + kCommon).HdrFramePos,
+                  at);
+    EXPECT_EQ(analyse(QByteArray(70 * 1024, '\0') + kCommon).HdrStatus, HeaderStatus::NoFrame)
+        << "the search covers 64 KiB";
+    // Only headers that can begin a stream are taken.
+    EXPECT_EQ(analyse(kFree + QByteArray(900, 'x') + mpegFrame().repeated(2)).HdrFramePos, 1500)
+        << "a free-format header with no frame after it: the search goes on";
+    const QByteArray uneven = kFree + kFree.left(500) + kFree + QByteArray(8000, 'x');
+    EXPECT_EQ(analyse(uneven).HdrStatus, HeaderStatus::NoFrame) << "free frames at no one distance";
+    for (const QByteArray& song :
+         {mpegFrame(mpegHeader(0, 2, 8, 0), 835).repeated(3),
+          mpegFrame(mpegHeader(0, 3, 8, 0), 276).repeated(3), QByteArray(100, 'x') + mpegFrame()})
+        EXPECT_EQ(analyse(song).HdrStatus, HeaderStatus::NoFrame)
+            << "MPEG 2.5 Layer II or I, or a lone header the file is too short for";
+}
+
+TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
+    for (const char* data :
+         {"riffxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxDATA", "RIFFxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxdata"}) {
+        const QString path =
+            songFile(data + QByteArray::fromHex("00010000") + mpegFrame(kCommon, 417) + kCommon);
+        MP3Hdr h;
+        EXPECT_EQ(FindRiffData(path), 45) << "\"data\" at byte 37";
+        ASSERT_TRUE(ReadHeader(path, h));
+        EXPECT_TRUE(h.HdrRiff && h.HdrFramePos == 44);
+    }
+    MP3Hdr h;
+    const QString late = songFile("RIFF" + QByteArray(1020, '\0') + "data" + mpegFrame());
+    for (const QString& path : {late, songFile({}) + u"/missing"_s}) {
+        EXPECT_FALSE(ReadHeader(path, h));
+        EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable) << path.toStdString();
+    }
+    QStringList none = {songFile({}), songFile("Just text.\r\n"), songFile(id3v2(3, 0, 1) + "x")};
+    for (const char* format : {"wav", "flac", "ogg", "opus", "aac", "m4a", "jpg", "png"})
+        none << QStringLiteral(VELMORA_TEST_DATA "/not-mpeg/%1.mp3").arg(format);
+    for (const QString& path : none) {
+        EXPECT_FALSE(ReadHeader(path, h));
+        EXPECT_EQ(h.HdrStatus, HeaderStatus::NoFrame) << path.toStdString();
+    }
+}
+
+TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrAudioBytes) {
+    const QByteArray audio = mpegFrame().repeated(100); // 41,700 bytes of 128 kbit/s
+    const auto le = [](quint32 n) {
+        n = qToLittleEndian(n);
+        return QByteArray(reinterpret_cast<const char*>(&n), 4);
+    };
+    const QByteArray riff = "RIFF" + le(5000) + "WAVEfmt " + le(16) + QByteArray(16, '\1') +
+                            "data" + le(4170) + audio.left(4170) + "LIST" + QByteArray(996, 'x');
+    // 3,000 frames of 1,152 samples at 44,100 Hz are 78.367 s; 1,567,347 bytes after the
+    // counting frame make 160 kbit/s.
+    const quint32 bytes = 1567347 + 417;
+    const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
+        {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, -1, 2606},
+        {riff, false, 128, -1, 261},
+        {encoderFrame("Info", 3000, bytes) + audio, false, 128, 3000, 78367},
+        {encoderFrame("Xing", 3000, bytes) + audio, true, 160, 3000, 78367},
+        {encoderFrame("VBRI", 3000, bytes) + audio, true, 160, 3000, 78367},
+        {kFree.repeated(3), false, 0, -1, 78}}; // 600 bytes a frame: 183,750 bit/s
+    for (const auto& [song, vbr, bitrate, frames, ms] : rows) {
+        const MP3Hdr h = analyse(song);
+        ASSERT_EQ(h.HdrStatus, HeaderStatus::Found) << ms;
+        EXPECT_EQ(std::tuple(h.HdrVbr, h.HdrAverageBitrate, h.HdrFrames, h.HdrDurationMs),
+                  std::tuple(vbr, bitrate, frames, ms));
+    }
+    const QString report = headerReport(analyse(std::get<0>(rows[3])), QLocale::c());
+    EXPECT_TRUE(report.contains(u"\r\nBitrate:\t\t160 kBits (VBR)\r\n"_s)) << qPrintable(report);
+    EXPECT_TRUE(report.endsWith(u"\r\nLayer:\t\t3\r\nLength:\t\t1:18\r\n"_s)) << qPrintable(report);
+    for (auto [ms, text] : {std::pair{59500, "1:00"}, {3599499, "59:59"}, {36061000, "10:01:01"}})
+        EXPECT_EQ(playingTime(ms), QLatin1String(text)) << ms;
+}
+
+TEST(MP3Hdr, ReportForTheBoxAndAlignedForATerminal) {
+    MP3Hdr h = analyse(mpegFrame());
+    h.HdrFile = u"/music/Song.mp3"_s;
+    const QString report = headerReport(h, QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(report,
+              u"Filename:\t\t/music/Song.mp3\r\n\r\nBitrate:\t\t128 kBits\r\nFrequency:\t44,100\r\n"
+              "Mode:\t\tJoint-Stereo\r\nMPEG version:\t1\r\nLayer:\t\t3\r\nLength:\t\t0:00\r\n"_s);
+    EXPECT_EQ(
+        alignWithSpaces(report),
+        u"Filename:      /music/Song.mp3\n\nBitrate:       128 kBits\nFrequency:     44,100\n"
+        "Mode:          Joint-Stereo\nMPEG version:  1\nLayer:         3\nLength:        0:00\n"_s);
+    h.HdrRiff = true;
+    h.HdrFrequency = 0;
+    const QString riff =
+        alignWithSpaces(headerReport(h, QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_TRUE(riff.contains(u"Frequency:     000\n"_s)) << riff.toStdString();
+    EXPECT_TRUE(riff.endsWith(u"0:00\n\nA RIFF wrapper was found around the file.\n"));
+}
