@@ -205,18 +205,17 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
     return true;
 }
 
-// Warns when a field's text has to be cut or changed to fit the tag.
-void warnAboutFit(const QString& file, const char* field, const std::optional<QString>& value,
-                  int width) {
-    if (!value)
-        return;
-    const QString fitted = TagRecord::fitText(*value, width);
-    if (value->size() > width)
-        err(file + u": warning: "_s + QString::fromLatin1(field) + u" cut to "_s +
-            QString::number(width) + u" characters: \""_s + fitted.trimmed() + u"\"\n"_s);
-    else if (fitted.left(value->size()) != *value)
-        err(file + u": warning: "_s + QString::fromLatin1(field) +
-            u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_s);
+// Warns of each field whose text has to be cut or changed to fit the tag.
+void warnAboutFit(const QString& file, const TagEdits& edits) {
+    for (const TagMisfit& misfit : tagMisfits(edits)) {
+        if (misfit.kind == TagMisfit::Kind::Cut)
+            err(file + u": warning: "_s + misfit.field + u" cut to "_s +
+                QString::number(misfit.width) + u" characters: \""_s + misfit.written.trimmed() +
+                u"\"\n"_s);
+        else
+            err(file + u": warning: "_s + misfit.field +
+                u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_s);
+    }
 }
 
 int setTag(const Arg& file, const TagEdits& c) {
@@ -226,11 +225,7 @@ int setTag(const Arg& file, const TagEdits& c) {
         err(name + u": not written: "_s + song.error + u'\n');
         return kExitFailed;
     }
-    warnAboutFit(name, "title", c.title, TagRecord::kTitleWidth);
-    warnAboutFit(name, "artist", c.artist, TagRecord::kArtistWidth);
-    warnAboutFit(name, "album", c.album, TagRecord::kAlbumWidth);
-    warnAboutFit(name, "year", c.year, TagRecord::kYearWidth);
-    warnAboutFit(name, "comment", c.comment, TagRecord::kCommentWidth);
+    warnAboutFit(name, c);
     // As the tag window saves: what it would show, with the changes made.
     std::optional<TagRecord> tag = editedTag(song.tag.value_or(TagRecord::blank()), c);
     if (!tag)

@@ -2,6 +2,8 @@
 
 #include "core/text/LeadingNumber.h"
 
+using namespace Qt::StringLiterals;
+
 std::optional<quint8> trackFromText(const QString& text) {
     const double number = leadingNumber(text);
     if (number < 0)
@@ -30,4 +32,28 @@ std::optional<TagRecord> editedTag(const TagRecord& tag, const TagEdits& edits) 
     saved.Track = *track;
     saved.Genre = edits.genre.value_or(tag.Genre);
     return saved;
+}
+
+QVector<TagMisfit> tagMisfits(const TagEdits& edits) {
+    const std::tuple<QString, const std::optional<QString>&, int> fields[] = {
+        {u"title"_s, edits.title, TagRecord::kTitleWidth},
+        {u"artist"_s, edits.artist, TagRecord::kArtistWidth},
+        {u"album"_s, edits.album, TagRecord::kAlbumWidth},
+        {u"year"_s, edits.year, TagRecord::kYearWidth},
+        {u"comment"_s, edits.comment, TagRecord::kCommentWidth},
+    };
+    QVector<TagMisfit> misfits;
+    for (const auto& [field, value, width] : fields) {
+        if (!value)
+            continue;
+        // Counted in characters: an emoji is two QChars and one "?".
+        const qsizetype characters = value->toUcs4().size();
+        const QString written =
+            TagRecord::fitText(*value, width).left(std::min<qsizetype>(characters, width));
+        if (characters > width)
+            misfits.append({TagMisfit::Kind::Cut, field, width, *value, written});
+        else if (written != *value)
+            misfits.append({TagMisfit::Kind::Replaced, field, width, *value, written});
+    }
+    return misfits;
 }

@@ -3,6 +3,7 @@
 #include "core/mp3/TagRecord.h"
 
 #include <QString>
+#include <QVector>
 #include <optional>
 
 // The fields a person sets when saving a tag, in the tag window or with velmora-cli tag --set.
@@ -23,3 +24,20 @@ struct TagEdits {
 // that genres.txt does not name, and so is not shown, is kept. Header stays as it was.
 // nullopt when the track text does not fit a byte.
 [[nodiscard]] std::optional<TagRecord> editedTag(const TagRecord& tag, const TagEdits& edits);
+
+// A typed text that its tag field cannot hold as typed, and what is written in its place.
+struct TagMisfit {
+    enum class Kind {
+        Cut,      // longer than the field: cut to its width
+        Replaced, // characters ISO-8859-1 cannot hold: each written as "?"
+    };
+    Kind kind;
+    QString field;   // "title", "artist", "album", "year" or "comment"
+    int width;       // the field's width in characters
+    QString typed;   // the text as typed
+    QString written; // the text written, without the field's padding
+};
+
+// The texts of edits that saving would change, in the order of the tag's fields. A person is
+// told of each before the tag is written, so that nothing typed is changed without a word.
+[[nodiscard]] QVector<TagMisfit> tagMisfits(const TagEdits& edits);

@@ -53,6 +53,22 @@ QLabel* rightAlignedLabel(QWidget* parent, int index, const QString& caption, in
 Prompter& prompter() {
     return *shared().prompter;
 }
+
+// Asks before a save that would change what was typed (a "—" written as "?", a text cut to its
+// field); true when nothing would change or the user agrees.
+bool agreeToMisfits(const TagEdits& edits) {
+    const QVector<TagMisfit> misfits = tagMisfits(edits);
+    if (misfits.isEmpty())
+        return true;
+    QString text = u"An ID3v1 tag holds only ISO-8859-1 characters, in fields of fixed width, "
+                   u"so these fields would not be saved as typed:\n"_s;
+    for (const TagMisfit& misfit : misfits) {
+        const QString field = misfit.field.left(1).toUpper() + misfit.field.mid(1);
+        text += u"\n"_s + field + u": \""_s + misfit.typed + u"\" would be saved as \""_s +
+                misfit.written + u"\""_s;
+    }
+    return prompter().askYesNo(text + u"\n\nSave anyway?"_s, u"Confirm"_s, MsgAnswer::No);
+}
 } // namespace
 
 frmID::frmID(QWidget* parent)
@@ -160,6 +176,8 @@ void frmID::cmdSave_Click() {
                           MsgIcon::Exclamation);
         return;
     }
+    if (!agreeToMisfits(edits))
+        return; // the window stays open for the user to change the text
     CurrentTag = *edited;
 
     const TagSaveResult result = writeTag(TagFile, CurrentTag);

@@ -75,16 +75,25 @@ TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsL
     EXPECT_EQ(editedTag(v10, {.title = u"New"_s})->toBytes(),
               id3v1Tag({.title = "New", .artist = "Band", .genre = 200}));
     EXPECT_EQ(editedTag(v10, {.genre = 17})->Genre, 17);
-    const auto saved = editedTag(v10, {.title = u"Café Müller"_s,
-                                       .artist = u"Ωmega 😀 x"_s,
-                                       .album = QString(31, u'a'),
-                                       .year = u"19\u00009"_s});
+    const TagEdits foreign{.title = u"Café Müller"_s,
+                           .artist = u"Ωmega 😀 x"_s,
+                           .album = QString(31, u'a'),
+                           .year = u"19\u00009"_s};
+    const auto saved = editedTag(v10, foreign);
     EXPECT_EQ(saved->toBytes(), id3v1Tag({.title = "Caf\xE9 M\xFCller",
                                           .artist = "?mega ? x",
                                           .album = QByteArray(30, 'a'),
                                           .year = "19 9",
                                           .genre = 200}))
         << "one ? for each character; no zero byte in a text field";
+    // Each text saved otherwise than typed is named, with what is written instead.
+    QStringList misfits;
+    for (const TagMisfit& m : tagMisfits(foreign))
+        misfits << m.field + (m.kind == TagMisfit::Kind::Cut ? u" cut: "_s : u" changed: "_s) +
+                       m.written;
+    EXPECT_EQ(misfits,
+              (QStringList{u"artist changed: ?mega ? x"_s, u"album cut: "_s + QString(30, u'a'),
+                           u"year changed: 19 9"_s}));
     const std::pair<const char*, std::optional<quint8>> tracks[] = {
         {"", 0},   {"12", 12}, {"2.5", 2},           {"3.5", 4},
         {"7x", 7}, {"x7", 0},  {"-1", std::nullopt}, {"256", std::nullopt}};

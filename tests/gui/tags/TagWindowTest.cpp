@@ -84,6 +84,23 @@ TEST_F(TagWindow, ShowsTheTagAndSavesWhatWasEditedOrSaysWhyNot) {
               u"[Can't save] Error getting file length. (OK, information) (open)");
 }
 
+TEST_F(TagWindow, AsksBeforeWritingWhatTheTagCannotHoldAndWritesOnlyOnYes) {
+    const QString song = writeFile(u"a.mp3"_s, kTagged);
+    const auto type = [](frmID& window) { window.txtID[1]->setText(u"Zoë — “Live” €"_s); };
+    prompter.answerNo();
+    EXPECT_EQ(
+        saveTitle(song, type),
+        u"[Confirm] An ID3v1 tag holds only ISO-8859-1 characters, in fields of fixed "
+        u"width, so these fields would not be saved as typed:\n\nArtist: \"Zoë — “Live” "
+        u"€\" would be saved as \"Zoë ? ?Live? ?\"\n\nSave anyway? (Yes/No, question) (open)");
+    EXPECT_EQ(prompter.last().defaultButton, MsgAnswer::No);
+    EXPECT_EQ(readBytes(song), kTagged) << "nothing written on No";
+    prompter.answerYes();
+    prompter.expectMessage();
+    EXPECT_EQ(saveTitle(song, type), u"[Notice] Saved. (OK, information)");
+    EXPECT_EQ(readBytes(song), kAudio + id3v1Tag({.title = "Mine", .artist = "Zo\xEB ? ?Live? ?"}));
+}
+
 TEST_F(TagWindow, AGenreListThatIsMissingOrCannotBeReadIsSaid) {
     if (QFileInfo::exists(QStringLiteral(VELMORA_DATADIR "/genres.txt")))
         GTEST_SKIP() << "an installed genres.txt stands in for the missing one";
