@@ -1,6 +1,8 @@
 #include "gui/mainwindow/frmMain.h"
 
 #include "core/playlist/PlaylistModel.h"
+#include "core/playlist/SongFolderWatcher.h"
+#include "gui/mainwindow/DesktopKeys.h"
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/DriveList.h"
 #include "gui/mainwindow/ElidedLabel.h"
@@ -256,12 +258,12 @@ void frmMain::buildMenus() {
         {mnuAbout, "mnuAbout"},   {mnuHints, "mnuHints"}};
     for (auto [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
-    // The desktop's own keys, shown beside the captions.
-    mnuNew->setShortcut(QKeySequence::New);
-    mnuOpen->setShortcut(QKeySequence::Open);
-    mnuSave->setShortcut(QKeySequence::Save);
-    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
-    mnuExit->setShortcut(QKeySequence::Quit);
+    // The desktop's own keys, shown beside the captions; the usual ones where it has none.
+    mnuNew->setShortcuts(desktopKeys(QKeySequence::New, QKeySequence(u"Ctrl+N"_s)));
+    mnuOpen->setShortcuts(desktopKeys(QKeySequence::Open, QKeySequence(u"Ctrl+O"_s)));
+    mnuSave->setShortcuts(desktopKeys(QKeySequence::Save, QKeySequence(u"Ctrl+S"_s)));
+    mnuSaveAs->setShortcuts(desktopKeys(QKeySequence::SaveAs, QKeySequence(u"Ctrl+Shift+S"_s)));
+    mnuExit->setShortcuts(desktopKeys(QKeySequence::Quit, QKeySequence(u"Ctrl+Q"_s)));
 }
 
 void frmMain::connectHandlers() {
@@ -289,11 +291,16 @@ void frmMain::connectHandlers() {
     connect(Dir1, &DirList::pathChanged, this, &frmMain::Dir1_Change);
     connect(File1, &FileList::pathChanged, this, &frmMain::File1_PathChange);
     // Songs came or went in the folder shown: its memory is recorded again (the list kept the
-    // selection by name) and the counter need not wait for the timer.
+    // selection by name) and the counter need not wait for the timer. Playlist entries without a
+    // folder name songs there, so their marks follow.
     connect(File1, &FileList::filesChanged, this, [this] {
         SavePkF();
         Timer1_Timer();
+        markMissingSongs();
     });
+    // Songs deleted, moved or put back by another program: the grey mark follows at once.
+    auto* songFolders = new SongFolderWatcher(*playlist, this);
+    connect(songFolders, &SongFolderWatcher::songsChanged, this, [this] { markMissingSongs(); });
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     installEventRouting(); // mouse, drag and hint events

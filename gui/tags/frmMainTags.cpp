@@ -7,6 +7,7 @@
 #include "core/platform/SharedState.h"
 #include "core/playlist/PathStyle.h"
 #include "core/playlist/PlaylistModel.h"
+#include "core/text/TextFiles.h"
 #include "gui/mainwindow/FileList.h"
 #include "gui/tags/frmID.h"
 
@@ -94,6 +95,16 @@ void frmMain::lstSelected_RightButtonDown() {
                                       u" is a stream address, not a file on this computer."_s,
                                   u"Sorry"_s, MsgIcon::Information);
         return;
+    }
+    // A song that is not there has no tag to add: the user is told what its tooltip says.
+    if (!FileExists(playlistSong(row))) {
+        markMissingSongs();
+        if (playlist->isMissing(row)) {
+            shared().prompter->inform(
+                playlist->data(playlist->index(row), Qt::ToolTipRole).toString(), u"Sorry"_s,
+                MsgIcon::Information);
+            return;
+        }
     }
     if (editTag(*this, playlistSong(row)))
         SavePkS();
