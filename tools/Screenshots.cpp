@@ -1,14 +1,18 @@
 // Saves a picture of every window into a folder, as a person sees them: the main window, Options,
-// About, Hints, the tag window and the header report. With a point size, the whole program uses
-// a font of that size, as after a change of the desktop's font. Run it under an X server
-// (scripts/screenshots starts one).
+// About, Hints, the tag window and the header report. With --font POINTS the whole program uses
+// a font of that size, as after a change of the desktop's font; with --dark it uses Fusion with
+// the colours of KDE's Breeze Dark, as a dark desktop theme sets them. --name SUFFIX ends each
+// picture's name. Each window's place on the screen is printed. Run it under an X server
+// (scripts/screenshots starts one; QT_SCALE_FACTOR scales it).
 #include "core/mp3/CurrentTag.h"
 #include "core/platform/SharedState.h"
 #include "core/playlist/PlaylistModel.h"
 #include "gui/info/frmAbout.h"
 #include "gui/info/frmHints.h"
 #include "gui/info/frmOptions.h"
+#include "gui/mainwindow/CenterForm.h"
 #include "gui/mainwindow/FileList.h"
+#include "gui/mainwindow/LayoutScale.h"
 #include "gui/mainwindow/frmMain.h"
 #include "gui/platform/QtPrompter.h"
 #include "gui/tags/frmID.h"
@@ -18,6 +22,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -36,6 +42,12 @@ void settle() {
 
 void save(QWidget& window, const QString& name) {
     settle();
+    const QRect frame = window.frameGeometry();
+    const QRect area = window.screen()->availableGeometry();
+    QTextStream(stdout) << name << suffix << ": " << frame.width() << "x" << frame.height()
+                        << " at " << frame.x() << "," << frame.y() << " on " << area.width() << "x"
+                        << area.height() << " (scale " << window.devicePixelRatioF() << ", layout "
+                        << layoutScale(window) << ")\n";
     const QString file = QDir(outDir).filePath(name + suffix + u".png"_s);
     if (!window.grab().save(file)) {
         QTextStream(stderr) << "could not save " << file << '\n';
@@ -45,8 +57,41 @@ void save(QWidget& window, const QString& name) {
 
 void shoot(QWidget& window, const QString& name) {
     window.show();
+    settle();
+    CenterForm(window);
     save(window, name);
     window.hide();
+}
+
+// KDE's Breeze Dark, as the desktop hands it to a Qt program.
+QPalette breezeDark() {
+    QPalette p;
+    const auto set = [&p](QPalette::ColorRole role, QColor colour, QColor disabled = {}) {
+        p.setColor(role, colour);
+        p.setColor(QPalette::Disabled, role, disabled.isValid() ? disabled : colour);
+    };
+    const QColor text(252, 252, 252), dimmed(110, 113, 117);
+    set(QPalette::Window, QColor(32, 35, 38));
+    set(QPalette::WindowText, text, dimmed);
+    set(QPalette::Base, QColor(20, 22, 24));
+    set(QPalette::AlternateBase, QColor(29, 31, 34));
+    set(QPalette::Text, text, dimmed);
+    set(QPalette::Button, QColor(41, 44, 48));
+    set(QPalette::ButtonText, text, dimmed);
+    set(QPalette::BrightText, Qt::white);
+    set(QPalette::Light, QColor(64, 70, 76));
+    set(QPalette::Midlight, QColor(50, 54, 58));
+    set(QPalette::Mid, QColor(30, 33, 36));
+    set(QPalette::Dark, QColor(20, 22, 24));
+    set(QPalette::Shadow, Qt::black);
+    set(QPalette::Highlight, QColor(61, 174, 233), QColor(41, 44, 48));
+    set(QPalette::HighlightedText, text);
+    set(QPalette::Link, QColor(29, 153, 243));
+    set(QPalette::LinkVisited, QColor(155, 89, 182));
+    set(QPalette::ToolTipBase, QColor(41, 44, 48));
+    set(QPalette::ToolTipText, text);
+    set(QPalette::PlaceholderText, QColor(161, 169, 177));
+    return p;
 }
 
 void write(const QString& path, const QByteArray& bytes) {
@@ -60,17 +105,23 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "Usage: velmora-screenshots FOLDER [POINT-SIZE]\n";
+        QTextStream(stderr)
+            << "Usage: velmora-screenshots FOLDER [--font POINTS] [--dark] [--name SUFFIX]\n";
         return 2;
     }
     outDir = args[1];
     QDir().mkpath(outDir);
-    if (args.size() > 2) {
+    if (const qsizetype at = args.indexOf(u"--font"_s); at > 0 && at + 1 < args.size()) {
         QFont font = QApplication::font();
-        font.setPointSizeF(args[2].toDouble());
+        font.setPointSizeF(args[at + 1].toDouble());
         QApplication::setFont(font);
-        suffix = u"-"_s + args[2] + u"pt"_s;
     }
+    if (args.contains(u"--dark"_s)) {
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
+        QApplication::setPalette(breezeDark());
+    }
+    if (const qsizetype at = args.indexOf(u"--name"_s); at > 0 && at + 1 < args.size())
+        suffix = u"-"_s + args[at + 1];
 
     // A song with a tag and a frame header, a genre list and settings that open its folder.
     QTemporaryDir tmp;
@@ -97,7 +148,8 @@ int main(int argc, char** argv) {
     w.playlist->append({Entry{u"Song.mp3"_s, music}});
     w.lblName->setText(music + u"/Favourites of the whole year.m3u"_s);
     w.show();
-    w.move(0, 0);
+    settle();
+    CenterForm(w); // as the program places itself
     // Active, as on a desktop: the focus in the file list shows.
     QApplication::setActiveWindow(&w);
     w.Timer1_Timer(); // the counters, as after the first tick

@@ -5,6 +5,7 @@
 #include "core/info/StartSysInfo.h"
 #include "core/platform/SharedState.h"
 #include "gui/mainwindow/PlaceControl.h"
+#include "gui/mainwindow/ThemeColours.h"
 #include "gui/mainwindow/Twips.h"
 
 #include <QEvent>
@@ -60,9 +61,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     address = homePage(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
     lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), {});
     // A palette, not a style sheet: a style sheet would change how the label measures its text.
-    QPalette linkColours = lblURL->palette();
-    linkColours.setColor(QPalette::WindowText, Qt::blue);
-    lblURL->setPalette(linkColours);
+    followPalette(*lblURL, [](QWidget& link) {
+        QPalette linkColours = link.palette();
+        linkColours.setColor(QPalette::WindowText, linkColour(themePalette(link)));
+        link.setPalette(linkColours);
+    });
     lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->installEventFilter(this);
     Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), u"for details."_s);

@@ -2,6 +2,6 @@
 
 class QWidget;
 
-// Centres a window on its screen: top first, then left. A window larger than the screen gets a
-// negative position, half of the overhang on each side.
+// Centres a window on the available area of its screen (the screen less its panels). A window
+// larger than that area is placed at its top left corner, never partly off the screen.
 void CenterForm(QWidget& window);

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/LayoutScale.h"
 
 #include "gui/mainwindow/SvgPicture.h"
+#include "gui/mainwindow/ThemeColours.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,10 +10,13 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
@@ -102,10 +106,44 @@ void drawPicture(QWidget& control, double scale) {
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         const QSize icon = scaled(control.property(kIconSize).toSize(), scale);
         button->setIconSize(icon);
-        button->setIcon(QIcon(svgPixmap(file, icon, dpr)));
+        button->setIcon(QIcon(
+            svgPixmap(file, icon, dpr, pictureInk(themePalette(*button), QPalette::ButtonText))));
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {
-        label->setPixmap(svgPixmap(file, label->size(), dpr));
+        label->setPixmap(svgPixmap(file, label->size(), dpr,
+                                   pictureInk(themePalette(*label), QPalette::WindowText)));
     }
+}
+
+// The client area remembered for window: its own, or that of the one control that holds its
+// client area (a main window's central widget).
+QSize clientArea(const QWidget& window) {
+    if (const QVariant area = window.property(kClientArea); area.isValid())
+        return area.toSize();
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        if (const QVariant area = w->property(kClientArea); area.isValid())
+            return area.toSize();
+    return {};
+}
+
+// The largest scale at which window, with its menu bar and the frame the desktop draws around
+// it, fits the available area of its screen (the screen less its panels); never below 1. A
+// window larger than the screen could neither be seen whole nor moved back.
+double largestFittingScale(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize client = clientArea(window);
+    if (!screen || client.isEmpty())
+        return kLargest;
+    // The frame is known once the window is shown; before, a title bar and thin borders.
+    QSize frame = window.frameGeometry().size() - window.geometry().size();
+    if (frame.isEmpty()) {
+        const int border = window.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = {2 * border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * border};
+    }
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window); main && main->menuWidget())
+        frame.rheight() += main->menuWidget()->sizeHint().height();
+    const QRect available = screen->availableGeometry();
+    return std::max(1.0, std::min(double(available.width() - frame.width()) / client.width(),
+                                  double(available.height() - frame.height()) / client.height()));
 }
 
 void apply(QWidget& window, double scale) {
@@ -132,13 +170,13 @@ void setClientArea(QWidget& window, QSize size) {
 
 void setPicture(QLabel& label, const QString& svgFile) {
     label.setProperty(kPicture, svgFile);
-    drawPicture(label, 1.0);
+    followPalette(label, [](QWidget& control) { drawPicture(control, layoutScale(control)); });
 }
 
 void setPicture(QAbstractButton& button, const QString& svgFile, QSize iconSize) {
     button.setProperty(kPicture, svgFile);
     button.setProperty(kIconSize, iconSize);
-    drawPicture(button, 1.0);
+    followPalette(button, [](QWidget& control) { drawPicture(control, layoutScale(control)); });
 }
 
 double fontScale(const QFont& font) {
@@ -149,9 +187,10 @@ double fontScale(const QFont& font) {
 }
 
 double scaleLayout(QWidget& window) {
-    double scale = fontScale(window.font());
+    const double largest = std::min(kLargest, largestFittingScale(window));
+    double scale = std::min(fontScale(window.font()), largest);
     apply(window, scale);
-    while (!everyTextFits(window) && scale < kLargest) {
+    while (!everyTextFits(window) && scale + kStep <= largest) {
         scale += kStep;
         apply(window, scale);
     }
@@ -162,8 +201,8 @@ double scaleLayout(QWidget& window) {
     return scale;
 }
 
-double layoutScale(const QWidget& window) {
-    const QVariant scale = window.property(kScale);
+double layoutScale(const QWidget& control) {
+    const QVariant scale = control.window()->property(kScale);
     return scale.isValid() ? scale.toDouble() : 1.0;
 }
 

@@ -29,10 +29,12 @@ void setPicture(QAbstractButton& button, const QString& svgFile, QSize iconSize)
 
 // Grows every remembered place and client area below window (window included) by one factor,
 // the smallest from fontScale(window.font()) up at which every text fits its control, and draws
-// the pictures at their new size. Returns the factor.
+// the pictures at their new size. The factor is capped so that the window, frame and menu bar
+// included, fits the available area of its screen. Returns the factor.
 double scaleLayout(QWidget& window);
-// The factor scaleLayout chose for window; 1 before it ran.
-[[nodiscard]] double layoutScale(const QWidget& window);
+// The factor scaleLayout chose for the window of control (control itself when it is one); 1
+// before it ran.
+[[nodiscard]] double layoutScale(const QWidget& control);
 
 // A font the layout names for one control (family and size in the 8-point design), grown with
 // the desktop's font: at a 10-point desktop font an 8.25-point design font becomes 10.3 points.

@@ -1,11 +1,26 @@
 #include "gui/mainwindow/SvgPicture.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
-QPixmap svgPixmap(const QString& file, QSize size, qreal dpr) {
-    QSvgRenderer renderer(file);
+namespace {
+QByteArray inked(const QString& file, const QColor& ink) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray colour = '"' + ink.name().toLatin1() + '"';
+    return f.readAll().replace("\"#000\"", colour).replace("\"#444\"", colour);
+}
+} // namespace
+
+QPixmap svgPixmap(const QString& file, QSize size, qreal dpr, const QColor& ink) {
+    QSvgRenderer renderer;
+    if (ink.isValid())
+        renderer.load(inked(file, ink));
+    else
+        renderer.load(file);
     if (!renderer.isValid() || size.isEmpty())
         return {};
     QPixmap pixmap(size * dpr);

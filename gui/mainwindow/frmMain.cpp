@@ -10,6 +10,7 @@
 #include "gui/mainwindow/FocusOutline.h"
 #include "gui/mainwindow/LayoutScale.h"
 #include "gui/mainwindow/SvgPicture.h"
+#include "gui/mainwindow/ThemeColours.h"
 #include "gui/mainwindow/Twips.h"
 
 #include <QCloseEvent>
@@ -32,7 +33,14 @@ QGroupBox* frame(QWidget* parent, const char* name, QRect r, const QString& capt
     f->setObjectName(QString::fromLatin1(name));
     setPlace(*f, r);
     if (!caption.isEmpty())
-        f->setStyleSheet(u"QGroupBox { color: rgb(128, 0, 0); }"_s);
+        followPalette(*f, [](QWidget& frame) {
+            const QString colour =
+                u"QGroupBox { color: %1; }"_s.arg(captionColour(themePalette(frame)).name());
+            // Set anew even when the same: a style sheet keeps the palette it was set with,
+            // and hands it to everything in the frame.
+            frame.setStyleSheet({});
+            frame.setStyleSheet(colour);
+        });
     return f;
 }
 
