@@ -1,7 +1,7 @@
 // Saves a picture of every window into a folder, as a person sees them: the main window, Options,
 // About, Hints, the tag window and the header report. With --font POINTS the whole program uses
 // a font of that size, as after a change of the desktop's font; with --dark it uses Fusion with
-// the colours of KDE's Breeze Dark, as a dark desktop theme sets them. --name SUFFIX ends each
+// the colours of KDE's Breeze Dark, as a dark desktop theme sets them. --suffix SUFFIX ends each
 // picture's name. Each window's place on the screen is printed. Run it under an X server
 // (scripts/screenshots starts one; QT_SCALE_FACTOR scales it).
 #include "core/mp3/CurrentTag.h"
@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
         QTextStream(stderr)
-            << "Usage: velmora-screenshots FOLDER [--font POINTS] [--dark] [--name SUFFIX]\n";
+            << "Usage: velmora-screenshots FOLDER [--font POINTS] [--dark] [--suffix SUFFIX]\n";
         return 2;
     }
     outDir = args[1];
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
         QApplication::setPalette(breezeDark());
     }
-    if (const qsizetype at = args.indexOf(u"--name"_s); at > 0 && at + 1 < args.size())
+    if (const qsizetype at = args.indexOf(u"--suffix"_s); at > 0 && at + 1 < args.size())
         suffix = u"-"_s + args[at + 1];
 
     // A song with a tag and a frame header, a genre list and settings that open its folder.

@@ -190,8 +190,8 @@ double scaleLayout(QWidget& window) {
     const double largest = std::min(kLargest, largestFittingScale(window));
     double scale = std::min(fontScale(window.font()), largest);
     apply(window, scale);
-    while (!everyTextFits(window) && scale + kStep <= largest) {
-        scale += kStep;
+    while (!everyTextFits(window) && scale < largest) {
+        scale = std::min(scale + kStep, largest); // the last step fills the screen exactly
         apply(window, scale);
     }
     for (QWidget* w : window.findChildren<QWidget*>())
