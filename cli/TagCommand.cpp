@@ -6,6 +6,7 @@
 #include "core/mp3/TagEdits.h"
 #include "core/mp3/TagFileAccess.h"
 #include "core/mp3/TagRecord.h"
+#include "core/platform/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ const char* const kTagUsage =
 const QVector<Genre>& genres() {
     static const QVector<Genre> list = [] {
         const QString path =
-            findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR));
+            findGenresFile(QCoreApplication::applicationDirPath(), installedDataFolder());
         if (path.isEmpty())
             return QVector<Genre>();
         QString reason;

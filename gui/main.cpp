@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Lets a Wayland compositor match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 
     QtPrompter prompter;
     QtFileDialogs dialogs;

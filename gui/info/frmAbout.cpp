@@ -3,6 +3,7 @@
 #include "core/info/HomePage.h"
 #include "core/info/ShellToBrowser.h"
 #include "core/info/StartSysInfo.h"
+#include "core/platform/DataFolder.h"
 #include "core/platform/SharedState.h"
 #include "gui/mainwindow/PlaceControl.h"
 #include "gui/mainwindow/Twips.h"
@@ -57,7 +58,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
                                            u"&System Info..."_s);
 
     Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), u"Visit at"_s);
-    address = homePage(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    address = homePage(shared().programFolder(), installedDataFolder());
     lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), {});
     // A palette, not a style sheet: a style sheet would change how the label measures its text.
     QPalette linkColours = lblURL->palette();

@@ -4,6 +4,7 @@
 #include "core/mp3/GenreList.h"
 #include "core/mp3/TagEdits.h"
 #include "core/mp3/TagFileAccess.h"
+#include "core/platform/DataFolder.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SharedState.h"
 #include "core/playlist/Entry.h"
@@ -108,7 +109,7 @@ void frmID::Form_Load() {
 }
 
 void frmID::FillBox() {
-    const QString path = findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    const QString path = findGenresFile(shared().programFolder(), installedDataFolder());
     if (path.isEmpty()) {
         prompter().inform(u"File 'genres.txt' is missing."_s, u"Problem"_s, MsgIcon::Exclamation);
         return;
