@@ -37,6 +37,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
 
     picIcon = label(this, u"picIcon"_s, twipsRect(240, 240, 540, 540), {});
     setPicture(*picIcon, u":/icons/velmora.svg"_s);
+    picIcon->setAccessibleName(tr("Velmora icon"));
 
     lblTitle = label(this, u"lblTitle"_s, twipsRect(1050, 240, 3885, 330), u"Velmora"_s);
     QFont titleFont = designFont(u"Arial"_s, 12);
@@ -66,6 +67,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     lblURL->setPalette(linkColours);
     lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->installEventFilter(this);
+    lblURL->setAccessibleDescription(tr("Click to open the home page or the user guide"));
     Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), u"for details."_s);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

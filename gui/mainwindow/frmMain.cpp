@@ -1,6 +1,7 @@
 #include "gui/mainwindow/frmMain.h"
 
 #include "core/playlist/PlaylistModel.h"
+#include "gui/mainwindow/AccessibleNames.h"
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/DriveList.h"
 #include "gui/mainwindow/ElidedLabel.h"
@@ -110,6 +111,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildControls();
     connectHandlers();
+    nameMainWindowControls(*this);
 }
 
 frmMain::~frmMain() = default;

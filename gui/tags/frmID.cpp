@@ -72,11 +72,13 @@ void frmID::buildControls() {
         txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_s.arg(i),
                                            twipsRect(1080, row.boxTop, row.boxWidth, 285));
         txtID[i]->setMaxLength(row.maxLength);
+        Label1[i]->setBuddy(txtID[i]); // the box's name for a screen reader
     }
     Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_s, 2340);
 
     cboGenre = placeControl<QComboBox>(this, u"cboGenre"_s, twipsRect(1080, 2295, 2115, 315));
     cboGenre->setEditable(false);
+    Label1[6]->setBuddy(cboGenre);
     cmdSave = placeControl<QPushButton>(this, u"cmdSave"_s, twipsRect(1080, 2880, 1395, 345),
                                         u"Save Changes"_s);
     cmdSave->setAutoDefault(false);
