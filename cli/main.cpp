@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
+#include "core/platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,7 @@ const char* const kUsage =
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"velmora-cli"_s);
+    loadTranslations(app, QLocale(), translationFolders());
     QList<Arg> args = rawArguments(argc, argv);
     if (args.isEmpty())
         return usageError({}, u"a command is needed."_s);

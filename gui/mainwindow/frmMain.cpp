@@ -234,7 +234,7 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(u"&File"_s);
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(u"mnuFile"_s);
     mnuNew = mnuFile->addAction(u"New"_s);
     mnuOpen = mnuFile->addAction(u"Open"_s);
