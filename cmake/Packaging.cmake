@@ -2,7 +2,7 @@
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "The Velmora developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build and maintain playlists of MP3 files")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Velmora builds M3U and PLS playlists of MP3 files: browse folders for songs, drag them into\n"
     "the playlist, order them and save the playlist with bare names or full paths. It shows a\n"
     "song's MPEG frame header, edits its ID3v1 tag and hands songs and playlists to the\n"
