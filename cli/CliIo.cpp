@@ -1,5 +1,6 @@
 #include "cli/CliIo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <charconv>
@@ -175,8 +176,10 @@ qint64 FileArgs::knownCount() const {
 }
 
 int usageError(const QString& command, const QString& message) {
-    err(u"velmora-cli: "_s + message + u"\nTry 'velmora-cli "_s +
-        (command.isEmpty() ? QString() : command + u' ') + u"--help'.\n"_s);
+    err(u"velmora-cli: "_s + message +
+        QCoreApplication::translate("velmora-cli", "\nTry 'velmora-cli ") +
+        (command.isEmpty() ? QString() : command + u' ') +
+        QCoreApplication::translate("velmora-cli", "--help'.\n"));
     return kExitUsage;
 }
 
@@ -190,7 +193,8 @@ bool isOption(const QString& word) {
 }
 
 int unknownOption(const QString& command, const QString& option) {
-    return usageError(command, u"unknown option '"_s + option + u"'."_s);
+    return usageError(command, QCoreApplication::translate("velmora-cli", "unknown option '") +
+                                   option + u"'."_s);
 }
 
 std::optional<QString> formatOfExtension(const QString& path) {

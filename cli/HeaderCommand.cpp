@@ -6,17 +6,19 @@
 #include "core/mp3/MP3Hdr.h"
 #include "core/text/TabularText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const char* const kHeaderUsage =
+const char* const kHeaderUsage = QT_TRANSLATE_NOOP(
+    "velmora-cli",
     "Usage: velmora-cli header [--json] FILE...\n"
     "\n"
     "Shows the MPEG audio frame header of each song: bitrate, frequency, channel mode, MPEG\n"
     "version and layer, playing time, and whether a RIFF wrapper was found. With --json, one\n"
-    "object per line. A FILE of '-' reads paths from standard input, one a line.\n";
+    "object per line. A FILE of '-' reads paths from standard input, one a line.\n");
 
 // The analysis of one song whose name is valid text, or why there is none.
 QString analyse(const Arg& file, MP3Hdr& header) {
@@ -28,14 +30,15 @@ QString analyse(const Arg& file, MP3Hdr& header) {
     if (const QString reason = unreadableReason(file); !reason.isEmpty())
         return reason;
     if (FindRiffData(file.text) == -1)
-        return u"a RIFF file without a \"data\" chunk in its first 1024 bytes"_s;
-    return u"could not be read"_s;
+        return QCoreApplication::translate(
+            "velmora-cli", "a RIFF file without a \"data\" chunk in its first 1024 bytes");
+    return QCoreApplication::translate("velmora-cli", "could not be read");
 }
 } // namespace
 
 int headerCommand(const QList<Arg>& args) {
     if (asksForHelp(args)) {
-        out(QString::fromLatin1(kHeaderUsage));
+        out(QCoreApplication::translate("velmora-cli", kHeaderUsage));
         return kExitOk;
     }
     bool json = false;
@@ -49,7 +52,8 @@ int headerCommand(const QList<Arg>& args) {
             files << a;
     }
     if (files.isEmpty())
-        return usageError(u"header"_s, u"header needs at least one FILE."_s);
+        return usageError(u"header"_s, QCoreApplication::translate(
+                                           "velmora-cli", "header needs at least one FILE."));
 
     struct Answer {
         QByteArray out, err;

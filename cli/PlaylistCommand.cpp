@@ -10,6 +10,7 @@
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char* const kPlaylistUsage =
+const char* const kPlaylistUsage = QT_TRANSLATE_NOOP(
+    "velmora-cli",
     "Usage:\n"
     "  velmora-cli playlist show [--json] [--format m3u|pls] FILE\n"
     "  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] [--extended]\n"
@@ -36,7 +38,7 @@ const char* const kPlaylistUsage =
     "written back as they are.\n"
     "check prints each entry of the LISTs whose song file is not there, one line each (--json:\n"
     "one JSON object each), and exits with 1 when any is missing. A song without a folder is\n"
-    "looked for beside its playlist; streams are not checked.\n";
+    "looked for beside its playlist; streams are not checked.\n");
 
 struct Options {
     bool json = false;
@@ -56,13 +58,15 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
             options.extended = true;
         } else if (a == u"--format" || a == u"--paths") {
             if (i + 1 >= args.size()) {
-                status = usageError(command, a + u" needs a value."_s);
+                status = usageError(
+                    command, a + QCoreApplication::translate("velmora-cli", " needs a value."));
                 return false;
             }
             const QString value = args[++i].text.toLower();
             if (a == u"--format") {
                 if (value != u"m3u" && value != u"pls") {
-                    status = usageError(command, u"--format is m3u or pls."_s);
+                    status = usageError(command, QCoreApplication::translate(
+                                                     "velmora-cli", "--format is m3u or pls."));
                     return false;
                 }
                 options.format = value;
@@ -73,7 +77,9 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
             } else if (value == u"decide") {
                 options.paths = PathMode::Decide;
             } else {
-                status = usageError(command, u"--paths is never, always or decide."_s);
+                status =
+                    usageError(command, QCoreApplication::translate(
+                                            "velmora-cli", "--paths is never, always or decide."));
                 return false;
             }
         } else if (isOption(a)) {
@@ -146,24 +152,30 @@ int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>
         save = writePlaylistFile(outPath, format, entries, o.paths);
     }
     if (!save.refused.isEmpty())
-        err(outPath + u": not written.\n"_s + refusalText(entries, save.refused) + u'\n');
+        err(outPath + QCoreApplication::translate("velmora-cli", ": not written.\n") +
+            refusalText(entries, save.refused) + u'\n');
     else if (!save.written)
-        err(outPath + u": not written: "_s + save.reason + u'\n');
+        err(outPath + QCoreApplication::translate("velmora-cli", ": not written: ") + save.reason +
+            u'\n');
     return save.written ? kExitOk : kExitFailed;
 }
 
 int show(const Options& o) {
     if (o.operands.size() != 1)
-        return usageError(u"playlist"_s, u"playlist show takes one FILE."_s);
+        return usageError(u"playlist"_s, QCoreApplication::translate(
+                                             "velmora-cli", "playlist show takes one FILE."));
     const Arg& file = o.operands.first();
     if (!file.decodable()) {
-        err(QString::fromLocal8Bit(file.raw) + u": the file name is not valid text\n"_s);
+        err(QString::fromLocal8Bit(file.raw) +
+            QCoreApplication::translate("velmora-cli", ": the file name is not valid text\n"));
         return kExitFailed;
     }
     const auto format = formatOf(file.text, o.format);
     if (!format)
         return usageError(u"playlist"_s,
-                          file.text + u": unknown playlist extension; give --format."_s);
+                          file.text +
+                              QCoreApplication::translate(
+                                  "velmora-cli", ": unknown playlist extension; give --format."));
     const auto songs = readSongs(file.text, *format);
     if (!songs)
         return kExitFailed;
@@ -183,14 +195,19 @@ int show(const Options& o) {
 
 int write(const Options& o) {
     if (o.operands.size() < 2)
-        return usageError(u"playlist"_s, u"playlist write takes OUT and at least one SONG."_s);
+        return usageError(u"playlist"_s,
+                          QCoreApplication::translate(
+                              "velmora-cli", "playlist write takes OUT and at least one SONG."));
     const Arg& outArg = o.operands.first();
     const auto format = formatOf(outArg.text, o.format);
     if (!format)
         return usageError(u"playlist"_s,
-                          outArg.text + u": unknown playlist extension; give --format."_s);
+                          outArg.text +
+                              QCoreApplication::translate(
+                                  "velmora-cli", ": unknown playlist extension; give --format."));
     if (!outArg.decodable()) {
-        err(QString::fromLocal8Bit(outArg.raw) + u": the file name is not valid text\n"_s);
+        err(QString::fromLocal8Bit(outArg.raw) +
+            QCoreApplication::translate("velmora-cli", ": the file name is not valid text\n"));
         return kExitFailed;
     }
     QVector<Entry> entries;
@@ -208,7 +225,9 @@ int write(const Options& o) {
                 addSong(s->text);
         } else if (!song.decodable()) {
             err(QString::fromLocal8Bit(song.raw) +
-                u": the file name is not valid text; left out of the playlist\n"_s);
+                QCoreApplication::translate(
+                    "velmora-cli",
+                    ": the file name is not valid text; left out of the playlist\n"));
             status = kExitFailed;
         } else {
             addSong(song.text);
@@ -221,15 +240,18 @@ int write(const Options& o) {
 
 int convert(const Options& o) {
     if (o.operands.size() != 2)
-        return usageError(u"playlist"_s, u"playlist convert takes IN and OUT."_s);
+        return usageError(u"playlist"_s, QCoreApplication::translate(
+                                             "velmora-cli", "playlist convert takes IN and OUT."));
     const Arg& in = o.operands[0];
     const Arg& outArg = o.operands[1];
     const auto inFormat = formatOf(in.text, std::nullopt);
     const auto outFormat = formatOf(outArg.text, o.format);
     if (!inFormat || !outFormat)
-        return usageError(u"playlist"_s, u"unknown playlist extension (.m3u, .m3u8, .pls)."_s);
+        return usageError(u"playlist"_s,
+                          QCoreApplication::translate(
+                              "velmora-cli", "unknown playlist extension (.m3u, .m3u8, .pls)."));
     if (!in.decodable() || !outArg.decodable()) {
-        err(u"the file name is not valid text\n"_s);
+        err(QCoreApplication::translate("velmora-cli", "the file name is not valid text\n"));
         return kExitFailed;
     }
     std::optional<QVector<Entry>> entries = readSongs(in.text, *inFormat);
@@ -243,14 +265,18 @@ int convert(const Options& o) {
 }
 int check(const Options& o) {
     if (o.operands.isEmpty())
-        return usageError(u"playlist"_s, u"playlist check takes at least one LIST."_s);
+        return usageError(
+            u"playlist"_s,
+            QCoreApplication::translate("velmora-cli", "playlist check takes at least one LIST."));
     // Every list's format is known before any is read: a usage error prints nothing else.
     QVector<PlaylistFormat> formats;
     for (const Arg& list : o.operands) {
         const auto format = formatOf(list.text, o.format);
         if (!format)
-            return usageError(u"playlist"_s,
-                              list.text + u": unknown playlist extension; give --format."_s);
+            return usageError(
+                u"playlist"_s,
+                list.text + QCoreApplication::translate(
+                                "velmora-cli", ": unknown playlist extension; give --format."));
         formats << *format;
     }
     int status = kExitOk;
@@ -258,7 +284,8 @@ int check(const Options& o) {
         const Arg& list = o.operands[i];
         std::optional<QVector<Entry>> songs;
         if (!list.decodable())
-            err(QString::fromLocal8Bit(list.raw) + u": the file name is not valid text\n"_s);
+            err(QString::fromLocal8Bit(list.raw) +
+                QCoreApplication::translate("velmora-cli", ": the file name is not valid text\n"));
         else
             songs = readSongs(list.text, formats[i]);
         if (!songs) {
@@ -292,10 +319,12 @@ int check(const Options& o) {
 
 int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
-        return usageError(u"playlist"_s, u"playlist needs show, write, convert or check."_s);
+        return usageError(u"playlist"_s,
+                          QCoreApplication::translate(
+                              "velmora-cli", "playlist needs show, write, convert or check."));
     const QString sub = args.first().text;
     if (asksForHelp(args)) {
-        out(QString::fromLatin1(kPlaylistUsage));
+        out(QCoreApplication::translate("velmora-cli", kPlaylistUsage));
         return kExitOk;
     }
     Options options;
@@ -310,5 +339,7 @@ int playlistCommand(const QList<Arg>& args) {
         return convert(options);
     if (sub == u"check")
         return check(options);
-    return usageError(u"playlist"_s, u"unknown playlist command '"_s + sub + u"'."_s);
+    return usageError(u"playlist"_s,
+                      QCoreApplication::translate("velmora-cli", "unknown playlist command '") +
+                          sub + u"'."_s);
 }

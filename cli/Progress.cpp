@@ -2,6 +2,7 @@
 
 #include "cli/CliIo.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -37,7 +38,9 @@ void Progress::step() {
     shownAt_ = now;
     shown_ = true;
     err(u"\r"_s + command_ + u": "_s + QString::number(done_) +
-        (total_ >= 0 ? u" of "_s + QString::number(total_) : QString()) + u" files"_s);
+        (total_ >= 0 ? QCoreApplication::translate("velmora-cli", " of ") + QString::number(total_)
+                     : QString()) +
+        QCoreApplication::translate("velmora-cli", " files"));
     std::fflush(stderr);
 }
 

@@ -6,6 +6,7 @@
 #include "core/mp3/TagEdits.h"
 #include "core/mp3/TagFileAccess.h"
 #include "core/mp3/TagRecord.h"
+#include "core/platform/DataFolder.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -14,7 +15,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const char* const kTagUsage =
+const char* const kTagUsage = QT_TRANSLATE_NOOP(
+    "velmora-cli",
     "Usage:\n"
     "  velmora-cli tag [--json] FILE...\n"
     "  velmora-cli tag FILE --set FIELD=VALUE...\n"
@@ -23,20 +25,22 @@ const char* const kTagUsage =
     "album, year, comment, track (0 to 255; 0 for none) or genre (a number, or a name from\n"
     "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
     "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n"
-    "A FILE of '-' reads paths from standard input, one a line.\n";
+    "A FILE of '-' reads paths from standard input, one a line.\n");
 
 // The genre list, read once; a genres.txt that cannot be read is said once, and names are then
 // neither shown nor understood.
 const QVector<Genre>& genres() {
     static const QVector<Genre> list = [] {
         const QString path =
-            findGenresFile(QCoreApplication::applicationDirPath(), QStringLiteral(VELMORA_DATADIR));
+            findGenresFile(QCoreApplication::applicationDirPath(), installedDataFolder());
         if (path.isEmpty())
             return QVector<Genre>();
         QString reason;
         std::optional<QVector<Genre>> read = readGenres(path, &reason);
         if (!read)
-            err(u"velmora-cli: warning: "_s + path + u": "_s + reason + u"; no genre names\n"_s);
+            err(QCoreApplication::translate("velmora-cli", "velmora-cli: warning: ") + path +
+                u": "_s + reason +
+                QCoreApplication::translate("velmora-cli", "; no genre names\n"));
         return read.value_or(QVector<Genre>());
     }();
     return list;
@@ -72,7 +76,7 @@ SongTag readTag(const Arg& file) {
         return {reason, {}};
     if (QFileInfo(file.text).size() < TagRecord::kSize)
         return {}; // too short to hold a tag
-    return {u"could not be read"_s, {}};
+    return {QCoreApplication::translate("velmora-cli", "could not be read"), {}};
 }
 
 // What is said about one song: its text or JSON line, and what goes to standard error.
@@ -114,18 +118,22 @@ TagAnswer describeTag(const Arg& file, bool json) {
         }
         return {line.line(), {}};
     }
-    QString text = u"File:\t\t"_s + name + u'\n';
+    QString text = QCoreApplication::translate("velmora-cli", "File:\t\t") + name + u'\n';
     if (const auto& t = tag) {
         const auto g = genreName(t->genre);
-        text += u"Title:\t\t"_s + t->title + u"\nArtist:\t\t"_s + t->artist + u"\nAlbum:\t\t"_s +
-                t->album + u"\nYear:\t\t"_s + t->year + u"\nComment:\t"_s + t->comment +
-                u"\nTrack:\t\t"_s + (t->track ? QString::number(*t->track) : QString()) +
-                u"\nGenre:\t\t"_s +
+        text += QCoreApplication::translate("velmora-cli", "Title:\t\t") + t->title +
+                QCoreApplication::translate("velmora-cli", "\nArtist:\t\t") + t->artist +
+                QCoreApplication::translate("velmora-cli", "\nAlbum:\t\t") + t->album +
+                QCoreApplication::translate("velmora-cli", "\nYear:\t\t") + t->year +
+                QCoreApplication::translate("velmora-cli", "\nComment:\t") + t->comment +
+                QCoreApplication::translate("velmora-cli", "\nTrack:\t\t") +
+                (t->track ? QString::number(*t->track) : QString()) +
+                QCoreApplication::translate("velmora-cli", "\nGenre:\t\t") +
                 (t->genre == 255 ? QString()
                                  : QString::number(t->genre) + (g ? u" "_s + *g : QString())) +
                 u'\n';
     } else {
-        text += u"No ID3v1 tag.\n"_s;
+        text += QCoreApplication::translate("velmora-cli", "No ID3v1 tag.\n");
     }
     return {text.toUtf8(), {}};
 }
@@ -158,7 +166,9 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
     const QString field = eq < 0 ? word : word.left(eq).toLower();
     const QString value = word.mid(eq + 1);
     if (eq < 0) {
-        status = usageError(u"tag"_s, u"'"_s + word + u"' is not FIELD=VALUE."_s);
+        status = usageError(
+            u"tag"_s,
+            u"'"_s + word + QCoreApplication::translate("velmora-cli", "' is not FIELD=VALUE."));
         return false;
     }
     if (field == u"title")
@@ -174,7 +184,8 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
     else if (field == u"track") {
         // Read as the tag window reads its track box.
         if (!trackFromText(value)) {
-            status = usageError(u"tag"_s, u"track is a number from 0 to 255."_s);
+            status = usageError(u"tag"_s, QCoreApplication::translate(
+                                              "velmora-cli", "track is a number from 0 to 255."));
             return false;
         }
         c.track = value;
@@ -183,7 +194,9 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
         const int n = value.trimmed().toInt(&numeric);
         if (numeric) {
             if (n < 0 || n > 255) {
-                status = usageError(u"tag"_s, u"genre is a number from 0 to 255, or a name."_s);
+                status = usageError(
+                    u"tag"_s, QCoreApplication::translate(
+                                  "velmora-cli", "genre is a number from 0 to 255, or a name."));
                 return false;
             }
             c.genre = static_cast<quint8>(n);
@@ -194,12 +207,16 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
                     break;
                 }
             if (!c.genre) {
-                status = usageError(u"tag"_s, u"unknown genre '"_s + value + u"'."_s);
+                status = usageError(u"tag"_s,
+                                    QCoreApplication::translate("velmora-cli", "unknown genre '") +
+                                        value + u"'."_s);
                 return false;
             }
         }
     } else {
-        status = usageError(u"tag"_s, u"unknown field '"_s + field + u"'."_s);
+        status =
+            usageError(u"tag"_s, QCoreApplication::translate("velmora-cli", "unknown field '") +
+                                     field + u"'."_s);
         return false;
     }
     return true;
@@ -222,26 +239,31 @@ int setTag(const Arg& file, const TagEdits& c) {
     const QString name = file.decodable() ? file.text : QString::fromLocal8Bit(file.raw);
     const SongTag song = readTag(file);
     if (!song.error.isEmpty()) {
-        err(name + u": not written: "_s + song.error + u'\n');
+        err(name + QCoreApplication::translate("velmora-cli", ": not written: ") + song.error +
+            u'\n');
         return kExitFailed;
     }
     warnAboutFit(name, c);
     // As the tag window saves: what it would show, with the changes made.
     std::optional<TagRecord> tag = editedTag(song.tag.value_or(TagRecord::blank()), c);
     if (!tag)
-        return usageError(u"tag"_s, u"track is a number from 0 to 255."_s);
+        return usageError(u"tag"_s, QCoreApplication::translate(
+                                        "velmora-cli", "track is a number from 0 to 255."));
     const TagSaveResult result = writeTag(file.text, *tag);
     switch (result.status) {
     case TagSaveStatus::Saved:
         return kExitOk;
     case TagSaveStatus::Missing:
-        err(name + u": not written: the song is gone\n"_s);
+        err(name + QCoreApplication::translate("velmora-cli", ": not written: the song is gone\n"));
         break;
     case TagSaveStatus::BadLength:
-        err(name + u": not written: the song is empty or longer than 50,000,000 bytes\n"_s);
+        err(name + QCoreApplication::translate(
+                       "velmora-cli",
+                       ": not written: the song is empty or longer than 50,000,000 bytes\n"));
         break;
     case TagSaveStatus::Failed:
-        err(name + u": not written: "_s + result.error + u'\n');
+        err(name + QCoreApplication::translate("velmora-cli", ": not written: ") + result.error +
+            u'\n');
         break;
     }
     return kExitFailed;
@@ -250,7 +272,7 @@ int setTag(const Arg& file, const TagEdits& c) {
 
 int tagCommand(const QList<Arg>& args) {
     if (asksForHelp(args)) {
-        out(QString::fromLatin1(kTagUsage));
+        out(QCoreApplication::translate("velmora-cli", kTagUsage));
         return kExitOk;
     }
     bool json = false;
@@ -272,12 +294,16 @@ int tagCommand(const QList<Arg>& args) {
             files << a;
     }
     if (files.isEmpty())
-        return usageError(u"tag"_s, u"tag needs at least one FILE."_s);
+        return usageError(
+            u"tag"_s, QCoreApplication::translate("velmora-cli", "tag needs at least one FILE."));
     if (!setting)
         return showTags(files, json);
     if (files.size() != 1)
-        return usageError(u"tag"_s, u"--set writes the tag of one FILE."_s);
+        return usageError(u"tag"_s, QCoreApplication::translate(
+                                        "velmora-cli", "--set writes the tag of one FILE."));
     if (json)
-        return usageError(u"tag"_s, u"--json shows tags; it does not go with --set."_s);
+        return usageError(
+            u"tag"_s, QCoreApplication::translate("velmora-cli",
+                                                  "--json shows tags; it does not go with --set."));
     return setTag(files.first(), changes);
 }

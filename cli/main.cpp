@@ -1,11 +1,14 @@
 #include "cli/Commands.h"
+#include "core/platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const char* const kUsage =
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "velmora-cli",
     "Usage: velmora-cli COMMAND [OPTIONS] ARGS...\n"
     "\n"
     "Commands:\n"
@@ -21,18 +24,19 @@ const char* const kUsage =
     "  --help       help for a command (velmora-cli COMMAND --help)\n"
     "  --version    the program's version\n"
     "\n"
-    "Exit status: 0 when every file was handled, 1 when any file failed, 2 for a usage error.\n";
+    "Exit status: 0 when every file was handled, 1 when any file failed, 2 for a usage error.\n");
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"velmora-cli"_s);
+    loadTranslations(app, QLocale(), translationFolders());
     QList<Arg> args = rawArguments(argc, argv);
     if (args.isEmpty())
-        return usageError({}, u"a command is needed."_s);
+        return usageError({}, QCoreApplication::translate("velmora-cli", "a command is needed."));
     const QString command = args.takeFirst().text;
     if (command == u"--help" || command == u"-h" || command == u"help") {
-        out(QString::fromLatin1(kUsage));
+        out(QCoreApplication::translate("velmora-cli", kUsage));
         return kExitOk;
     }
     if (command == u"--version") {
@@ -45,5 +49,6 @@ int main(int argc, char** argv) {
         return tagCommand(args);
     if (command == u"playlist")
         return playlistCommand(args);
-    return usageError({}, u"unknown command '"_s + command + u"'."_s);
+    return usageError({}, QCoreApplication::translate("velmora-cli", "unknown command '") +
+                              command + u"'."_s);
 }

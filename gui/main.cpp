@@ -1,4 +1,5 @@
 #include "core/platform/SharedState.h"
+#include "core/platform/Translations.h"
 #include "gui/mainwindow/CenterForm.h"
 #include "gui/mainwindow/SvgPicture.h"
 #include "gui/mainwindow/frmMain.h"
@@ -8,6 +9,7 @@
 #include "gui/platform/SystemRegistry.h"
 
 #include <QApplication>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +17,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Velmora"_s);
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // Lets a Wayland compositor match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+    // Before any window: the captions are translated as the windows are built.
+    loadTranslations(app, QLocale(), translationFolders());
 
     QtPrompter prompter;
     QtFileDialogs dialogs;

@@ -1,25 +1,26 @@
 #include "core/info/HintText.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 // Short codes that other windows pass instead of a whole sentence.
-const std::pair<const char16_t*, const char16_t*> kCodes[] = {
-    {u"CAL", u"Click for pop-up calendar"},
-    {u"CD", u"Click to clear date."},
-    {u"EXIT", u"Click to exit screen."},
-    {u"SAVE", u"Click to save record."},
-    {u"EDIT", u"Click to retrieve record for editing."},
-    {u"DEL", u"Click to delete record."},
-    {u"CLR", u"Click to clear entries."},
-    {u"ADD", u"Click to add a new blank record."},
+const std::pair<const char16_t*, const char*> kCodes[] = {
+    {u"CAL", QT_TRANSLATE_NOOP("HintText", "Click for pop-up calendar")},
+    {u"CD", QT_TRANSLATE_NOOP("HintText", "Click to clear date.")},
+    {u"EXIT", QT_TRANSLATE_NOOP("HintText", "Click to exit screen.")},
+    {u"SAVE", QT_TRANSLATE_NOOP("HintText", "Click to save record.")},
+    {u"EDIT", QT_TRANSLATE_NOOP("HintText", "Click to retrieve record for editing.")},
+    {u"DEL", QT_TRANSLATE_NOOP("HintText", "Click to delete record.")},
+    {u"CLR", QT_TRANSLATE_NOOP("HintText", "Click to clear entries.")},
+    {u"ADD", QT_TRANSLATE_NOOP("HintText", "Click to add a new blank record.")},
 };
 } // namespace
 
 QString defaultHint() {
-    return u"Watch here for hints/instructions."_s;
+    return QCoreApplication::translate("HintText", "Watch here for hints/instructions.");
 }
 
 QString hintText(const QString& text) {
@@ -28,6 +29,6 @@ QString hintText(const QString& text) {
     const QString code = text.toUpper();
     for (auto [name, hint] : kCodes)
         if (code == QStringView(name))
-            return QString::fromUtf16(hint);
+            return QCoreApplication::translate("HintText", hint);
     return text;
 }

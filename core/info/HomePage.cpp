@@ -1,5 +1,6 @@
 #include "core/info/HomePage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +19,8 @@ QString homePage(const QString& programFolder, const QString& dataFolder) {
 QString contactLine() {
     const QString address = QStringLiteral(VELMORA_CONTACT);
     // The About link leads to the user guide or the home page, whichever this build has.
-    return address.isEmpty() ? u"Questions? Follow the link in Help | About."_s
-                             : u"Questions? E-mail "_s + address;
+    return address.isEmpty()
+               ? QCoreApplication::translate("HomePage",
+                                             "Questions? Follow the link in Help | About.")
+               : QCoreApplication::translate("HomePage", "Questions? E-mail ") + address;
 }

@@ -15,11 +15,20 @@ bool ShellToBrowser(const QString& URL, int WindowStyle) {
     const QString title = QCoreApplication::applicationName();
     const QString text =
         result == kShellNoAssociation
-            ? title + u" could not find a file association for "_s + URL +
-                  u" on your system. You should check that your browser is correctly installed "
-                  u"and associated with .html files."_s
-            : title + u" had a problem running your web browser. (Error"_s +
+            ? title +
+                  QCoreApplication::translate("ShellToBrowser",
+                                              " could not find a file association for ") +
+                  URL +
+                  QCoreApplication::translate(
+                      "ShellToBrowser",
+                      " on your system. You should check that your browser is correctly installed "
+                      "and associated with .html files.")
+            : title +
+                  QCoreApplication::translate("ShellToBrowser",
+                                              " had a problem running your web browser. (Error") +
                   QString::number(result) + u')';
-    shared().prompter->inform(text, u"Browser Unavailable"_s, MsgIcon::Exclamation);
+    shared().prompter->inform(text,
+                              QCoreApplication::translate("ShellToBrowser", "Browser Unavailable"),
+                              MsgIcon::Exclamation);
     return false;
 }

@@ -24,6 +24,7 @@ void StartSysInfo() {
     // The value is a path, not a command line: quoted, blanks in it stay part of it.
     if (found && !path.isEmpty() && shared().shell->startCommandLine(quoteArgument(path)))
         return;
-    shared().prompter->inform(u"System Information Is Unavailable At This Time"_s,
+    shared().prompter->inform(QCoreApplication::translate(
+                                  "StartSysInfo", "System Information Is Unavailable At This Time"),
                               QCoreApplication::applicationName(), MsgIcon::None);
 }

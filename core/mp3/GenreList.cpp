@@ -3,6 +3,7 @@
 #include "core/text/LeadingNumber.h"
 #include "core/text/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,7 +35,7 @@ std::optional<QVector<Genre>> readGenres(const QString& path, QString* errorText
         return std::nullopt;
     if (!isText(*bytes)) {
         if (errorText)
-            *errorText = u"Not a text file"_s;
+            *errorText = QCoreApplication::translate("GenreList", "Not a text file");
         return std::nullopt;
     }
     return parseGenres(*bytes);

@@ -1,5 +1,7 @@
 #include "core/mp3/HeaderReport.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QString formatAtLeastThreeDigits(qint32 value, const QLocale& locale) {
@@ -20,21 +22,30 @@ QString playingTime(qint64 ms) {
 
 QString headerReport(const MP3Hdr& header, const QLocale& locale) {
     const QString crlf = u"\r\n"_s;
-    QString text = u"Filename:\t\t"_s + header.HdrFile + crlf + crlf;
-    text += u"Bitrate:\t\t"_s +
-            (header.HdrVbr ? QString::number(header.HdrAverageBitrate) + u" kBits (VBR)"_s
-                           : QString::number(header.HdrBitrate) + u" kBits"_s) +
+    QString text =
+        QCoreApplication::translate("HeaderReport", "Filename:\t\t") + header.HdrFile + crlf + crlf;
+    text += QCoreApplication::translate("HeaderReport", "Bitrate:\t\t") +
+            (header.HdrVbr ? QString::number(header.HdrAverageBitrate) +
+                                 QCoreApplication::translate("HeaderReport", " kBits (VBR)")
+                           : QString::number(header.HdrBitrate) +
+                                 QCoreApplication::translate("HeaderReport", " kBits")) +
             crlf;
-    text += u"Frequency:\t"_s + formatAtLeastThreeDigits(header.HdrFrequency, locale) + crlf;
-    text += u"Mode:\t\t"_s + header.HdrMode + crlf;
-    text += u"MPEG version:\t"_s + versionText(header.HdrVersion) + crlf;
-    text += u"Layer:\t\t"_s + QString::number(header.HdrLayer) + crlf;
-    text += u"Length:\t\t"_s + playingTime(header.HdrDurationMs) + crlf;
+    text += QCoreApplication::translate("HeaderReport", "Frequency:\t") +
+            formatAtLeastThreeDigits(header.HdrFrequency, locale) + crlf;
+    text += QCoreApplication::translate("HeaderReport", "Mode:\t\t") + header.HdrMode + crlf;
+    text += QCoreApplication::translate("HeaderReport", "MPEG version:\t") +
+            versionText(header.HdrVersion) + crlf;
+    text += QCoreApplication::translate("HeaderReport", "Layer:\t\t") +
+            QString::number(header.HdrLayer) + crlf;
+    text += QCoreApplication::translate("HeaderReport", "Length:\t\t") +
+            playingTime(header.HdrDurationMs) + crlf;
     if (header.HdrRiff)
-        text += crlf + u"A RIFF wrapper was found around the file."_s;
+        text += crlf + QCoreApplication::translate("HeaderReport",
+                                                   "A RIFF wrapper was found around the file.");
     return text;
 }
 
 QString noFrameMessage(const QString& path) {
-    return u"No MPEG audio frame header was found in "_s + path + u"."_s;
+    return QCoreApplication::translate("HeaderReport", "No MPEG audio frame header was found in ") +
+           path + u"."_s;
 }

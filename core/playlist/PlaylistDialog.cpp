@@ -2,14 +2,16 @@
 
 #include "core/playlist/PlaylistFormat.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 void setDialogForStyle(FileDialogRequest& dialog, PlaylistFormat style) {
     if (style == PlaylistFormat::Pls) {
-        dialog.filter = u"Playlists (*.pls)|*.pls"_s;
+        dialog.filter = QCoreApplication::translate("PlaylistDialog", "Playlists (*.pls)|*.pls");
         dialog.defaultExt = u".pls"_s;
     } else {
-        dialog.filter = u"Playlists (*.m3u)|*.m3u"_s;
+        dialog.filter = QCoreApplication::translate("PlaylistDialog", "Playlists (*.m3u)|*.m3u");
         dialog.defaultExt = u".m3u"_s;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/playlist/MissingSongs.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <utility>
@@ -24,7 +25,8 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
     if (role == MissingRole)
         return isMissing(row);
     if (role == Qt::ToolTipRole && isMissing(row))
-        return u"File not found: "_s + songPath(at(row), checkedFolder_, style_);
+        return QCoreApplication::translate("PlaylistModel", "File not found: ") +
+               songPath(at(row), checkedFolder_, style_);
     return {};
 }
 

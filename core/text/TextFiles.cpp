@@ -1,5 +1,6 @@
 #include "core/text/TextFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -16,7 +17,7 @@ bool FileExists(const QString& path) {
 std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText) {
     if (QFileInfo(path).isDir()) {
         if (errorText)
-            *errorText = u"Is a folder"_s;
+            *errorText = QCoreApplication::translate("TextFiles", "Is a folder");
         return std::nullopt;
     }
     QFile file(path);

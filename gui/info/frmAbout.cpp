@@ -3,6 +3,7 @@
 #include "core/info/HomePage.h"
 #include "core/info/ShellToBrowser.h"
 #include "core/info/StartSysInfo.h"
+#include "core/platform/DataFolder.h"
 #include "core/platform/SharedState.h"
 #include "gui/mainwindow/PlaceControl.h"
 #include "gui/mainwindow/ThemeColours.h"
@@ -33,32 +34,33 @@ QFrame* etchedLine(QWidget* parent, int index, int top, const char* colour) {
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
-    fixWindow(*this, u"frmAbout"_s, u"About ..."_s, {twipsToPixels(5745), twipsToPixels(4575)});
+    fixWindow(*this, u"frmAbout"_s, tr("About ..."), {twipsToPixels(5745), twipsToPixels(4575)});
 
     picIcon = label(this, u"picIcon"_s, twipsRect(240, 240, 540, 540), {});
     setPicture(*picIcon, u":/icons/velmora.svg"_s);
+    picIcon->setAccessibleName(tr("Velmora icon"));
 
-    lblTitle = label(this, u"lblTitle"_s, twipsRect(1050, 240, 3885, 330), u"Velmora"_s);
+    lblTitle = label(this, u"lblTitle"_s, twipsRect(1050, 240, 3885, 330), tr("Velmora"));
     QFont titleFont = designFont(u"Arial"_s, 12);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVer = label(this, u"lblVer"_s, twipsRect(1050, 720, 3885, 225),
-                   u"Version 1.7- np (no built-in player- uses default player)"_s);
+                   tr("Version 1.7- np (no built-in player- uses default player)"));
     lblDescription = label(this, u"lblDescription"_s, twipsRect(1050, 1065, 3885, 570),
-                           u"Creates and maintains playlists of MP3 files for use in players "
-                           u"such as WinAmp, Media Player, etc."_s);
+                           tr("Creates and maintains playlists of MP3 files for use in players "
+                              "such as WinAmp, Media Player, etc."));
     lblDescription->setWordWrap(true);
 
     Line1[0] = etchedLine(this, 0, 2430, "grey");
     Line1[1] = etchedLine(this, 1, 2445, "white");
 
-    cmdOK = placeControl<QPushButton>(this, u"cmdOK"_s, twipsRect(4245, 2625, 1260, 345), u"OK"_s);
+    cmdOK = placeControl<QPushButton>(this, u"cmdOK"_s, twipsRect(4245, 2625, 1260, 345), tr("OK"));
     cmdOK->setDefault(true);
     cmdSysInfo = placeControl<QPushButton>(this, u"cmdSysInfo"_s, twipsRect(4260, 3075, 1245, 345),
-                                           u"&System Info..."_s);
+                                           tr("&System Info..."));
 
-    Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), u"Visit at"_s);
-    address = homePage(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    Label3[2] = label(this, u"Label3_2"_s, twipsRect(90, 4230, 465, 195), tr("Visit at"));
+    address = homePage(shared().programFolder(), installedDataFolder());
     lblURL = label(this, u"lblURL"_s, twipsRect(660, 4230, 2655, 195), {});
     // A palette, not a style sheet: a style sheet would change how the label measures its text.
     followPalette(*lblURL, [](QWidget& link) {
@@ -68,7 +70,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     });
     lblURL->setCursor(Qt::PointingHandCursor);
     lblURL->installEventFilter(this);
-    Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), u"for details."_s);
+    lblURL->setAccessibleDescription(tr("Click to open the home page or the user guide"));
+    Label3[3] = label(this, u"Label3_3"_s, twipsRect(3420, 4230, 720, 195), tr("for details."));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     scaleLayout(*this);

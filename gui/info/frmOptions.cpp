@@ -13,24 +13,24 @@
 using namespace Qt::StringLiterals;
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
-    fixWindow(*this, u"frmOptions"_s, u"Configuration Options"_s,
+    fixWindow(*this, u"frmOptions"_s, tr("Configuration Options"),
               {twipsToPixels(4740), twipsToPixels(2955)});
 
     Frame2 =
-        placeControl<QGroupBox>(this, u"Frame2"_s, twipsRect(180, 120, 4395, 1215), u"General"_s);
+        placeControl<QGroupBox>(this, u"Frame2"_s, twipsRect(180, 120, 4395, 1215), tr("General"));
     chkGeneral[0] = placeControl<QCheckBox>(
-        Frame2, u"chkGeneral_0"_s, twipsRect(540, 300, 3255, 195), u"Remember last mp3 folder"_s);
+        Frame2, u"chkGeneral_0"_s, twipsRect(540, 300, 3255, 195), tr("Remember last mp3 folder"));
     chkGeneral[0]->setChecked(true);
     optStyle[0] = placeControl<QRadioButton>(Frame2, u"optStyle_0"_s,
-                                             twipsRect(540, 630, 2235, 195), u".m3u style"_s);
+                                             twipsRect(540, 630, 2235, 195), tr(".m3u style"));
     optStyle[1] = placeControl<QRadioButton>(Frame2, u"optStyle_1"_s,
-                                             twipsRect(540, 870, 1635, 195), u".pls style"_s);
+                                             twipsRect(540, 870, 1635, 195), tr(".pls style"));
     optStyle[0]->setChecked(true);
 
     Frame1 = placeControl<QGroupBox>(this, u"Frame1"_s, twipsRect(180, 1470, 4395, 1275),
-                                     u"Paths in .mp3 filenames in playlist file"_s);
-    const QString usePathCaptions[] = {u"Never use pathnames"_s, u"Always use pathnames"_s,
-                                       u"Let computer decide"_s};
+                                     tr("Paths in .mp3 filenames in playlist file"));
+    const QString usePathCaptions[] = {tr("Never use pathnames"), tr("Always use pathnames"),
+                                       tr("Let computer decide")};
     for (int i = 0; i < 3; ++i)
         optUsePath[i] = placeControl<QRadioButton>(Frame1, u"optUsePath_%1"_s.arg(i),
                                                    twipsRect(540, 360 + 240 * i, 2295, 195),
@@ -72,7 +72,7 @@ void frmOptions::optUsePath_Click(int) {
 void frmOptions::Form_Unload() {
     if (!changed_)
         return;
-    if (!shared().prompter->askYesNo(u"Save options?"_s, u"Confirm"_s))
+    if (!shared().prompter->askYesNo(tr("Save options?"), tr("Confirm")))
         return;
     shared().style = optStyle[1]->isChecked() ? PlaylistFormat::Pls : PlaylistFormat::M3u;
     const PathMode mode = optUsePath[0]->isChecked()   ? PathMode::Never

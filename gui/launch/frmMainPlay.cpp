@@ -10,6 +10,7 @@
 #include "gui/mainwindow/frmMain.h"
 #include "gui/playlist/PlaylistProcedures.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 
@@ -24,13 +25,15 @@ void inform(const QString& text, const QString& title) {
 }
 
 void reportMissing(const QString& path) {
-    inform(u"Can't find file "_s + path + u'.', u"Can't play."_s);
+    inform(QCoreApplication::translate("frmMain", "Can't find file ") + path + u'.',
+           QCoreApplication::translate("frmMain", "Can't play."));
 }
 
 void reportNoPlaylistPlayer() {
-    inform(shared().style == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
-                                                 : u"Can't find default .m3u player."_s,
-           u"Sorry"_s);
+    inform(shared().style == PlaylistFormat::Pls
+               ? QCoreApplication::translate("frmMain", "Can't find default .pls player.")
+               : QCoreApplication::translate("frmMain", "Can't find default .m3u player."),
+           QCoreApplication::translate("frmMain", "Sorry"));
 }
 
 bool openWithDefaultProgram(const QString& path) {
@@ -41,11 +44,14 @@ bool openWithDefaultProgram(const QString& path) {
 // The player (or the file manager) would not start: say which command failed.
 void startCommand(const QString& commandLine) {
     if (commandLine.isEmpty()) {
-        inform(u"Can't start the default player: it gave no command line."_s, u"Sorry"_s);
+        inform(QCoreApplication::translate(
+                   "frmMain", "Can't start the default player: it gave no command line."),
+               QCoreApplication::translate("frmMain", "Sorry"));
         return;
     }
     if (!shared().shell->startCommandLine(commandLine))
-        inform(u"Can't start "_s + commandLine + u'.', u"Sorry"_s);
+        inform(QCoreApplication::translate("frmMain", "Can't start ") + commandLine + u'.',
+               QCoreApplication::translate("frmMain", "Sorry"));
 }
 } // namespace
 
@@ -79,7 +85,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
         if (openWithDefaultProgram(full))
             lblIsPlaying->setText(full);
         else
-            inform(u"Can't find default .mp3 player."_s, u"Sorry"_s);
+            inform(tr("Can't find default .mp3 player."), tr("Sorry"));
     }
     EndDrag(Source);
 }
@@ -87,7 +93,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 void frmMain::imPlayAll_Click() {
     const QString name = lblName->text();
     if (name == kNewPlaylistName) {
-        inform(u"You must save the playlist first!"_s, u"Oops"_s);
+        inform(tr("You must save the playlist first!"), tr("Oops"));
         return;
     }
     if (!FileExists(name)) {
@@ -102,7 +108,7 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
         const QString name = lblName->text();
         if (name == kNewPlaylistName) {
-            inform(u"You must save the playlist first!"_s, u"Oops"_s);
+            inform(tr("You must save the playlist first!"), tr("Oops"));
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {
                 reportMissing(name);
@@ -121,5 +127,5 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
 void frmMain::mnuExplorer_Click() {
     const QString folder = Dir1->Path();
     if (!openWithDefaultProgram(folder))
-        inform(u"Can't start the file manager on "_s + folder + u'.', u"Sorry"_s);
+        inform(tr("Can't start the file manager on ") + folder + u'.', tr("Sorry"));
 }

@@ -17,7 +17,7 @@ void frmMain::Drive1_Change() {
     Dir1->setPath(previous);
     // Not through this handler again: it would move the folder list to the drive's root.
     Drive1->showDriveOf(previous);
-    shared().prompter->inform(u"Error changing drives."_s, u"Oops"_s, MsgIcon::Information);
+    shared().prompter->inform(tr("Error changing drives."), tr("Oops"), MsgIcon::Information);
 }
 
 void frmMain::Dir1_Change() {

@@ -16,6 +16,6 @@ void showCount(QLabel& label, int count, const QString& what) {
 } // namespace
 
 void frmMain::Timer1_Timer() {
-    showCount(*lblCount, File1->count(), u" available"_s);
-    showCount(*lblSelected, lstSelected->count(), u" in playlist"_s);
+    showCount(*lblCount, File1->count(), tr(" available"));
+    showCount(*lblSelected, lstSelected->count(), tr(" in playlist"));
 }

@@ -44,10 +44,10 @@ void frmMain::cmdDn_Click() {
 void frmMain::cmdClear_Click() {
     Prompter& prompter = *shared().prompter;
     if (lstSelected->count() == 0) {
-        prompter.inform(u"No MP3s selected."_s, u"Oops"_s, MsgIcon::Information);
+        prompter.inform(tr("No MP3s selected."), tr("Oops"), MsgIcon::Information);
         return;
     }
-    if (!prompter.askYesNo(u"Do you want to remove selected MP3s from playlist?"_s, u"Confirm"_s,
+    if (!prompter.askYesNo(tr("Do you want to remove selected MP3s from playlist?"), tr("Confirm"),
                            MsgAnswer::No))
         return;
     lstSelected->removeSelected();

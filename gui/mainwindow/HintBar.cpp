@@ -14,34 +14,34 @@ void frmMain::Form_MouseMove() {
     ShowHint(QString());
 }
 void frmMain::cmdNew_MouseMove() {
-    ShowHint(u"Click to begin a new playlist."_s);
+    ShowHint(tr("Click to begin a new playlist."));
 }
 void frmMain::cmdOpen_MouseMove() {
-    ShowHint(u"Click to open an existing playlist."_s);
+    ShowHint(tr("Click to open an existing playlist."));
 }
 void frmMain::cmdSave_MouseMove() {
-    ShowHint(u"Click to save this playlist."_s);
+    ShowHint(tr("Click to save this playlist."));
 }
 void frmMain::cmdDelete_MouseMove() {
-    ShowHint(u"Click to delete currently selected .m3u playlist file."_s);
+    ShowHint(tr("Click to delete currently selected .m3u playlist file."));
 }
 void frmMain::cmdClear_MouseMove() {
-    ShowHint(u"Drag MP3s from Selected - or highlight and click here."_s);
+    ShowHint(tr("Drag MP3s from Selected - or highlight and click here."));
 }
 void frmMain::cmdUp_MouseMove() {
-    ShowHint(u"Click to move selected item up in playlist."_s);
+    ShowHint(tr("Click to move selected item up in playlist."));
 }
 void frmMain::cmdDn_MouseMove() {
-    ShowHint(u"Click to move selected item down in playlist."_s);
+    ShowHint(tr("Click to move selected item down in playlist."));
 }
 void frmMain::Dir1_MouseMove() {
-    ShowHint(u"Select folder with .mp3 files."_s);
+    ShowHint(tr("Select folder with .mp3 files."));
 }
 void frmMain::File1_MouseMove() {
-    ShowHint(u"Double-click for Header info. Rt-Click for ID3 tag."_s);
+    ShowHint(tr("Double-click for Header info. Rt-Click for ID3 tag."));
 }
 void frmMain::lstSelected_MouseMove() {
-    ShowHint(u"Drag'n'drop to Trashcan or Player. Rt-click for ID3 tag."_s);
+    ShowHint(tr("Drag'n'drop to Trashcan or Player. Rt-click for ID3 tag."));
 }
 void frmMain::fraAvail_MouseMove() {
     ShowHint(QString());

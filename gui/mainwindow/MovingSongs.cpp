@@ -6,6 +6,7 @@
 #include "gui/mainwindow/ListSelection.h"
 #include "gui/mainwindow/frmMain.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 
 using namespace Qt::StringLiterals;
@@ -15,8 +16,10 @@ using namespace Qt::StringLiterals;
 // drop, keeping what it added so far (and the playlist's memory as it was).
 namespace {
 bool addAgain(const QString& what) {
-    return shared().prompter->askYesNo(u"File "_s + what + u" is already in playlist! Add again?"_s,
-                                       u"Confirm"_s, MsgAnswer::No);
+    return shared().prompter->askYesNo(
+        QCoreApplication::translate("frmMain", "File ") + what +
+            QCoreApplication::translate("frmMain", " is already in playlist! Add again?"),
+        QCoreApplication::translate("frmMain", "Confirm"), MsgAnswer::No);
 }
 } // namespace
 

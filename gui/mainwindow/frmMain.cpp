@@ -2,6 +2,7 @@
 
 #include "core/playlist/PlaylistModel.h"
 #include "core/playlist/SongFolderWatcher.h"
+#include "gui/mainwindow/AccessibleNames.h"
 #include "gui/mainwindow/DesktopKeys.h"
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/DriveList.h"
@@ -111,7 +112,7 @@ static void initResources() {
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     initResources();
     setObjectName(u"frmMain"_s);
-    setWindowTitle(u"Velmora 1.7"_s);
+    setWindowTitle(tr("Velmora 1.7"));
     setWindowIcon(svgIcon(u":/icons/velmora.svg"_s));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -120,6 +121,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     buildControls();
     connectHandlers();
+    nameMainWindowControls(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -133,15 +135,15 @@ void frmMain::buildControls() {
     // Tool row.
     fraMenu = frame(client, "fraMenu", twipsRect(60, 0, 2355, 675));
     cmdNew = pictureButton(fraMenu, "cmdNew", twipsRect(240, 180, 495, 435), ":/icons/new.svg",
-                           u"New"_s);
+                           tr("New"));
     cmdOpen = pictureButton(fraMenu, "cmdOpen", twipsRect(735, 180, 495, 435), ":/icons/open.svg",
-                            u"Open"_s);
+                            tr("Open"));
     cmdSave = pictureButton(fraMenu, "cmdSave", twipsRect(1230, 180, 495, 435), ":/icons/save.svg",
-                            u"Save"_s);
+                            tr("Save"));
     cmdDelete = pictureButton(fraMenu, "cmdDelete", twipsRect(1740, 180, 495, 435),
-                              ":/icons/delete.svg", u"Delete playlist file"_s);
+                              ":/icons/delete.svg", tr("Delete playlist file"));
     fraInfo = frame(client, "fraInfo", twipsRect(2460, 0, 4245, 675));
-    Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), u"Playlist:"_s);
+    Label2 = label(fraInfo, "Label2", twipsRect(240, 300, 525, 195), tr("Playlist:"));
     // A long path keeps its file name in view; the whole path is its tool tip.
     lblName = new ElidedLabel(u"<new>"_s, fraInfo);
     lblName->setObjectName(u"lblName"_s);
@@ -149,15 +151,15 @@ void frmMain::buildControls() {
     lblName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     fraFiller = frame(client, "fraFiller", twipsRect(6750, 0, 1200, 675));
     cmdClear = pictureButton(fraFiller, "cmdClear", twipsRect(240, 180, 495, 435),
-                             ":/icons/recycle.svg", u"Remove MP3(s) from playlist"_s);
+                             ":/icons/recycle.svg", tr("Remove MP3(s) from playlist"));
     cmdUp = pictureButton(fraFiller, "cmdUp", twipsRect(790, 180, 300, 210), ":/icons/up.svg",
-                          u"Move up"_s, {12, 8});
+                          tr("Move up"), {12, 8});
     cmdDn = pictureButton(fraFiller, "cmdDn", twipsRect(790, 400, 300, 210), ":/icons/down.svg",
-                          u"Move down"_s, {12, 8});
+                          tr("Move down"), {12, 8});
 
     // Available songs.
     fraAvail = frame(client, "fraAvail", twipsRect(60, 780, 4875, 3795),
-                     u"Drag 'n' drop to Selected list"_s);
+                     tr("Drag 'n' drop to Selected list"));
     Drive1 = new DriveList(fraAvail);
     Drive1->setObjectName(u"Drive1"_s);
     setPlace(*Drive1, twipsRect(120, 300, 1995, 315));
@@ -168,22 +170,22 @@ void frmMain::buildControls() {
     File1->setObjectName(u"File1"_s);
     setPlace(*File1, twipsRect(2220, 300, 2520, 3210));
     cmdClearFile = textButton(fraAvail, "cmdClearFile", twipsRect(2280, 3510, 2385, 195),
-                              u"un-select all"_s, u"Un-select all"_s);
+                              tr("un-select all"), tr("Un-select all"));
 
     // The playlist.
     fraSelected =
-        frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), u"Selected for playlist"_s);
+        frame(client, "fraSelected", twipsRect(5070, 780, 2895, 3795), tr("Selected for playlist"));
     playlist = new PlaylistModel(this);
     lstSelected = new PlaylistView(*playlist, fraSelected);
     lstSelected->setObjectName(u"lstSelected"_s);
     setPlace(*lstSelected, twipsRect(120, 300, 2670, 2595));
     lstSelected->setAcceptDrops(true);
     cmdClearSel = textButton(fraSelected, "cmdClearSel", twipsRect(180, 2910, 2535, 195),
-                             u"un-select all"_s, u"Un-select all"_s);
+                             tr("un-select all"), tr("Un-select all"));
     Label1[0] = label(fraSelected, "Label1_0", twipsRect(90, 3150, 795, 585),
-                      u"Click notes to play this playlist"_s);
+                      tr("Click notes to play this playlist"));
     Label1[1] = label(fraSelected, "Label1_1", twipsRect(1560, 3150, 705, 585),
-                      u"Drop on note to play song"_s);
+                      tr("Drop on note to play song"));
     for (QLabel* l : Label1)
         l->setWordWrap(true);
     imPlayAll =
@@ -202,17 +204,17 @@ void frmMain::buildControls() {
     // Status row.
     Picture2 = statusPanel(client, "Picture2", twipsRect(60, 4620, 4875, 315));
     lblHint = label(Picture2, "lblHint", twipsRect(60, 30, 4695, 195),
-                    u"Watch here for hints/instructions."_s);
+                    tr("Watch here for hints/instructions."));
     Picture4 = statusPanel(client, "Picture4", twipsRect(5070, 4620, 1395, 315));
-    lblCount = label(Picture4, "lblCount", twipsRect(60, 30, 1215, 195), u"0 available"_s,
+    lblCount = label(Picture4, "lblCount", twipsRect(60, 30, 1215, 195), tr("0 available"),
                      Qt::AlignHCenter | Qt::AlignTop);
     Picture1 = statusPanel(client, "Picture1", twipsRect(6570, 4620, 1395, 315));
-    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195), u"0 in playlist"_s,
+    lblSelected = label(Picture1, "lblSelected", twipsRect(60, 30, 1215, 195), tr("0 in playlist"),
                         Qt::AlignHCenter | Qt::AlignTop);
 
     // Holds the song last handed to the player; never shown.
     lblIsPlaying =
-        label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255), u"this is playing"_s);
+        label(client, "lblIsPlaying", twipsRect(180, 6000, 4485, 255), tr("this is playing"));
     lblIsPlaying->setVisible(false);
 
     // Etched grips in the tool row and the separator between the two note areas.
@@ -229,8 +231,8 @@ void frmMain::buildControls() {
     Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(2000);
 
-    dlgCD.title = u"Select playlist file"_s;
-    dlgCD.filter = u"Playlists (*.m3u)|*.m3u"_s;
+    dlgCD.title = tr("Select playlist file");
+    dlgCD.filter = tr("Playlists (*.m3u)|*.m3u");
     dlgCD.defaultExt = u".m3u"_s;
 
     scaleLayout(*this);
@@ -242,23 +244,23 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(u"&File"_s);
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(u"mnuFile"_s);
-    mnuNew = mnuFile->addAction(u"New"_s);
-    mnuOpen = mnuFile->addAction(u"Open"_s);
-    mnuSave = mnuFile->addAction(u"Save"_s);
-    mnuSaveAs = mnuFile->addAction(u"Save as..."_s);
+    mnuNew = mnuFile->addAction(tr("New"));
+    mnuOpen = mnuFile->addAction(tr("Open"));
+    mnuSave = mnuFile->addAction(tr("Save"));
+    mnuSaveAs = mnuFile->addAction(tr("Save as..."));
     blank1 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(u"E&xit"_s);
-    QMenu* mnuTools = menuBar()->addMenu(u"&Tools"_s);
+    mnuExit = mnuFile->addAction(tr("E&xit"));
+    QMenu* mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(u"mnuTools"_s);
-    mnuConfig = mnuTools->addAction(u"&Options"_s);
+    mnuConfig = mnuTools->addAction(tr("&Options"));
     dash3 = mnuTools->addSeparator();
-    mnuExplorer = mnuTools->addAction(u"&Explorer"_s);
-    QMenu* mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    mnuExplorer = mnuTools->addAction(tr("&Explorer"));
+    QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
-    mnuAbout = mnuHelp->addAction(u"&About..."_s);
-    mnuHints = mnuHelp->addAction(u"&Hints"_s);
+    mnuAbout = mnuHelp->addAction(tr("&About..."));
+    mnuHints = mnuHelp->addAction(tr("&Hints"));
     const std::pair<QAction*, const char*> names[] = {
         {mnuNew, "mnuNew"},       {mnuOpen, "mnuOpen"},  {mnuSave, "mnuSave"},
         {mnuSaveAs, "mnuSaveAs"}, {blank1, "blank1"},    {mnuExit, "mnuExit"},

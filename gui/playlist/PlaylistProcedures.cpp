@@ -12,6 +12,7 @@
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/frmMain.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,8 @@ PathMode currentPathMode() {
 }
 
 void cannotSave(const QString& text) {
-    shared().prompter->inform(text, u"Can't save"_s, MsgIcon::Exclamation);
+    shared().prompter->inform(text, QCoreApplication::translate("frmMain", "Can't save"),
+                              MsgIcon::Exclamation);
 }
 
 // Writes the whole playlist to path, replacing the file only once every byte is ready and
@@ -41,7 +43,8 @@ bool savePlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
     if (!save.refused.isEmpty())
         cannotSave(refusalText(w.playlist->entries(), save.refused));
     else if (!save.written)
-        cannotSave(u"Could not save %1:\n%2"_s.arg(path, save.reason));
+        cannotSave(QCoreApplication::translate("frmMain", "Could not save %1:\n%2")
+                       .arg(path, save.reason));
     return save.written;
 }
 
@@ -56,14 +59,18 @@ SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat format) {
     if (!savePlaylist(w, path, format))
         return SaveOutcome::Failed;
     w.lblName->setText(path);
-    shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
+    shared().prompter->inform(QCoreApplication::translate("frmMain", "New playlist saved."),
+                              QCoreApplication::translate("frmMain", "Notice"),
+                              MsgIcon::Information);
     return SaveOutcome::Saved;
 }
 
 SaveOutcome saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
     if (!savePlaylist(w, w.lblName->text(), format))
         return SaveOutcome::Failed;
-    shared().prompter->inform(u"Playlist saved."_s, u"Notice"_s, MsgIcon::Information);
+    shared().prompter->inform(QCoreApplication::translate("frmMain", "Playlist saved."),
+                              QCoreApplication::translate("frmMain", "Notice"),
+                              MsgIcon::Information);
     return SaveOutcome::Saved;
 }
 } // namespace

@@ -9,6 +9,7 @@
 #include "gui/mainwindow/frmMain.h"
 #include "gui/playlist/PlaylistProcedures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -34,9 +35,12 @@ void startNewPlaylist(frmMain& w) {
 // failed save has shown its reason already: one box is enough.
 void afterSave(frmMain& w, SaveOutcome outcome, const QString& notSavedTitle) {
     if (outcome == SaveOutcome::Cancelled)
-        prompter().inform(u"Not saved."_s, notSavedTitle, MsgIcon::Information);
+        prompter().inform(QCoreApplication::translate("frmMain", "Not saved."), notSavedTitle,
+                          MsgIcon::Information);
     else if (outcome == SaveOutcome::Saved &&
-             prompter().askYesNo(u"Saved. Clear selections for new list?"_s, u"What now?"_s))
+             prompter().askYesNo(
+                 QCoreApplication::translate("frmMain", "Saved. Clear selections for new list?"),
+                 QCoreApplication::translate("frmMain", "What now?")))
         startNewPlaylist(w);
     w.File1->setFocus();
 }
@@ -45,7 +49,8 @@ void afterSave(frmMain& w, SaveOutcome outcome, const QString& notSavedTitle) {
 void openPlaylist(frmMain& w, const QString& path, bool pls) {
     const bool read = FileExists(path) && (pls ? OpenPls(w, path) : OpenM3U(w, path));
     if (!read) {
-        prompter().inform(u"Could not access this file."_s, u"Problem"_s, MsgIcon::Exclamation);
+        prompter().inform(QCoreApplication::translate("frmMain", "Could not access this file."),
+                          QCoreApplication::translate("frmMain", "Problem"), MsgIcon::Exclamation);
         return;
     }
     w.SavePkS();
@@ -55,9 +60,9 @@ void openPlaylist(frmMain& w, const QString& path, bool pls) {
 } // namespace
 
 void frmMain::cmdNew_Click() {
-    if (!prompter().askYesNo(u"Clear current selections and prepare a new playlist? (be sure "
-                             "you have saved any changes)"_s,
-                             u"Confirm"_s))
+    if (!prompter().askYesNo(tr("Clear current selections and prepare a new playlist? (be sure "
+                                "you have saved any changes)"),
+                             tr("Confirm")))
         return;
     startNewPlaylist(*this);
     File1->setFocus();
@@ -82,7 +87,7 @@ void frmMain::openGivenPlaylist(const QString& path) {
 
 void frmMain::cmdSave_Click() {
     if (playlist->count() == 0) {
-        prompter().inform(u"No files in the playlist!"_s, u"Can't save!"_s, MsgIcon::Information);
+        prompter().inform(tr("No files in the playlist!"), tr("Can't save!"), MsgIcon::Information);
         return;
     }
     setDialogForStyle(dlgCD, shared().style);
@@ -92,30 +97,30 @@ void frmMain::cmdSave_Click() {
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
         saved = stylePls() ? SaveEditsPls(*this) : SaveEdits(*this);
-    afterSave(*this, saved, u"Notice"_s);
+    afterSave(*this, saved, tr("Notice"));
 }
 
 void frmMain::mnuSaveAs_Click() {
     // Keeps the filter and default extension that Open or Save last set.
     const SaveOutcome saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
-    afterSave(*this, saved, u"Notice!"_s);
+    afterSave(*this, saved, tr("Notice!"));
 }
 
 void frmMain::cmdDelete_Click() {
     const QString name = lblName->text();
     if (name == kNewPlaylistName) {
-        prompter().inform(u"No playlist to be deleted!"_s, u"Oops"_s, MsgIcon::Information);
+        prompter().inform(tr("No playlist to be deleted!"), tr("Oops"), MsgIcon::Information);
         return;
     }
     if (!FileExists(name)) {
-        prompter().inform(u"Could not find "_s + name + u" to delete it."_s, u"Sorry"_s,
+        prompter().inform(tr("Could not find ") + name + tr(" to delete it."), tr("Sorry"),
                           MsgIcon::Exclamation);
         return;
     }
-    if (!prompter().askYesNo(u"Are you sure you want to delete "_s + name + u'?', u"Confirm"_s))
+    if (!prompter().askYesNo(tr("Are you sure you want to delete ") + name + u'?', tr("Confirm")))
         return;
     if (!QFile::remove(name)) {
-        prompter().inform(u"Could not delete. Perhaps in use."_s, u"Notice"_s,
+        prompter().inform(tr("Could not delete. Perhaps in use."), tr("Notice"),
                           MsgIcon::Information);
         return;
     }

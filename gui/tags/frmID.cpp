@@ -4,6 +4,7 @@
 #include "core/mp3/GenreList.h"
 #include "core/mp3/TagEdits.h"
 #include "core/mp3/TagFileAccess.h"
+#include "core/platform/DataFolder.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SharedState.h"
 #include "core/playlist/Entry.h"
@@ -35,12 +36,12 @@ struct Row {
 
 // Title, artist, album, year, comment and track, top to bottom, in twips.
 constexpr Row kRows[6] = {
-    {"Title :", 180, 120, 2955, TagRecord::kTitleWidth},
-    {"Artist :", 540, 480, 2955, TagRecord::kArtistWidth},
-    {"Album :", 900, 840, 2955, TagRecord::kAlbumWidth},
-    {"Year :", 1260, 1200, 555, TagRecord::kYearWidth},
-    {"Comment :", 1620, 1560, 2955, TagRecord::kCommentWidth},
-    {"Track* :", 1980, 1920, 555, 2},
+    {QT_TRANSLATE_NOOP("frmID", "Title :"), 180, 120, 2955, TagRecord::kTitleWidth},
+    {QT_TRANSLATE_NOOP("frmID", "Artist :"), 540, 480, 2955, TagRecord::kArtistWidth},
+    {QT_TRANSLATE_NOOP("frmID", "Album :"), 900, 840, 2955, TagRecord::kAlbumWidth},
+    {QT_TRANSLATE_NOOP("frmID", "Year :"), 1260, 1200, 555, TagRecord::kYearWidth},
+    {QT_TRANSLATE_NOOP("frmID", "Comment :"), 1620, 1560, 2955, TagRecord::kCommentWidth},
+    {QT_TRANSLATE_NOOP("frmID", "Track* :"), 1980, 1920, 555, 2},
 };
 
 QLabel* rightAlignedLabel(QWidget* parent, int index, const QString& caption, int top) {
@@ -74,7 +75,7 @@ bool agreeToMisfits(const TagEdits& edits) {
 frmID::frmID(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    fixWindow(*this, u"frmID"_s, u"ID3 Tag"_s, {twipsToPixels(4215), twipsToPixels(3360)});
+    fixWindow(*this, u"frmID"_s, tr("ID3 Tag"), {twipsToPixels(4215), twipsToPixels(3360)});
     setModal(true);
     buildControls();
     scaleLayout(*this);
@@ -83,23 +84,25 @@ frmID::frmID(QWidget* parent)
 void frmID::buildControls() {
     for (int i = 0; i < 6; ++i) {
         const Row& row = kRows[i];
-        Label1[i] = rightAlignedLabel(this, i, QString::fromLatin1(row.caption), row.labelTop);
+        Label1[i] = rightAlignedLabel(this, i, tr(row.caption), row.labelTop);
         txtID[i] = placeControl<QLineEdit>(this, u"txtID_%1"_s.arg(i),
                                            twipsRect(1080, row.boxTop, row.boxWidth, 285));
         txtID[i]->setMaxLength(row.maxLength);
+        Label1[i]->setBuddy(txtID[i]); // the box's name for a screen reader
     }
-    Label1[6] = rightAlignedLabel(this, 6, u"Genre :"_s, 2340);
+    Label1[6] = rightAlignedLabel(this, 6, tr("Genre :"), 2340);
 
     cboGenre = placeControl<QComboBox>(this, u"cboGenre"_s, twipsRect(1080, 2295, 2115, 315));
     cboGenre->setEditable(false);
+    Label1[6]->setBuddy(cboGenre);
     cmdSave = placeControl<QPushButton>(this, u"cmdSave"_s, twipsRect(1080, 2880, 1395, 345),
-                                        u"Save Changes"_s);
+                                        tr("Save Changes"));
     cmdSave->setAutoDefault(false);
     cmdExit =
-        placeControl<QPushButton>(this, u"cmdExit"_s, twipsRect(2490, 2880, 975, 345), u"Exit"_s);
+        placeControl<QPushButton>(this, u"cmdExit"_s, twipsRect(2490, 2880, 975, 345), tr("Exit"));
     cmdExit->setAutoDefault(false);
     Label2 = placeControl<QLabel>(this, u"Label2"_s, twipsRect(1710, 1980, 2265, 195),
-                                  u"*Note: ID3v1.1 only"_s);
+                                  tr("*Note: ID3v1.1 only"));
     QPalette grey = Label2->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     Label2->setPalette(grey);
@@ -124,17 +127,17 @@ void frmID::Form_Load() {
 }
 
 void frmID::FillBox() {
-    const QString path = findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    const QString path = findGenresFile(shared().programFolder(), installedDataFolder());
     if (path.isEmpty()) {
-        prompter().inform(u"File 'genres.txt' is missing."_s, u"Problem"_s, MsgIcon::Exclamation);
+        prompter().inform(tr("File 'genres.txt' is missing."), tr("Problem"), MsgIcon::Exclamation);
         return;
     }
     cboGenre->clear();
     QString reason;
     const std::optional<QVector<Genre>> genres = readGenres(path, &reason);
     if (!genres) {
-        prompter().inform(u"File '"_s + path + u"' can't be read: "_s + reason + u"."_s,
-                          u"Problem"_s, MsgIcon::Exclamation);
+        prompter().inform(tr("File '") + path + tr("' can't be read: ") + reason + u"."_s,
+                          tr("Problem"), MsgIcon::Exclamation);
         return;
     }
     for (const Genre& genre : *genres)
@@ -160,8 +163,8 @@ void frmID::ShowInfo() {
 }
 
 void frmID::cmdSave_Click() {
-    const QString cantSave = u"Can't save"_s;
-    const QString cantFind = u"Can't find "_s + TagFile + u"."_s;
+    const QString cantSave = tr("Can't save");
+    const QString cantFind = tr("Can't find ") + TagFile + u"."_s;
     if (!FileExists(TagFile)) {
         prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
         return;
@@ -172,7 +175,7 @@ void frmID::cmdSave_Click() {
         edits.genre = static_cast<quint8>(cboGenre->currentData().toInt());
     const std::optional<TagRecord> edited = editedTag(CurrentTag, edits);
     if (!edited) {
-        prompter().inform(u"The track number must lie between 0 and 255."_s, cantSave,
+        prompter().inform(tr("The track number must lie between 0 and 255."), cantSave,
                           MsgIcon::Exclamation);
         return;
     }
@@ -183,20 +186,20 @@ void frmID::cmdSave_Click() {
     const TagSaveResult result = writeTag(TagFile, CurrentTag);
     switch (result.status) {
     case TagSaveStatus::Saved:
-        prompter().inform(u"Saved."_s, u"Notice"_s, MsgIcon::Information);
+        prompter().inform(tr("Saved."), tr("Notice"), MsgIcon::Information);
         accept();
         return;
     case TagSaveStatus::Missing:
         prompter().inform(cantFind, cantSave, MsgIcon::Exclamation);
         return;
     case TagSaveStatus::BadLength:
-        prompter().inform(u"Error getting file length."_s, cantSave, MsgIcon::Information);
+        prompter().inform(tr("Error getting file length."), cantSave, MsgIcon::Information);
         return;
     case TagSaveStatus::Failed:
         break;
     }
-    prompter().inform(u"An error- "_s + result.error + u", occurred while saving changes."_s,
-                      u"Unsuccessful"_s, MsgIcon::Exclamation);
+    prompter().inform(tr("An error- ") + result.error + tr(", occurred while saving changes."),
+                      tr("Unsuccessful"), MsgIcon::Exclamation);
 }
 
 void frmID::cmdExit_Click() {

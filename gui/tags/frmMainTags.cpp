@@ -11,6 +11,7 @@
 #include "gui/mainwindow/FileList.h"
 #include "gui/tags/frmID.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -41,18 +42,24 @@ bool editTag(frmMain& w, const QString& path) {
     TagFile = path;
     const bool busy = inUse(w, path);
     if (hasTag) {
-        if (busy &&
-            !prompter.askYesNo(u"File may be in use by player. Can only view ID3. Proceed?"_s,
-                               u"Can't save ID3 changes right now."_s, MsgAnswer::No))
+        if (busy && !prompter.askYesNo(
+                        QCoreApplication::translate(
+                            "frmMain", "File may be in use by player. Can only view ID3. Proceed?"),
+                        QCoreApplication::translate("frmMain", "Can't save ID3 changes right now."),
+                        MsgAnswer::No))
             return false;
         openTagWindow(w, busy);
         return true;
     }
-    if (!prompter.askYesNo(u"No tag found. Do you wish to add one?"_s, u"No tag."_s, MsgAnswer::No))
+    if (!prompter.askYesNo(
+            QCoreApplication::translate("frmMain", "No tag found. Do you wish to add one?"),
+            QCoreApplication::translate("frmMain", "No tag."), MsgAnswer::No))
         return true;
     if (busy) {
-        prompter.inform(u"File may be in use by player. Can't add right now."_s,
-                        u"Sorry - file in use."_s, MsgIcon::Information);
+        prompter.inform(QCoreApplication::translate(
+                            "frmMain", "File may be in use by player. Can't add right now."),
+                        QCoreApplication::translate("frmMain", "Sorry - file in use."),
+                        MsgIcon::Information);
         return false;
     }
     CurrentTag = TagRecord::blank();
@@ -66,7 +73,7 @@ void frmMain::ShowHeader() {
     if (path.isEmpty())
         return;
     MP3Hdr header;
-    const QString title = u"File Header"_s;
+    const QString title = tr("File Header");
     if (ReadHeader(path, header))
         shared().prompter->show({headerReport(header, QLocale()), title, MsgButtons::Ok,
                                  MsgIcon::Information, MsgAnswer::Ok, true});
@@ -92,8 +99,8 @@ void frmMain::lstSelected_RightButtonDown() {
         return;
     if (const Entry& entry = playlist->at(row); entry.stream) {
         shared().prompter->inform(entry.name +
-                                      u" is a stream address, not a file on this computer."_s,
-                                  u"Sorry"_s, MsgIcon::Information);
+                                      tr(" is a stream address, not a file on this computer."),
+                                  tr("Sorry"), MsgIcon::Information);
         return;
     }
     // A song that is not there has no tag to add: the user is told what its tooltip says.
