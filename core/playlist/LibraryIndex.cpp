@@ -1,11 +1,10 @@
 #include "core/playlist/LibraryIndex.h"
 
-#include "core/playlist/Entry.h"
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
