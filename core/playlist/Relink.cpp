@@ -28,11 +28,16 @@ int sharedTail(QStringView a, QStringView b, const PathStyle& style) {
 // The candidates that share the longest tail of folders with the old path.
 QStringList closestFolders(const QStringList& candidates, const QString& oldPath,
                            const PathStyle& style) {
-    const QString oldFolder = FolderOnly(oldPath, style);
+    // The candidates are full paths in the style's separators, so each one's folder is the text
+    // before its last separator.
+    const auto folderOf = [&](QStringView path) {
+        return path.left(qMax<qsizetype>(0, path.lastIndexOf(style.separator)));
+    };
+    const QStringView oldFolder = folderOf(oldPath);
     QStringList closest;
     int best = -1;
     for (const QString& candidate : candidates) {
-        const int shared = sharedTail(oldFolder, FolderOnly(candidate, style), style);
+        const int shared = sharedTail(oldFolder, folderOf(candidate), style);
         if (shared > best) {
             best = shared;
             closest.clear();
