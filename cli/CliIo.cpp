@@ -70,8 +70,7 @@ void JsonLine::key(const char* name) {
     text_ += "\":";
 }
 
-JsonLine& JsonLine::add(const char* name, const QString& value) {
-    key(name);
+void JsonLine::string(const QString& value) {
     text_ += '"';
     // Names and header texts are nearly always ASCII, which needs no conversion to UTF-8 first.
     const bool ascii =
@@ -84,6 +83,23 @@ JsonLine& JsonLine::add(const char* name, const QString& value) {
             appendEscaped(text_, c);
     }
     text_ += '"';
+}
+
+JsonLine& JsonLine::add(const char* name, const QString& value) {
+    key(name);
+    string(value);
+    return *this;
+}
+
+JsonLine& JsonLine::add(const char* name, const QStringList& values) {
+    key(name);
+    text_ += '[';
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text_ += ',';
+        string(values[i]);
+    }
+    text_ += ']';
     return *this;
 }
 

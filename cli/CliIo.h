@@ -22,6 +22,7 @@ class JsonLine {
 public:
     JsonLine();
     JsonLine& add(const char* key, const QString& value);
+    JsonLine& add(const char* key, const QStringList& values); // an array of strings
     JsonLine& add(const char* key, qint64 value);
     JsonLine& add(const char* key, bool value);
     JsonLine& addNull(const char* key);
@@ -30,6 +31,7 @@ public:
 
 private:
     void key(const char* name);
+    void string(const QString& value); // quoted and escaped
     std::string text_; // appends inline, where a QByteArray's go through a general insert
 };
 

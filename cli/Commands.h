@@ -6,3 +6,5 @@
 int headerCommand(const QList<Arg>& args);
 int tagCommand(const QList<Arg>& args);
 int playlistCommand(const QList<Arg>& args);
+// playlist relink: the words after "relink".
+int relinkCommand(const QList<Arg>& args);

@@ -27,6 +27,8 @@ const char* const kPlaylistUsage = QT_TRANSLATE_NOOP(
     "                             OUT SONG...\n"
     "  velmora-cli playlist convert [--paths never|always|decide] [--extended] IN OUT\n"
     "  velmora-cli playlist check [--json] [--format m3u|pls] LIST...\n"
+    "  velmora-cli playlist relink [--json] [--dry-run] [--format m3u|pls] LIST...\n"
+    "                              --in FOLDER [--in FOLDER]...\n"
     "\n"
     "The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format\n"
     "says otherwise. A SONG of '-' reads song paths from standard input, one per line.\n"
@@ -38,7 +40,17 @@ const char* const kPlaylistUsage = QT_TRANSLATE_NOOP(
     "written back as they are.\n"
     "check prints each entry of the LISTs whose song file is not there, one line each (--json:\n"
     "one JSON object each), and exits with 1 when any is missing. A song without a folder is\n"
-    "looked for beside its playlist; streams are not checked.\n");
+    "looked for beside its playlist; streams are not checked.\n"
+    "relink finds the missing songs of the LISTs again among the .mp3 files under the FOLDERs\n"
+    "(names only; no song is read): a file of the same name found once is the song; of several,\n"
+    "the one whose folders share the most with the old path (.../Artist/Album/Song.mp3), then\n"
+    "the one whose playing time is the one the playlist recorded (#EXTINF, PLS LengthN). It\n"
+    "prints 'old -> new' for each song found, 'ambiguous: old (N candidates)' with the\n"
+    "candidates below it, 'not found: old', and a summary per LIST (--json: one object per\n"
+    "missing entry, no summary). Each LIST is then rewritten whole, in its format, bare names\n"
+    "kept bare where the song lies beside the playlist; --dry-run writes nothing. Songs that\n"
+    "are there and streams are never changed, nor the order. Exits with 1 when any song was\n"
+    "not found or was ambiguous.\n");
 
 struct Options {
     bool json = false;
@@ -321,8 +333,10 @@ int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
         return usageError(u"playlist"_s,
                           QCoreApplication::translate(
-                              "velmora-cli", "playlist needs show, write, convert or check."));
+                              "velmora-cli", "playlist needs show, write, convert, check or relink."));
     const QString sub = args.first().text;
+    if (sub == u"relink" && !asksForHelp(args))
+        return relinkCommand(args.mid(1));
     if (asksForHelp(args)) {
         out(QCoreApplication::translate("velmora-cli", kPlaylistUsage));
         return kExitOk;

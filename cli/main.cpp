@@ -19,6 +19,7 @@ const char* const kUsage = QT_TRANSLATE_NOOP(
     "  playlist write OUT SONG...         write a playlist of songs ('-' reads paths from stdin)\n"
     "  playlist convert IN OUT            read one playlist and write another\n"
     "  playlist check [--json] LIST...    the entries of playlists whose songs are missing\n"
+    "  playlist relink LIST... --in DIR   find missing songs again in folders, rewrite lists\n"
     "\n"
     "Options:\n"
     "  --help       help for a command (velmora-cli COMMAND --help)\n"

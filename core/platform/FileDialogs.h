@@ -20,4 +20,6 @@ public:
     virtual QString getOpenFileName(const FileDialogRequest& request) = 0;
     // Asks before replacing an existing file.
     virtual QString getSaveFileName(const FileDialogRequest& request) = 0;
+    // A folder that exists (title and initialDir are used); empty when cancelled.
+    virtual QString getExistingFolder(const FileDialogRequest& request) = 0;
 };

@@ -17,6 +17,8 @@ bool startsWithFileKey(QStringView line) {
     return true;
 }
 
+} // namespace
+
 // The song a line names, blanks already trimmed; empty when the line names none.
 QStringView songIn(QStringView line, PlaylistFormat format) {
     if (format == PlaylistFormat::M3u)
@@ -45,6 +47,7 @@ QByteArray asReadable(const QByteArray& bytes) {
     return bom + QString(legacy(bytes)).toUtf8();
 }
 
+namespace {
 QVector<Entry> readSongs(const QByteArray& file, PlaylistFormat format, const PathStyle& style) {
     const QByteArray bytes = asReadable(file);
     QVector<Entry> entries;

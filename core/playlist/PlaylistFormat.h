@@ -60,6 +60,12 @@ QVector<Entry> parsePls(const QByteArray& bytes, const PathStyle& style = PathSt
 QVector<Entry> parsePlaylist(PlaylistFormat format, const QByteArray& bytes,
                              const PathStyle& style = PathStyle::native());
 
+// The two steps of reading that other readers of playlist files share, so that they see the
+// same song lines: the bytes as the line reader should read them (a file that is not UTF-8 is
+// taken for Windows-1252), and the song a line names (blanks already trimmed), empty for none.
+QByteArray asReadable(const QByteArray& bytes);
+QStringView songIn(QStringView line, PlaylistFormat format);
+
 // Each entry is written as its path mode gives it (see playlistLine), measured against the
 // folder of playlistPath, the file the bytes are meant for.
 WrittenPlaylist writeM3u(const QVector<Entry>& entries, PathMode mode, const QString& playlistPath,

@@ -100,6 +100,18 @@ void PlaylistModel::appendRun(const QVector<Entry>& songs, qsizetype from, qsize
     endInsertRows();
 }
 
+void PlaylistModel::replaceAt(const QVector<int>& rows, const QVector<Entry>& songs) {
+    if (rows.isEmpty())
+        return;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        entries_[rows[i]] = songs[i];
+        if (rows[i] < missing_.size())
+            missing_[rows[i]] = false;
+    }
+    const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
+    Q_EMIT dataChanged(index(*first), index(*last));
+}
+
 void PlaylistModel::swap(int row, int other) {
     std::swap(entries_[row], entries_[other]);
     if (isMissing(row) != isMissing(other)) {

@@ -47,6 +47,9 @@ public:
     bool append(const QVector<Entry>& songs, Match match, const AddAgain& addAgain);
     // Appends the songs in order without asking.
     void append(const QVector<Entry>& songs);
+    // Puts songs[i] in place of the entry at rows[i] (a moved song found again), each row
+    // unmarked as missing until the next check.
+    void replaceAt(const QVector<int>& rows, const QVector<Entry>& songs);
     // Exchanges the entries at two rows.
     void swap(int row, int other);
     // Removes the rows whose flag is true (rows without a flag stay); the others keep their

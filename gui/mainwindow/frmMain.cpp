@@ -257,15 +257,18 @@ void frmMain::buildMenus() {
     mnuConfig = mnuTools->addAction(tr("&Options"));
     dash3 = mnuTools->addSeparator();
     mnuExplorer = mnuTools->addAction(tr("&Explorer"));
+    mnuFindSongs = mnuTools->addAction(tr("&Find missing songs..."));
     QMenu* mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(u"mnuHelp"_s);
     mnuAbout = mnuHelp->addAction(tr("&About..."));
     mnuHints = mnuHelp->addAction(tr("&Hints"));
     const std::pair<QAction*, const char*> names[] = {
-        {mnuNew, "mnuNew"},       {mnuOpen, "mnuOpen"},  {mnuSave, "mnuSave"},
-        {mnuSaveAs, "mnuSaveAs"}, {blank1, "blank1"},    {mnuExit, "mnuExit"},
-        {mnuConfig, "mnuConfig"}, {dash3, "dash3"},      {mnuExplorer, "mnuExplorer"},
-        {mnuAbout, "mnuAbout"},   {mnuHints, "mnuHints"}};
+        {mnuNew, "mnuNew"},           {mnuOpen, "mnuOpen"},
+        {mnuSave, "mnuSave"},         {mnuSaveAs, "mnuSaveAs"},
+        {blank1, "blank1"},           {mnuExit, "mnuExit"},
+        {mnuConfig, "mnuConfig"},     {dash3, "dash3"},
+        {mnuExplorer, "mnuExplorer"}, {mnuFindSongs, "mnuFindSongs"},
+        {mnuAbout, "mnuAbout"},       {mnuHints, "mnuHints"}};
     for (auto [action, name] : names)
         action->setObjectName(QString::fromLatin1(name));
     // The desktop's own keys, shown beside the captions; the usual ones where it has none.
@@ -284,6 +287,7 @@ void frmMain::connectHandlers() {
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuConfig, &QAction::triggered, this, &frmMain::mnuConfig_Click);
     connect(mnuExplorer, &QAction::triggered, this, &frmMain::mnuExplorer_Click);
+    connect(mnuFindSongs, &QAction::triggered, this, &frmMain::mnuFindSongs_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuHints, &QAction::triggered, this, &frmMain::mnuHints_Click);
 

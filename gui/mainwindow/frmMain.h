@@ -74,6 +74,7 @@ public:
     QAction* mnuConfig = nullptr;
     QAction* dash3 = nullptr;
     QAction* mnuExplorer = nullptr;
+    QAction* mnuFindSongs = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuHints = nullptr;
 
@@ -95,6 +96,9 @@ public:
     void mnuOpen_Click() { cmdOpen_Click(); }
     void mnuSave_Click() { cmdSave_Click(); }
     void mnuSaveAs_Click();
+    // Tools, Find missing songs...: looks for the playlist's missing songs in a folder the user
+    // picks and puts the ones found in place of the old entries, unsaved.
+    void mnuFindSongs_Click();
     void PickAPart(const QString& what, QString& fonly, QString& full) const;
     // Opens the playlist named on the command line as Open would: by its ending the PLS or the
     // M3U reader, the same message when it cannot be read. A relative path is from the current

@@ -42,3 +42,8 @@ QString QtFileDialogs::getOpenFileName(const FileDialogRequest& request) {
 QString QtFileDialogs::getSaveFileName(const FileDialogRequest& request) {
     return runDialog(request, QFileDialog::AcceptSave);
 }
+
+QString QtFileDialogs::getExistingFolder(const FileDialogRequest& request) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), request.title,
+                                             request.initialDir);
+}

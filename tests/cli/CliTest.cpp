@@ -126,3 +126,35 @@ TEST_F(Cli, PlaylistCheckPrintsEachMissingSongAndFailsOnIt) {
     EXPECT_EQ(std::tuple(unread.status, unread.out), std::tuple(1, QByteArray()));
     EXPECT_TRUE(unread.err.startsWith("gone.m3u: ")) << unread.err.constData();
 }
+
+TEST_F(Cli, PlaylistRelinkReportsEachMissingSongAndRewritesOnlyWhenAsked) {
+    const QByteArray lib = tmp.filePath(u"lib"_s).toUtf8();
+    writeFile(u"lib/A/Moved.mp3"_s, "");
+    writeFile(u"lib/A/Twice.mp3"_s, "");
+    writeFile(u"lib/B/Twice.mp3"_s, "");
+    const QByteArray before = "/old/A/Moved.mp3\r\n/old/C/Twice.mp3\r\nLost.mp3\r\n";
+    const QString list = writeFile(u"mix.m3u"_s, before);
+    for (const char* bad :
+         {"playlist relink mix.m3u", "playlist relink --in lib",
+          "playlist relink mix.m3u --in nowhere", "playlist relink mix.txt --in lib"})
+        EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
+    const CliRun dry = run(u"playlist relink --dry-run mix.m3u --in lib"_s);
+    EXPECT_EQ(dry.status, 1);
+    EXPECT_EQ(dry.out,
+              "/old/A/Moved.mp3 -> " + lib +
+                  "/A/Moved.mp3\nambiguous: /old/C/Twice.mp3 "
+                  "(2 candidates)\n  " +
+                  lib + "/A/Twice.mp3\n  " + lib +
+                  "/B/Twice.mp3\n"
+                  "not found: " +
+                  tmp.filePath(u"Lost.mp3"_s).toUtf8() +
+                  "\nmix.m3u: 1 relinked, 1 ambiguous, 1 not found (dry run: not rewritten)\n");
+    EXPECT_EQ(readBytes(list), before);
+    const CliRun json = run(u"playlist relink --json mix.m3u --in lib"_s);
+    EXPECT_TRUE(
+        json.out.contains(R"("status":"ambiguous","candidates":[")" + lib + "/A/Twice.mp3\",\""))
+        << json.out.constData();
+    EXPECT_EQ(readBytes(list), lib + "/A/Moved.mp3\r\n/old/C/Twice.mp3\r\nLost.mp3\r\n");
+    writeFile(u"ok.m3u"_s, "lib/A/Moved.mp3\r\n");
+    EXPECT_EQ(run(u"playlist relink ok.m3u --in lib"_s).status, 0);
+}

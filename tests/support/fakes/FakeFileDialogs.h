@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-// Answers open and save dialogs from a script of paths ("" = cancelled) and records the requests.
+// Answers open, save and folder dialogs from a script of paths ("" = cancelled) and records the
+// requests.
 class FakeFileDialogs : public FileDialogs {
 public:
     QString getOpenFileName(const FileDialogRequest& request) override {
@@ -17,9 +18,13 @@ public:
         saved.push_back(request);
         return next(request);
     }
+    QString getExistingFolder(const FileDialogRequest& request) override {
+        folders.push_back(request);
+        return next(request);
+    }
     void answer(const QString& path) { answers.push_back(path); }
 
-    std::vector<FileDialogRequest> opened, saved;
+    std::vector<FileDialogRequest> opened, saved, folders;
 
 private:
     QString next(const FileDialogRequest& request) {

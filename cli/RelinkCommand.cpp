@@ -1,0 +1,160 @@
+#include "cli/Commands.h"
+#include "core/playlist/RelinkPlaylistFile.h"
+#include "core/playlist/SaveRefusal.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct RelinkOptions {
+    bool json = false;
+    bool dryRun = false;
+    std::optional<QString> format;
+    QStringList folders;
+    QList<Arg> lists;
+};
+
+int usage(const QString& message) {
+    return usageError(u"playlist"_s, message);
+}
+
+// Parses the words after "relink"; nullopt (after a message, status set) on a usage error.
+std::optional<RelinkOptions> parse(const QList<Arg>& args, int& status) {
+    RelinkOptions o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i].text;
+        if (a == u"--json") {
+            o.json = true;
+        } else if (a == u"--dry-run") {
+            o.dryRun = true;
+        } else if (a == u"--in" || a == u"--format") {
+            if (i + 1 >= args.size()) {
+                status = usage(a + u" needs a value."_s);
+                return std::nullopt;
+            }
+            const Arg& value = args[++i];
+            if (a == u"--format") {
+                if (value.text.toLower() != u"m3u" && value.text.toLower() != u"pls") {
+                    status = usage(u"--format is m3u or pls."_s);
+                    return std::nullopt;
+                }
+                o.format = value.text.toLower();
+            } else if (!value.decodable() || !QFileInfo(value.text).isDir()) {
+                status = usage(QString::fromLocal8Bit(value.raw) + u": not a folder."_s);
+                return std::nullopt;
+            } else {
+                o.folders << QDir::toNativeSeparators(QFileInfo(value.text).absoluteFilePath());
+            }
+        } else if (isOption(a)) {
+            status = unknownOption(u"playlist"_s, a);
+            return std::nullopt;
+        } else {
+            o.lists << args[i];
+        }
+    }
+    if (o.lists.isEmpty())
+        status = usage(u"playlist relink takes at least one LIST."_s);
+    else if (o.folders.isEmpty())
+        status = usage(u"playlist relink needs --in FOLDER, where the songs are now."_s);
+    return status == kExitOk ? std::optional(o) : std::nullopt;
+}
+
+void report(const QString& list, const RelinkedEntry& r, bool json) {
+    const bool found = r.outcome == RelinkOutcome::Found;
+    const bool ambiguous = r.outcome == RelinkOutcome::Ambiguous;
+    if (json) {
+        JsonLine line;
+        line.add("playlist", list)
+            .add("path", r.oldPath)
+            .add("status", found       ? u"relinked"_s
+                           : ambiguous ? u"ambiguous"_s
+                                       : u"not found"_s);
+        if (found)
+            line.add("new", fullPath(r.entry));
+        if (ambiguous)
+            line.add("candidates", r.candidates);
+        line.print();
+    } else if (found) {
+        out(r.oldPath + u" -> "_s + fullPath(r.entry) + u'\n');
+    } else if (ambiguous) {
+        out(u"ambiguous: %1 (%2 candidates)\n"_s.arg(r.oldPath).arg(r.candidates.size()));
+        for (const QString& candidate : r.candidates)
+            out(u"  "_s + candidate + u'\n');
+    } else {
+        out(u"not found: "_s + r.oldPath + u'\n');
+    }
+}
+
+QString summary(const QString& list, const PlaylistRelink& done, bool dryRun) {
+    const RelinkCounts& c = done.counts;
+    QString text = u"%1: %2 relinked, %3 ambiguous, %4 not found"_s.arg(list)
+                       .arg(c.found)
+                       .arg(c.ambiguous)
+                       .arg(c.notFound);
+    if (c.found > 0)
+        text += dryRun              ? u" (dry run: not rewritten)"_s
+                : done.save.written ? u" (rewritten)"_s
+                                    : u" (not rewritten)"_s;
+    return text + u'\n';
+}
+
+// Relinks one playlist; true when it was read, every missing song was found and any rewrite
+// succeeded.
+bool relinkOne(const Arg& list, PlaylistFormat format, const LibraryIndex& library,
+               const RelinkOptions& o) {
+    if (!list.decodable()) {
+        err(QString::fromLocal8Bit(list.raw) + u": the file name is not valid text\n"_s);
+        return false;
+    }
+    const QString path = QDir::toNativeSeparators(QFileInfo(list.text).absoluteFilePath());
+    const PlaylistRelink done = relinkPlaylistFile(path, format, library, o.dryRun);
+    if (!done.read) {
+        err(list.text + u": "_s + done.reason + u'\n');
+        return false;
+    }
+    QVector<Entry> written; // as the rewrite had them, for naming those it refused
+    for (const RelinkedEntry& r : done.entries) {
+        written << r.entry;
+        if (r.outcome != RelinkOutcome::Kept)
+            report(list.text, r, o.json);
+    }
+    if (!o.json)
+        out(summary(list.text, done, o.dryRun));
+    bool ok = done.counts.found == done.counts.missing();
+    if (done.counts.found > 0 && !o.dryRun && !done.save.written) {
+        err(list.text + u": not written: "_s +
+            (done.save.refused.isEmpty() ? done.save.reason
+                                         : refusalText(written, done.save.refused)) +
+            u'\n');
+        ok = false;
+    }
+    return ok;
+}
+} // namespace
+
+int relinkCommand(const QList<Arg>& args) {
+    int status = kExitOk;
+    const std::optional<RelinkOptions> o = parse(args, status);
+    if (!o)
+        return status;
+    // Every list's format is known before any is touched: a usage error changes nothing.
+    QVector<PlaylistFormat> formats;
+    for (const Arg& list : o->lists) {
+        const auto word = o->format ? o->format : formatOfExtension(list.text);
+        if (!word)
+            return usage(list.text + u": unknown playlist extension; give --format."_s);
+        formats << (*word == u"pls" ? PlaylistFormat::Pls : PlaylistFormat::M3u);
+    }
+    LibraryIndex library;
+    for (const QString& folder : o->folders)
+        if (!library.addFolder(folder)) {
+            err(folder + u": the folder cannot be read\n"_s);
+            return kExitFailed;
+        }
+    for (qsizetype i = 0; i < o->lists.size(); ++i)
+        if (!relinkOne(o->lists[i], formats[i], library, *o))
+            status = kExitFailed;
+    return status;
+}

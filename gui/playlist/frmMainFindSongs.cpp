@@ -1,0 +1,89 @@
+#include "core/platform/Prompter.h"
+#include "core/platform/SharedState.h"
+#include "core/playlist/PlaylistModel.h"
+#include "core/playlist/RecordedSongInfo.h"
+#include "core/playlist/Relink.h"
+#include "core/text/TextFiles.h"
+#include "gui/mainwindow/DirList.h"
+#include "gui/mainwindow/FileList.h"
+#include "gui/mainwindow/frmMain.h"
+#include "gui/playlist/PlaylistProcedures.h"
+
+#include <QHash>
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kTitle = u"Find missing songs"_s;
+
+// The playing times the saved playlist file records, for the entries of the playlist shown.
+// They are matched by entry, since the playlist may have changed since it was opened.
+QVector<qint64> recordedSeconds(const frmMain& w) {
+    const QString file = w.lblName->text();
+    if (file == kNewPlaylistName)
+        return {};
+    const std::optional<QByteArray> bytes = readWholeFile(file);
+    if (!bytes)
+        return {};
+    const PlaylistFormat format =
+        file.endsWith(u".pls"_s, Qt::CaseInsensitive) ? PlaylistFormat::Pls : PlaylistFormat::M3u;
+    const QVector<Entry> read = parsePlaylist(format, *bytes);
+    const QVector<SongInfo> info = recordedSongInfo(format, *bytes);
+    if (info.size() != read.size())
+        return {};
+    QHash<QString, qint64> byText;
+    for (qsizetype i = 0; i < read.size(); ++i)
+        byText.insert(read[i].text(), info[i].seconds);
+    QVector<qint64> seconds;
+    seconds.reserve(w.playlist->count());
+    for (const Entry& entry : w.playlist->entries())
+        seconds << byText.value(entry.text(), -1);
+    return seconds;
+}
+
+QString outcomeText(const RelinkCounts& counts) {
+    if (counts.missing() == 0)
+        return u"No song of the playlist is missing."_s;
+    QString text = u"Missing songs:\t%1\nFound:\t%2\nAmbiguous (several files of the name):\t%3\n"
+                   "Not found:\t%4"_s.arg(counts.missing())
+                       .arg(counts.found)
+                       .arg(counts.ambiguous)
+                       .arg(counts.notFound);
+    if (counts.found > 0)
+        text += u"\nThe playlist is changed; save it to keep the songs found."_s;
+    return text;
+}
+} // namespace
+
+void frmMain::mnuFindSongs_Click() {
+    FileDialogRequest request;
+    request.title = u"Folder to look for missing songs in"_s;
+    request.initialDir = Dir1->Path();
+    const QString folder = shared().fileDialogs->getExistingFolder(request);
+    if (folder.isEmpty())
+        return;
+    LibraryIndex library;
+    if (!library.addFolder(folder)) {
+        shared().prompter->inform(u"Can't read the folder %1."_s.arg(folder), kTitle,
+                                  MsgIcon::Exclamation);
+        return;
+    }
+    // Entries without a folder are looked for where the window looks for them when marking.
+    const QVector<RelinkedEntry> relinked =
+        relinkMissing(playlist->entries(), File1->Path(), library, recordedSeconds(*this));
+    QVector<int> rows;
+    QVector<Entry> found;
+    for (qsizetype row = 0; row < relinked.size(); ++row)
+        if (relinked[row].outcome == RelinkOutcome::Found) {
+            rows << int(row);
+            found << relinked[row].entry;
+        }
+    playlist->replaceAt(rows, found);
+    if (!rows.isEmpty())
+        lstSelected->doItemsLayout(); // a longer path may be the widest entry now
+    markMissingSongs();
+    const RelinkCounts counts = countOutcomes(relinked);
+    shared().prompter->show({outcomeText(counts), kTitle, MsgButtons::Ok, MsgIcon::Information,
+                             MsgAnswer::Ok, counts.missing() > 0});
+}
