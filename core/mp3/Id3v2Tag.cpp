@@ -1,0 +1,185 @@
+#include "core/mp3/Id3v2Tag.h"
+
+#include <taglib/commentsframe.h>
+#include <taglib/id3v1genres.h>
+#include <taglib/id3v2extendedheader.h>
+#include <taglib/id3v2footer.h>
+#include <taglib/id3v2frame.h>
+#include <taglib/id3v2header.h>
+#include <taglib/id3v2synchdata.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/tbytevectorstream.h>
+#include <taglib/tdebuglistener.h>
+#include <taglib/textidentificationframe.h>
+#include <taglib/tfile.h>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// TagLib reads a tag from a File; this one stands over bytes already in memory, so the song is
+// not opened a second time.
+class BytesFile : public TagLib::File {
+public:
+    explicit BytesFile(TagLib::IOStream* stream) : TagLib::File(stream) {}
+    TagLib::Tag* tag() const override { return nullptr; }
+    TagLib::AudioProperties* audioProperties() const override { return nullptr; }
+    bool save() override { return false; }
+};
+
+// A damaged tag is an answer, not a message on the user's terminal.
+class Silence : public TagLib::DebugListener {
+public:
+    void printMessage(const TagLib::String&) override {}
+};
+
+void silenceTagLib() {
+    static Silence silence;
+    static const bool once = (TagLib::setDebugListener(&silence), true);
+    (void)once;
+}
+
+QString qText(const TagLib::String& text) {
+    return QString::fromStdWString(text.toWString()).trimmed();
+}
+
+// The first text of the frame; what follows a zero in a text field is another value of the
+// same frame, never part of this one.
+QString firstText(const TagLib::ID3v2::Tag& tag, const char* id) {
+    const TagLib::ID3v2::FrameList& frames = tag.frameList(id);
+    if (frames.isEmpty())
+        return {};
+    if (const auto* text =
+            dynamic_cast<const TagLib::ID3v2::TextIdentificationFrame*>(frames.front()))
+        for (const TagLib::String& value : text->fieldList())
+            if (!value.isEmpty())
+                return qText(value);
+    return {};
+}
+
+QString genreOf(const TagLib::ID3v2::Tag& tag) {
+    const QString genre = firstText(tag, "TCON");
+    bool numbered = false;
+    const int number = genre.toInt(&numbered);
+    if (numbered && number >= 0 && number <= 255)
+        return qText(TagLib::ID3v1::genre(number));
+    return genre;
+}
+
+// A comment with a description belongs to another program (iTunNORM, a lyrics site...).
+QString commentOf(const TagLib::ID3v2::Tag& tag) {
+    for (const TagLib::ID3v2::Frame* frame : tag.frameList("COMM"))
+        if (const auto* comment = dynamic_cast<const TagLib::ID3v2::CommentsFrame*>(frame);
+            comment && comment->description().isEmpty())
+            return qText(comment->text());
+    return {};
+}
+
+// Four digits at the start of the recording time ("2004", "2004-05-01"); TagLib reads a 2.3
+// year frame as one.
+QString yearOf(const TagLib::ID3v2::Tag& tag) {
+    const QString time = firstText(tag, "TDRC");
+    const QString year = time.left(4);
+    const bool digits = year.size() == 4 && std::all_of(year.cbegin(), year.cend(), [](QChar c) {
+                            return c >= u'0' && c <= u'9';
+                        });
+    return digits ? year : QString();
+}
+
+std::optional<int> trackOf(const TagLib::ID3v2::Tag& tag) {
+    // "3" or "3/12": the number before the slash.
+    const QString text = firstText(tag, "TRCK");
+    bool ok = false;
+    const int track = text.section(u'/', 0, 0).trimmed().toInt(&ok);
+    return ok && track > 0 ? std::optional<int>(track) : std::nullopt;
+}
+
+// True when the frames TagLib read follow one another up to the padding or the end. TagLib stops at
+// the first frame it cannot take, or at a zero byte, and keeps the frames before; when a frame size
+// is wrong, a frame before may hold bytes of the next one.
+bool framesFillTag(const TagLib::ID3v2::Tag& tag, const TagLib::ByteVector& body) {
+    const TagLib::ID3v2::Header& header = *tag.header();
+    const unsigned version = header.majorVersion();
+    TagLib::ByteVector data = body;
+    if (header.unsynchronisation() && version <= 3)
+        data = TagLib::ID3v2::SynchData::decode(data);
+    qint64 position = 0;
+    qint64 end = data.size();
+    if (header.extendedHeader()) {
+        const qint64 extended = tag.extendedHeader() ? tag.extendedHeader()->size() : end + 1;
+        if (extended > end)
+            return false;
+        position = extended;
+        end -= extended; // TagLib 1.13 stops this much before the end
+    }
+    if (header.footerPresent())
+        end -= TagLib::ID3v2::Footer::size();
+    const qint64 frameHeader = TagLib::ID3v2::Frame::headerSize(version);
+    for (const TagLib::ID3v2::Frame* frame : tag.frameList())
+        position += frameHeader + frame->size();
+    // With an extended header TagLib never looks at the last frame header's worth of bytes: a
+    // frame there is left unread, which is no reason to refuse the others.
+    const qint64 looked = header.extendedHeader() ? end - frameHeader : end;
+    // Padding is zero bytes to the end: a frame that says it is shorter than it is leaves the
+    // rest of its text here, and one after it that TagLib could not take leaves its bytes.
+    for (qint64 i = position; i < looked; ++i)
+        if (data.at(unsigned(i)) != 0)
+            return false;
+    return true;
+}
+} // namespace
+
+QString Id3v2Tag::versionText() const {
+    return u"2.%1"_s.arg(version);
+}
+
+qint64 id3v2TagLength(QByteArrayView head) {
+    if (head.size() < kId3v2HeaderSize || !head.startsWith("ID3"))
+        return 0;
+    const auto byte = [&head](int i) { return static_cast<quint8>(head[i]); };
+    const int version = byte(3);
+    if (version < 2 || version > 4 || byte(4) == 0xFF)
+        return 0;
+    // 2.2's compression bit means a scheme that was never defined: nothing can read such a tag.
+    if (version == 2 && (byte(5) & 0x40))
+        return 0;
+    qint64 size = 0;
+    for (int i = 6; i < 10; ++i) {
+        if (byte(i) >= 0x80)
+            return 0;
+        size = size << 7 | byte(i);
+    }
+    if (size == 0)
+        return 0;
+    const bool footer = version == 4 && (byte(5) & 0x10);
+    return kId3v2HeaderSize + size + (footer ? kId3v2HeaderSize : 0);
+}
+
+std::optional<Id3v2Tag> parseId3v2(QByteArrayView bytes) {
+    const qint64 length = id3v2TagLength(bytes);
+    if (length == 0 || bytes.size() < length)
+        return std::nullopt;
+    silenceTagLib();
+    // Only the tag goes to TagLib: it takes a second tag right behind the first for padding of
+    // the first, and that is not what the song says.
+    const TagLib::ByteVector data(bytes.data(), unsigned(length));
+    TagLib::ByteVectorStream stream(data);
+    BytesFile file(&stream);
+    const TagLib::ID3v2::Tag tag(&file, 0);
+    const TagLib::ByteVector body = data.mid(kId3v2HeaderSize, tag.header()->tagSize());
+    if (!framesFillTag(tag, body))
+        return std::nullopt;
+
+    Id3v2Tag read;
+    read.version = int(tag.header()->majorVersion());
+    read.revision = int(tag.header()->revisionNumber());
+    read.title = firstText(tag, "TIT2");
+    read.artist = firstText(tag, "TPE1");
+    read.album = firstText(tag, "TALB");
+    read.year = yearOf(tag);
+    read.genre = genreOf(tag);
+    read.comment = commentOf(tag);
+    read.track = trackOf(tag);
+    return read;
+}
