@@ -14,6 +14,8 @@
 #include <taglib/tfile.h>
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -40,8 +42,13 @@ void silenceTagLib() {
     (void)once;
 }
 
+// A text ends at its first zero character, as an ID3v1 text does: what follows is another value
+// or leftover bytes.
 QString qText(const TagLib::String& text) {
-    return QString::fromStdWString(text.toWString()).trimmed();
+    QString q = QString::fromStdWString(text.toWString());
+    if (const qsizetype zero = q.indexOf(QChar(0)); zero >= 0)
+        q.truncate(zero);
+    return q.trimmed();
 }
 
 // The first text of the frame; what follows a zero in a text field is another value of the
@@ -95,17 +102,21 @@ std::optional<int> trackOf(const TagLib::ID3v2::Tag& tag) {
     return ok && track > 0 ? std::optional<int>(track) : std::nullopt;
 }
 
-// True when the frames TagLib read follow one another up to the padding or the end. TagLib stops at
-// the first frame it cannot take, or at a zero byte, and keeps the frames before; when a frame size
-// is wrong, a frame before may hold bytes of the next one.
-bool framesFillTag(const TagLib::ID3v2::Tag& tag, const TagLib::ByteVector& body) {
+// True when the frames TagLib read follow one another up to the padding or the end of body (the
+// bytes after the tag header, as the file holds them). TagLib stops at the first frame it cannot
+// take, or at a zero byte, and keeps the frames before; when a frame size is wrong, a frame
+// before may hold bytes of the next one.
+bool framesFillTag(const TagLib::ID3v2::Tag& tag, QByteArrayView body) {
     const TagLib::ID3v2::Header& header = *tag.header();
     const unsigned version = header.majorVersion();
-    TagLib::ByteVector data = body;
-    if (header.unsynchronisation() && version <= 3)
-        data = TagLib::ID3v2::SynchData::decode(data);
+    TagLib::ByteVector decoded;
+    if (header.unsynchronisation() && version <= 3) {
+        decoded = TagLib::ID3v2::SynchData::decode(
+            TagLib::ByteVector(body.data(), unsigned(body.size())));
+        body = QByteArrayView(std::as_const(decoded).data(), qsizetype(decoded.size()));
+    }
     qint64 position = 0;
-    qint64 end = data.size();
+    qint64 end = body.size();
     if (header.extendedHeader()) {
         const qint64 extended = tag.extendedHeader() ? tag.extendedHeader()->size() : end + 1;
         if (extended > end)
@@ -123,10 +134,50 @@ bool framesFillTag(const TagLib::ID3v2::Tag& tag, const TagLib::ByteVector& body
     const qint64 looked = header.extendedHeader() ? end - frameHeader : end;
     // Padding is zero bytes to the end: a frame that says it is shorter than it is leaves the
     // rest of its text here, and one after it that TagLib could not take leaves its bytes.
-    for (qint64 i = position; i < looked; ++i)
-        if (data.at(unsigned(i)) != 0)
-            return false;
-    return true;
+    return position >= looked || std::all_of(body.begin() + position, body.begin() + looked,
+                                             [](char c) { return c == 0; });
+}
+
+// Where the padding at the end of body begins, give or take a few zero bytes that may end the
+// last frame (a text's terminator).
+qsizetype withoutPadding(QByteArrayView body) {
+    qsizetype end = body.size();
+    for (quint64 word = 0; end >= 8; end -= 8) {
+        std::memcpy(&word, body.data() + end - 8, 8);
+        if (word != 0)
+            break;
+    }
+    while (end > 0 && body[end - 1] == 0)
+        --end;
+    return qMin(body.size(), end + 16);
+}
+
+// The tag that starts bytes read by TagLib, given the header and the first `given` bytes after
+// it; nullopt when its frames do not fill the tag.
+std::optional<Id3v2Tag> readTag(QByteArrayView bytes, qsizetype given, QByteArrayView body) {
+    TagLib::ByteVector data(unsigned(kId3v2HeaderSize + given), '\0');
+    char* out = data.data();
+    std::memcpy(out, bytes.data(), size_t(kId3v2HeaderSize + given));
+    if (kId3v2HeaderSize + given < id3v2TagLength(bytes))
+        for (int i = 0; i < 4; ++i) // the size of the shorter tag, as a synchsafe number
+            out[6 + i] = char(given >> (7 * (3 - i)) & 0x7F);
+    TagLib::ByteVectorStream stream(data);
+    BytesFile file(&stream);
+    const TagLib::ID3v2::Tag tag(&file, 0);
+    if (!framesFillTag(tag, body))
+        return std::nullopt;
+
+    Id3v2Tag read;
+    read.version = int(tag.header()->majorVersion());
+    read.revision = int(tag.header()->revisionNumber());
+    read.title = firstText(tag, "TIT2");
+    read.artist = firstText(tag, "TPE1");
+    read.album = firstText(tag, "TALB");
+    read.year = yearOf(tag);
+    read.genre = genreOf(tag);
+    read.comment = commentOf(tag);
+    read.track = trackOf(tag);
+    return read;
 }
 } // namespace
 
@@ -161,25 +212,17 @@ std::optional<Id3v2Tag> parseId3v2(QByteArrayView bytes) {
     if (length == 0 || bytes.size() < length)
         return std::nullopt;
     silenceTagLib();
+    const char flags = bytes[5];
+    const bool footer = bytes[3] == 4 && (flags & 0x10);
+    const QByteArrayView body =
+        bytes.sliced(kId3v2HeaderSize, length - kId3v2HeaderSize - (footer ? kId3v2HeaderSize : 0));
     // Only the tag goes to TagLib: it takes a second tag right behind the first for padding of
-    // the first, and that is not what the song says.
-    const TagLib::ByteVector data(bytes.data(), unsigned(length));
-    TagLib::ByteVectorStream stream(data);
-    BytesFile file(&stream);
-    const TagLib::ID3v2::Tag tag(&file, 0);
-    const TagLib::ByteVector body = data.mid(kId3v2HeaderSize, tag.header()->tagSize());
-    if (!framesFillTag(tag, body))
-        return std::nullopt;
-
-    Id3v2Tag read;
-    read.version = int(tag.header()->majorVersion());
-    read.revision = int(tag.header()->revisionNumber());
-    read.title = firstText(tag, "TIT2");
-    read.artist = firstText(tag, "TPE1");
-    read.album = firstText(tag, "TALB");
-    read.year = yearOf(tag);
-    read.genre = genreOf(tag);
-    read.comment = commentOf(tag);
-    read.track = trackOf(tag);
-    return read;
+    // the first, and that is not what the song says. Nor does most of the padding go: TagLib
+    // copies what is left of the tag for every frame it reads. A frame that does end in many zero
+    // bytes makes the shorter tag fail, and then the whole one is read.
+    const bool plain = !(flags & 0x40) && !footer; // no extended header
+    if (const qsizetype used = plain ? withoutPadding(body) : body.size(); used < body.size())
+        if (std::optional<Id3v2Tag> tag = readTag(bytes, used, body))
+            return tag;
+    return readTag(bytes, length - kId3v2HeaderSize, body);
 }
