@@ -169,7 +169,6 @@ std::optional<Id3v2Tag> readTag(QByteArrayView bytes, qsizetype given, QByteArra
 
     Id3v2Tag read;
     read.version = int(tag.header()->majorVersion());
-    read.revision = int(tag.header()->revisionNumber());
     read.title = firstText(tag, "TIT2");
     read.artist = firstText(tag, "TPE1");
     read.album = firstText(tag, "TALB");

@@ -7,8 +7,7 @@
 // What the ID3v2 tag at the start of a song says, as a person reads it. Velmora only reads
 // these tags; it never writes one.
 struct Id3v2Tag {
-    int version = 0;  // the major version: 2, 3 or 4
-    int revision = 0; // almost always 0
+    int version = 0; // the major version: 2, 3 or 4
     QString title, artist, album;
     QString year;    // four digits, or empty
     QString genre;   // the first genre named, a numbered one by its ID3v1 name
