@@ -63,7 +63,7 @@ JsonLine::JsonLine() {
 }
 
 void JsonLine::key(const char* name) {
-    if (text_.size() > 1)
+    if (text_.back() != '{')
         text_ += ',';
     text_ += '"';
     text_ += name;
@@ -119,6 +119,17 @@ JsonLine& JsonLine::add(const char* name, bool value) {
 JsonLine& JsonLine::addNull(const char* name) {
     key(name);
     text_ += "null";
+    return *this;
+}
+
+JsonLine& JsonLine::beginObject(const char* name) {
+    key(name);
+    text_ += '{';
+    return *this;
+}
+
+JsonLine& JsonLine::endObject() {
+    text_ += '}';
     return *this;
 }
 

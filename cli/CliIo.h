@@ -26,6 +26,9 @@ public:
     JsonLine& add(const char* key, qint64 value);
     JsonLine& add(const char* key, bool value);
     JsonLine& addNull(const char* key);
+    // A nested object under key: what is added until endObject() goes into it.
+    JsonLine& beginObject(const char* key);
+    JsonLine& endObject();
     void print();      // writes the object and a line end to standard output
     QByteArray line(); // the object and a line end, to be written later
 

@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 #include "core/mp3/MP3Hdr.h"
-#include "core/mp3/TagFileAccess.h"
+#include "core/mp3/SongTags.h"
 #include "core/playlist/Entry.h"
 #include "core/playlist/MissingSongs.h"
 #include "core/playlist/PlaylistFile.h"
@@ -35,7 +35,8 @@ const char* const kPlaylistUsage = QT_TRANSLATE_NOOP(
     "--paths: never writes bare file names, always full paths, decide (the default) a bare\n"
     "name exactly when the song lies in the playlist's own folder.\n"
     "--extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the\n"
-    "song's artist and title from its ID3v1 tag, else its file name; the length is -1.\n"
+    "song's artist and title from its ID3v2 tag, else its ID3v1 tag, else its file name; the\n"
+    "length in whole seconds, -1 when no MPEG frame is found.\n"
     "file:// URIs are read as the paths they name; other addresses (http://...) are streams,\n"
     "written back as they are.\n"
     "check prints each entry of the LISTs whose song file is not there, one line each (--json:\n"
@@ -132,8 +133,9 @@ Entry anchored(Entry entry, const QString& folder) {
     return entry;
 }
 
-// What an extended playlist says of a song: "artist - title" from its ID3v1 tag, else its file
-// name (a stream: its address); the playing time in whole seconds, -1 when no frame is found.
+// What an extended playlist says of a song: "artist - title" from its ID3v2 tag, else from its
+// ID3v1 tag, else its file name (a stream: its address); the playing time in whole seconds, -1 when
+// no frame is found.
 SongInfo songInfo(const Entry& entry) {
     SongInfo info{entry.name, -1};
     if (entry.stream)
@@ -141,12 +143,9 @@ SongInfo songInfo(const Entry& entry) {
     if (MP3Hdr header;
         ReadHeader(fullPath(entry), header) && header.HdrStatus == HeaderStatus::Found)
         info.seconds = (header.HdrDurationMs + 500) / 1000;
-    if (const std::optional<TagRecord> block = readTagBlock(fullPath(entry));
-        block && block->isTag()) {
-        const TagText tag = decodeTag(*block);
-        if (!tag.title.isEmpty())
-            info.title = tag.artist.isEmpty() ? tag.title : tag.artist + u" - "_s + tag.title;
-    }
+    if (const std::optional<SongTags> tags = readSongTags(fullPath(entry)))
+        if (QString title = songTitle(*tags); !title.isEmpty())
+            info.title = std::move(title);
     return info;
 }
 

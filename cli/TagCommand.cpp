@@ -3,13 +3,13 @@
 #include "cli/OrderedRun.h"
 #include "cli/Progress.h"
 #include "core/mp3/GenreList.h"
+#include "core/mp3/SongTags.h"
 #include "core/mp3/TagEdits.h"
 #include "core/mp3/TagFileAccess.h"
 #include "core/mp3/TagRecord.h"
 #include "core/platform/DataFolder.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
@@ -21,10 +21,11 @@ const char* const kTagUsage = QT_TRANSLATE_NOOP(
     "  velmora-cli tag [--json] FILE...\n"
     "  velmora-cli tag FILE --set FIELD=VALUE...\n"
     "\n"
-    "Shows the ID3v1 tag of each song, or writes one song's tag. FIELD is title, artist,\n"
-    "album, year, comment, track (0 to 255; 0 for none) or genre (a number, or a name from\n"
-    "genres.txt in any case). Fields not set keep their value; a song without a tag gets one\n"
-    "appended. Text is written in ISO-8859-1; longer values are cut to the field's width.\n"
+    "Shows the ID3v1 tag of each song and then its ID3v2 tag, or writes one song's ID3v1 tag.\n"
+    "FIELD is title, artist, album, year, comment, track (0 to 255; 0 for none) or genre (a\n"
+    "number, or a name from genres.txt in any case). Fields not set keep their value; a song\n"
+    "without a tag gets one appended. Text is written in ISO-8859-1; longer values are cut to\n"
+    "the field's width. The ID3v2 tag is only read: --set leaves it as it is.\n"
     "A FILE of '-' reads paths from standard input, one a line.\n");
 
 // The genre list, read once; a genres.txt that cannot be read is said once, and names are then
@@ -61,21 +62,20 @@ std::optional<QString> genreName(int number) {
     return *it;
 }
 
-// A song's tag as read from its last 128 bytes.
+// A song's tags: the ID3v1 tag in its last 128 bytes, the ID3v2 tag at its start.
 struct SongTag {
     QString error;                // why the song could not be read; empty when it could
-    std::optional<TagRecord> tag; // the tag, when the song has one
+    std::optional<TagRecord> tag; // the ID3v1 tag, when the song has one
+    std::optional<Id3v2Tag> id3v2{};
 };
 
 SongTag readTag(const Arg& file) {
-    const auto block = file.decodable() ? readTagBlock(file.text) : std::nullopt;
-    if (block)
-        return {{}, block->isTag() ? block : std::nullopt};
+    const auto tags = file.decodable() ? readSongTags(file.text) : std::nullopt;
+    if (tags)
+        return {{}, tags->id3v1(), tags->id3v2};
     // Only a failure is looked at closer, so that the common case costs one open.
     if (QString reason = unreadableReason(file); !reason.isEmpty())
         return {reason, {}};
-    if (QFileInfo(file.text).size() < TagRecord::kSize)
-        return {}; // too short to hold a tag
     return {QCoreApplication::translate("velmora-cli", "could not be read"), {}};
 }
 
@@ -116,6 +116,20 @@ TagAnswer describeTag(const Arg& file, bool json) {
             else
                 line.addNull("genreName");
         }
+        if (const auto& v2 = song.id3v2) {
+            line.beginObject("id3v2")
+                .add("version", v2->versionText())
+                .add("title", v2->title)
+                .add("artist", v2->artist)
+                .add("album", v2->album)
+                .add("year", v2->year)
+                .add("comment", v2->comment);
+            if (v2->track)
+                line.add("track", qint64(*v2->track));
+            else
+                line.addNull("track");
+            line.add("genre", v2->genre).endObject();
+        }
         return {line.line(), {}};
     }
     QString text = QCoreApplication::translate("velmora-cli", "File:\t\t") + name + u'\n';
@@ -135,6 +149,12 @@ TagAnswer describeTag(const Arg& file, bool json) {
     } else {
         text += QCoreApplication::translate("velmora-cli", "No ID3v1 tag.\n");
     }
+    if (const auto& v2 = song.id3v2)
+        text += u"ID3v"_s + v2->versionText() + u" tag:\nTitle:\t\t"_s + v2->title +
+                u"\nArtist:\t\t"_s + v2->artist + u"\nAlbum:\t\t"_s + v2->album + u"\nYear:\t\t"_s +
+                v2->year + u"\nComment:\t"_s + v2->comment + u"\nTrack:\t\t"_s +
+                (v2->track ? QString::number(*v2->track) : QString()) + u"\nGenre:\t\t"_s +
+                v2->genre + u'\n';
     return {text.toUtf8(), {}};
 }
 

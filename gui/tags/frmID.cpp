@@ -106,6 +106,8 @@ void frmID::buildControls() {
     QPalette grey = Label2->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     Label2->setPalette(grey);
+    lblSource = placeControl<QLabel>(this, u"lblSource"_s, twipsRect(120, 2640, 3975, 195));
+    lblSource->hide();
 
     QWidget* previous = txtID[0];
     for (QWidget* next : {static_cast<QWidget*>(txtID[1]), static_cast<QWidget*>(txtID[2]),

@@ -22,6 +22,8 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdExit = nullptr;
     QLabel* Label2 = nullptr;
+    // Says where the values of a tag being added came from; hidden when they came from no tag.
+    QLabel* lblSource = nullptr;
 
     // Centres the window, then fills the genre list and the boxes.
     void Form_Load();

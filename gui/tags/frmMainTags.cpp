@@ -1,8 +1,11 @@
 #include "gui/mainwindow/frmMain.h"
 
 #include "core/mp3/CurrentTag.h"
+#include "core/mp3/GenreList.h"
 #include "core/mp3/HeaderReport.h"
 #include "core/mp3/MP3Hdr.h"
+#include "core/mp3/SongTags.h"
+#include "core/mp3/TagFromId3v2.h"
 #include "core/platform/Prompter.h"
 #include "core/platform/SharedState.h"
 #include "core/playlist/PathStyle.h"
@@ -26,12 +29,29 @@ bool inUse(const frmMain& w, const QString& path) {
     return style.folded(path) == style.folded(w.lblIsPlaying->text());
 }
 
-void openTagWindow(frmMain& w, bool readOnly) {
+void openTagWindow(frmMain& w, bool readOnly, const QString& source = {}) {
     frmID window(&w);
     window.Form_Load();
     if (readOnly)
         window.cmdSave->setEnabled(false);
+    window.lblSource->setText(source);
+    window.lblSource->setVisible(!source.isEmpty());
     window.showModal();
+}
+
+// A tag being added starts from what the song's ID3v2 tag says, when it has one; the line under
+// the genre says so. Nothing is written before the user saves.
+QString prefillNewTag(const QString& path) {
+    CurrentTag = TagRecord::blank();
+    const std::optional<SongTags> tags = readSongTags(path);
+    if (!tags || !tags->id3v2)
+        return {};
+    const QString genresFile =
+        findGenresFile(shared().programFolder(), QStringLiteral(VELMORA_DATADIR));
+    const QVector<Genre> genres =
+        genresFile.isEmpty() ? QVector<Genre>() : readGenres(genresFile).value_or(QVector<Genre>());
+    CurrentTag = tagFromId3v2(*tags->id3v2, genres);
+    return u"Filled in from the song's ID3v"_s + tags->id3v2->versionText() + u" tag."_s;
 }
 
 // Shows the song's tag, or offers to add one. False when the user was stopped on the way (the
@@ -62,8 +82,8 @@ bool editTag(frmMain& w, const QString& path) {
                         MsgIcon::Information);
         return false;
     }
-    CurrentTag = TagRecord::blank();
-    openTagWindow(w, false);
+    const QString source = prefillNewTag(path);
+    openTagWindow(w, false, source);
     return true;
 }
 } // namespace

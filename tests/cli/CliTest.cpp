@@ -1,4 +1,5 @@
 #include "support/FileBytes.h"
+#include "support/Id3v2Bytes.h"
 #include "support/SongBytes.h"
 
 #include <QProcess>
@@ -107,6 +108,28 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
     EXPECT_TRUE(
         readBytes(path(u"ext.pls"_s)).contains("\r\nTitle1=Artist - Title\r\nLength1=1\r\n"));
     EXPECT_EQ(run(u"playlist show ext.pls"_s).out, "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
+}
+
+TEST_F(Cli, TagAndExtendedPlaylistsReadTheId3v2Tag) {
+    writeFile(u"v2.mp3"_s, id3v2Tag(4,
+                                    id3v2Frame(4, "TIT2", id3v2Text(3, u"With Cover"_s)) +
+                                        id3v2Frame(4, "TPE1", id3v2Text(1, u"Cover Artist"_s)) +
+                                        id3v2Frame(4, "TRCK", id3v2Text(0, u"2/9"_s)) +
+                                        id3v2Frame(4, "TCON", id3v2Text(0, u"17"_s)),
+                                    256) +
+                               mpegFrame());
+    EXPECT_EQ(run(u"tag --json v2.mp3"_s).out,
+              R"({"file":"v2.mp3","hasTag":false,"id3v2":{"version":"2.4","title":"With Cover",)"
+              R"("artist":"Cover Artist","album":"","year":"","comment":"","track":2,)"
+              R"("genre":"Rock"}})"
+              "\n");
+    EXPECT_EQ(run(u"tag v2.mp3"_s).out, "File:\t\tv2.mp3\nNo ID3v1 tag.\nID3v2.4 tag:\n"
+                                        "Title:\t\tWith Cover\nArtist:\t\tCover Artist\n"
+                                        "Album:\t\t\nYear:\t\t\nComment:\t\nTrack:\t\t2\n"
+                                        "Genre:\t\tRock\n");
+    EXPECT_EQ(run(u"playlist write --extended ext.m3u v2.mp3"_s).status, 0);
+    EXPECT_EQ(readBytes(path(u"ext.m3u"_s)),
+              "#EXTM3U\r\n#EXTINF:0,Cover Artist - With Cover\r\nv2.mp3\r\n");
 }
 
 TEST_F(Cli, PlaylistCheckPrintsEachMissingSongAndFailsOnIt) {

@@ -4,6 +4,7 @@
 #include "gui/mainwindow/frmMain.h"
 #include "gui/tags/frmID.h"
 #include "support/ChildProcess.h"
+#include "support/Id3v2Bytes.h"
 #include "support/SongBytes.h"
 #include "support/WindowFixture.h"
 
@@ -173,6 +174,37 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     EXPECT_EQ(describe(prompter.last()),
               u"[File Header] No MPEG audio frame header was found in "_s + folder +
                   u"/Notes.mp3. (OK, information)"_s);
+}
+
+TEST_F(TagWindow, AddingATagToASongWithAnId3v2TagOnlyStartsFromItsValues) {
+    frmMain w;
+    const QByteArray v2 =
+        id3v2Tag(3,
+                 id3v2Frame(3, "TIT2", id3v2Text(1, u"Eine kleine Nachtmusik, Allegro"_s)) +
+                     id3v2Frame(3, "TPE1", id3v2Text(0, u"Mozart"_s)) +
+                     id3v2Frame(3, "TRCK", id3v2Text(0, u"5/8"_s)) +
+                     id3v2Frame(3, "TCON", id3v2Text(0, u"(17)"_s)),
+                 100) +
+        kAudio;
+    const QString song = pick(w, u"V2.mp3"_s, v2);
+    onOpen = [&](frmID& window) {
+        QStringList shown;
+        for (const QLineEdit* box : window.txtID)
+            shown << box->text();
+        EXPECT_EQ(shown.join(u'|') + u'|' + window.cboGenre->currentText(),
+                  u"Eine kleine Nachtmusik, Allegr|Mozart||||5|Rock");
+        EXPECT_FALSE(window.lblSource->isHidden());
+        EXPECT_EQ(window.lblSource->text(), u"Filled in from the song's ID3v2.3 tag.");
+        EXPECT_EQ(readBytes(song), v2) << "nothing is written before Save";
+        window.cmdSave->click();
+    };
+    prompter.answerYes();
+    prompter.expectMessage();
+    w.File1_RightButtonDown();
+    EXPECT_EQ(readBytes(song), v2 + id3v1Tag({.title = "Eine kleine Nachtmusik, Allegr",
+                                              .artist = "Mozart",
+                                              .track = 5,
+                                              .genre = 17}));
 }
 
 // The song is locked, changed or deleted under the program: it is never harmed or made again.
