@@ -15,15 +15,16 @@ public:
     const uchar* at(qint64 pos, qint64 n) {
         if (pos < 0 || pos + n > end_)
             return nullptr;
-        if (pos < start_ || pos + n > start_ + bytes_.size()) {
+        if (bytes_.isNull() || pos < start_ || pos + n > start_ + bytes_.size()) {
             // A little before pos too: a resynchronisation looks ahead, then steps back.
             const qint64 from = qMax(floor_, pos - kBehind);
-            std::optional<QByteArray> read = reader_.bytesAt(from, qMin(kChunk, end_ - from));
+            const std::optional<QByteArrayView> read =
+                reader_.viewAt(from, qMin(kChunk, end_ - from), buffer_);
             if (!read) {
                 failed = true;
                 return nullptr;
             }
-            bytes_ = std::move(*read);
+            bytes_ = *read;
             start_ = from;
             if (pos + n > start_ + bytes_.size())
                 return nullptr;
@@ -37,7 +38,8 @@ private:
     qint64 floor_;
     qint64 end_;
     qint64 start_ = 0;
-    QByteArray bytes_;
+    QByteArray buffer_;
+    QByteArrayView bytes_;
 };
 
 // A stream may change its sampling rate where two recordings were joined; version and layer

@@ -23,6 +23,16 @@ public:
                                       : QByteArray();
         return file_.readAt(pos, n);
     }
+    // The same as a view: into the head where it holds them, else read into buffer.
+    std::optional<QByteArrayView> viewAt(qint64 pos, qint64 n, QByteArray& buffer) {
+        if (pos + n <= head_.size() || whole_)
+            return pos < head_.size()
+                       ? QByteArrayView(head_).sliced(pos, qMin(n, head_.size() - pos))
+                       : QByteArrayView();
+        if (!file_.readInto(buffer, pos, n))
+            return std::nullopt;
+        return QByteArrayView(buffer);
+    }
     QByteArrayView head() const { return head_; }
     qint64 size() const { return file_.size(); }
 
