@@ -103,9 +103,10 @@ std::optional<FrameCount> walkFrames(SongReader& reader, qint64 start, qint64 en
             break;
         if (pos + length > end && count.frames == 0 && !pieceAlone)
             break; // only a piece of a frame: nothing a decoder could play
-        if (count.bitrate < 0)
+        if (count.bitrate < 0) {
             count.bitrate = h->bitrate;
-        else if (h->bitrate != count.bitrate)
+            count.first = pos;
+        } else if (h->bitrate != count.bitrate)
             count.variable = true;
         ++count.frames;
         count.nanoseconds += qint64(samplesPerFrame(*h)) * 1000000000 / h->frequency;

@@ -9,6 +9,7 @@ struct FrameCount {
     qint64 bytes = 0;       // of the frames counted
     bool variable = false;  // the frames use more than one bitrate
     int bitrate = -1;       // of the first frame counted
+    qint64 first = -1;      // where the first frame counted begins
     qint64 modes[4] = {};   // frames in each channel mode
     qint64 nanoseconds = 0; // playing time of the frames counted
 

@@ -21,14 +21,13 @@ constexpr qint64 kFirstLook = 4096;
 // The first read: the RIFF scan and, past a small ID3v2 tag, the first two frames of most songs
 // (a Layer III frame is at most 1,441 bytes long: 320 kbit/s at 32,000 Hz).
 constexpr qint64 kHeadRead = 2048;
-// A song this small is read whole at once: one read serves its frames and its tags.
-constexpr qint64 kWholeRead = 16 * 1024;
-// Audio this small is always walked frame by frame; it costs less than a look at its end would.
-constexpr qint64 kAlwaysWalk = 256 * 1024;
-// Frames looked at, at the start of a long stream and at each of two places further on, before
-// it is taken for constant bitrate and measured from its size.
+// The end of a song, read once: its tags and its last frames.
+constexpr qint64 kTailRead = 2048;
+// Frames looked at, in the head, in the middle of a long stream and near its end, before it is
+// taken for constant bitrate and measured from its size: a CBR song is never read whole.
 constexpr qint64 kSampleFrames = 16;
-constexpr qint64 kSampleBytes = 8 * 1024;
+constexpr qint64 kSampleBytes = 4 * 1024;
+constexpr qint64 kMiddleSampleFrom = 64 * 1024;
 // The bytes from a first frame's header on that an encoder's header is looked for in.
 constexpr qint64 kFirstFrameBytes = 128;
 // The longest free-format frame: 640 kbit/s of MPEG 2.5 Layer III at 8,000 Hz.
@@ -156,6 +155,10 @@ qint64 roundedDivision(qint64 a, qint64 b) {
     return (a + b / 2) / b;
 }
 
+qint64 paddingSlack(const FrameHeader& h) {
+    return h.layer == 1 ? 8 : 2;
+}
+
 // An encoder's header is believed only when the song agrees with it: it fits its frame, counts
 // some frames, and its count of bytes (or, without one, the bitrate its frames would make) is
 // what the song holds, give or take a little.
@@ -174,17 +177,42 @@ bool believable(const VbrHeader& vbr, const FrameHeader& h, qint64 headerFrame,
     return bitsPerSecond >= 8000 && bitsPerSecond <= 448000;
 }
 
-// Whether a long stream without a believable encoder's header keeps one bitrate: its first
-// frames and a few frames in its middle and near its end all use the first frame's.
+// Whether a frame at pos stands where frames of one length from start put one: a whole number
+// of unpadded frames from it, or of frames padded as encoders pad them, to keep the bitrate.
+bool onTheBeat(qint64 pos, qint64 start, const FrameHeader& audio) {
+    FrameHeader unpadded = audio;
+    unpadded.padded = false;
+    const qint64 length = frameLength(unpadded);
+    if ((pos - start) % length == 0)
+        return true;
+    // The exact length is factor * bitrate / frequency; padding makes up for the fraction.
+    const qint64 perFrame = qint64(lengthFactor(audio)) * audio.bitrate * 1000;
+    const qint64 frames = roundedDivision((pos - start) * audio.frequency, perFrame);
+    const qint64 expected = start + frames * perFrame / audio.frequency;
+    return qAbs(pos - expected) <= paddingSlack(audio);
+}
+
+// Whether a stream without a believable encoder's header keeps one bitrate and mode: its first
+// frames (as far as the head holds them), a few in the middle of a long one and its last ones
+// all use the first frame's, and stand where frames of that length would.
 std::optional<bool> looksConstant(SongReader& reader, qint64 start, qint64 end,
                                   const FrameHeader& audio) {
-    for (const qint64 at : {start, start + (end - start) / 2, end - kSampleBytes}) {
-        const qint64 stop = at == start ? end : qMin(end, at + kSampleBytes);
+    const qint64 held = reader.head().size();
+    const qint64 headEnd = held - start >= kSampleBytes / 4 ? held : start + kSampleBytes;
+    const qint64 middle = start + (end - start) / 2;
+    const std::pair<qint64, qint64> samples[] = {
+        {start, qMin(end, headEnd)},
+        {middle, end - start > kMiddleSampleFrom ? middle + kSampleBytes : middle},
+        {qMax(start, end - kTailRead / 2), end}};
+    for (const auto& [at, stop] : samples) {
         const std::optional<FrameCount> seen =
-            walkFrames(reader, at, stop, audio, 0, at == start ? kSampleFrames : 3);
+            walkFrames(reader, at, qMin(stop, end), audio, 0, at == start ? kSampleFrames : 3);
         if (!seen)
             return std::nullopt;
-        if (seen->variable || (seen->frames > 0 && seen->bitrate != audio.bitrate))
+        if (seen->frames == 0)
+            continue;
+        if (seen->variable || seen->bitrate != audio.bitrate ||
+            seen->modes[audio.mode] != seen->frames || !onTheBeat(seen->first, start, audio))
             return false;
     }
     return true;
@@ -232,7 +260,8 @@ bool measure(SongReader& reader, const QByteArray& firstFrame, const FrameHeader
             roundedDivision(bytes * 8 * audio.frequency, qMax<qint64>(1, sampleCount) * 1000));
         return true;
     }
-    if (audio.bitrate > 0 && end - audioStart > kAlwaysWalk) {
+    // An encoder's header the song contradicts marks a damaged song: its frames are counted.
+    if (audio.bitrate > 0 && !vbr) {
         const std::optional<bool> constant = looksConstant(reader, audioStart, end, audio);
         if (!constant)
             return false;
@@ -241,7 +270,7 @@ bool measure(SongReader& reader, const QByteArray& firstFrame, const FrameHeader
             return true;
         }
     }
-    // A short stream, a free-format one, or one whose bitrate varies: its frames are counted.
+    // A free-format stream, one whose bitrate varies, or a damaged one: its frames are counted.
     // A song shorter than its one frame is still that frame; after an encoder's frame, a piece
     // of one is not music.
     const std::optional<FrameCount> count =
@@ -288,11 +317,13 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     if (!file.isOpen())
         return false;
     const qint64 fileSize = file.size();
-    const bool whole = fileSize <= kWholeRead;
-    std::optional<QByteArray> head = file.readAt(0, whole ? fileSize : kHeadRead);
+    std::optional<QByteArray> head = file.readAt(0, kHeadRead);
     if (!head)
         return false;
-    SongReader reader(file, std::move(*head), whole || head->size() < kHeadRead);
+    const bool whole = head->size() < kHeadRead;
+    SongReader reader(file, std::move(*head), whole);
+    if (!reader.keepTail(kTailRead))
+        return false;
     const QByteArrayView riffScan =
         reader.head().first(qMin<qsizetype>(reader.head().size(), kRiffScan));
     const qint32 riff = riffDataPosition(riffScan);

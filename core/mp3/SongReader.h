@@ -21,14 +21,31 @@ public:
             return pos < head_.size() ? QByteArray::fromRawData(head_.constData() + pos,
                                                                 qMin(n, head_.size() - pos))
                                       : QByteArray();
+        const qint64 tailStart = file_.size() - tail_.size();
+        if (!tail_.isEmpty() && pos >= tailStart)
+            return QByteArray::fromRawData(tail_.constData() + (pos - tailStart),
+                                           qMin(n, file_.size() - pos));
         return file_.readAt(pos, n);
     }
-    // The same as a view: into the head where it holds them, else read into buffer.
+    // Reads the last n bytes once, for the questions asked about a song's end: its tags, its
+    // last frames.
+    [[nodiscard]] bool keepTail(qint64 n) {
+        if (whole_ || file_.size() <= head_.size())
+            return true;
+        const qint64 from = qMax<qint64>(head_.size(), file_.size() - n);
+        std::optional<QByteArray> tail = file_.readAt(from, file_.size() - from);
+        if (tail)
+            tail_ = std::move(*tail);
+        return tail.has_value();
+    }
+    // The same as a view: into the head or the tail where they hold them, else read into
+    // buffer.
     std::optional<QByteArrayView> viewAt(qint64 pos, qint64 n, QByteArray& buffer) {
-        if (pos + n <= head_.size() || whole_)
-            return pos < head_.size()
-                       ? QByteArrayView(head_).sliced(pos, qMin(n, head_.size() - pos))
-                       : QByteArrayView();
+        const bool inTail = !tail_.isEmpty() && pos >= file_.size() - tail_.size();
+        if (pos + n <= head_.size() || whole_ || inTail) {
+            const std::optional<QByteArray> held = bytesAt(pos, n); // raw: no copy, no read
+            return QByteArrayView(*held);
+        }
         if (!file_.readInto(buffer, pos, n))
             return std::nullopt;
         return QByteArrayView(buffer);
@@ -39,5 +56,6 @@ public:
 private:
     SongFile& file_;
     QByteArray head_;
+    QByteArray tail_;
     bool whole_;
 };

@@ -128,8 +128,8 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
     // 101 frames of 1,152 samples at 44,100 Hz are 2.638 s, 41,700 bytes in them 126 kbit/s.
     const quint32 bytes = 101 * 417;
     const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
-        {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, 100, 2612},
-        {riff, false, 128, 10, 261},
+        {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, -1, 2606},
+        {riff, false, 128, -1, 261}, // constant: measured from the bytes, frames not counted
         {encoderFrame("Info", 101, bytes) + audio, false, 128, 101, 2638},
         {encoderFrame("Xing", 101, bytes) + audio, true, 126, 101, 2638},
         {encoderFrame("VBRI", 101, bytes) + audio, true, 126, 101, 2638},
@@ -167,6 +167,9 @@ TEST(MP3Hdr, AStreamWithoutEncoderHeaderIsVbrWhenItsFramesSaySo) {
         {(mpegFrame() + f64).repeated(50), true, 96, 100, 2612},
         // Long enough to be sampled: the first frames agree, later ones do not.
         {mpegFrame().repeated(20) + f320.repeated(700), true, 314, 720, 18808},
+        // Frames off the beat of the first ones: the size says nothing, the frames are counted.
+        {mpegFrame().repeated(20) + QByteArray(1000, 'x') + mpegFrame().repeated(680), false, 128,
+         700, 18286},
         // Long and constant: measured from its size, its frames not counted.
         {mpegFrame().repeated(700), false, 128, -1, 18244}};
     for (const auto& [song, vbr, bitrate, frames, ms] : rows) {
@@ -214,7 +217,8 @@ TEST(MP3Hdr, TagsAtTheEndAreNeitherAudioNorInTheWay) {
                                ape(true) + lyrics3 + id3v1Tag({})};
     for (const QByteArray& tag : tags) {
         const MP3Hdr lone = analyse(mpegFrame() + tag);
-        EXPECT_EQ(std::tuple(lone.HdrStatus, lone.HdrFrames), std::tuple(HeaderStatus::Found, 1))
+        EXPECT_EQ(std::tuple(lone.HdrStatus, lone.HdrDurationMs),
+                  std::tuple(HeaderStatus::Found, 26))
             << tag.left(8).constData();
         // A long song is measured from its size: the tags' bytes would lengthen it.
         EXPECT_EQ(analyse(mpegFrame().repeated(700) + tag).HdrDurationMs, 18244)
