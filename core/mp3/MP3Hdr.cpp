@@ -21,8 +21,10 @@ constexpr qint64 kFirstLook = 4096;
 // The first read: the RIFF scan and, past a small ID3v2 tag, the first two frames of most songs
 // (a Layer III frame is at most 1,441 bytes long: 320 kbit/s at 32,000 Hz).
 constexpr qint64 kHeadRead = 2048;
-// The end of a song, read once: its tags and its last frames.
-constexpr qint64 kTailRead = 2048;
+// The end of a song, read once: an ID3v1 tag and the last kLastFrames bytes before it, which hold
+// the last frame or two of most streams (a stream of longer frames is not sampled at its end).
+constexpr qint64 kLastFrames = 1024;
+constexpr qint64 kTailRead = 128 + kLastFrames;
 // Frames looked at, in the head, in the middle of a long stream and near its end, before it is
 // taken for constant bitrate and measured from its size: a CBR song is never read whole.
 constexpr qint64 kSampleFrames = 16;
@@ -203,7 +205,7 @@ std::optional<bool> looksConstant(SongReader& reader, qint64 start, qint64 end,
     const std::pair<qint64, qint64> samples[] = {
         {start, qMin(end, headEnd)},
         {middle, end - start > kMiddleSampleFrom ? middle + kSampleBytes : middle},
-        {qMax(start, end - kTailRead / 2), end}};
+        {qMax(start, end - kLastFrames), end}};
     for (const auto& [at, stop] : samples) {
         const std::optional<FrameCount> seen =
             walkFrames(reader, at, qMin(stop, end), audio, 0, at == start ? kSampleFrames : 3);
