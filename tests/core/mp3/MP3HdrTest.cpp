@@ -254,3 +254,32 @@ TEST(MP3Hdr, ReportForTheBoxAndAlignedForATerminal) {
     EXPECT_TRUE(riff.contains(u"Frequency:     000\n"_s)) << riff.toStdString();
     EXPECT_TRUE(riff.endsWith(u"0:00\n\nA RIFF wrapper was found around the file.\n"));
 }
+
+// The public libraries' test files beside the checkout (or beside a folder above it), when there.
+TEST(MP3Hdr, RealWorldFilesNamedInTheReportOfFaults) {
+    QString folder;
+    for (QDir dir(QStringLiteral(VELMORA_TEST_DATA)); folder.isEmpty() && dir.cdUp();)
+        if (dir.exists(u"shared/realworld/mp3"_s))
+            folder = dir.filePath(u"shared/realworld/mp3"_s);
+    if (folder.isEmpty())
+        GTEST_SKIP() << "no shared/realworld/mp3 above " VELMORA_TEST_DATA;
+    // Truth: frames in the file (ffprobe finds them) x samples / rate; modes from their headers.
+    const std::tuple<const char*, int, const char*, bool, qint64> rows[] = {
+        {"mopidy_song1.mp3", 8, "Mono", false, 4608},                 // header frame at 24 kbit/s
+        {"strawberry_strawberry.mp3", 32, "Mono", false, 1698},       // header frame at 56
+        {"minimp3_M2L3_bitrate_16_all.bit", 72, "Mono", true, 17136}, // VBR, no header
+        {"taglib_garbage.mp3", 64, "Mono", false, 470},               // header counts 31 minutes
+        {"minimp3_l2-nonstandard-free_format.bit", 192, "Joint-Stereo", false, 1764},
+        {"minimp3_l3-nonstandard-apetag.bit", 64, "Mono", false, 24}}; // one frame, an APE tag
+    for (const auto& [name, kbits, mode, vbr, ms] : rows) {
+        MP3Hdr h;
+        ASSERT_TRUE(ReadHeader(folder + u'/' + QLatin1String(name), h)) << name;
+        EXPECT_EQ(std::tuple(h.HdrAverageBitrate, h.HdrMode, h.HdrVbr, h.HdrDurationMs),
+                  std::tuple(kbits, QLatin1String(mode), vbr, ms))
+            << name;
+    }
+    MP3Hdr h;
+    for (const char* none :
+         {"minimp3_l3-nonstandard-sideinfo-size.bit", "minimp3_l3-nonstandard-vbrtag-oob-read.bit"})
+        EXPECT_FALSE(ReadHeader(folder + u'/' + QLatin1String(none), h)) << none;
+}
