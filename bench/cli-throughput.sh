@@ -4,7 +4,8 @@
 # BUILD_DIR is a Release build holding cli/velmora-cli (default build/). COUNT songs (default
 # 5000) are read side by side by velmora-cli, mp3info -x (when installed) and head -c 4096, each
 # given all of them in one call; then 1,000, LARGE/10 and LARGE songs (default 100000) are read
-# from stdin, with the elapsed time and the peak memory of each run.
+# from stdin, with the elapsed time and the peak memory of each run. BASELINE=PATH/velmora-cli
+# (another build, say of an older commit) is timed on the same songs, side by side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -48,6 +49,11 @@ cd "$dir/small"
 cat song*.mp3 >/dev/null # warm the page cache for everyone alike
 echo "== $count songs, all in one call, fastest of 5 runs, side by side"
 t_cli=$(best 5 "$cli" header --json song*.mp3); line "velmora-cli header --json" "$t_cli" "$count"
+if [ -n "${BASELINE:-}" ]; then
+    t_base=$(best 5 "$BASELINE" header --json song*.mp3); line "baseline header --json" "$t_base" "$count"
+    t_cli2=$(best 5 "$cli" header --json song*.mp3); line "velmora-cli header (again)" "$t_cli2" "$count"
+    times "velmora-cli header / baseline" "$t_cli" "$t_base"
+fi
 t_tag=$(best 5 "$cli" tag --json song*.mp3); line "velmora-cli tag --json" "$t_tag" "$count"
 t_head=$(best 5 head -q -c 4096 song*.mp3); line "head -q -c 4096" "$t_head" "$count"
 if command -v mp3info >/dev/null; then

@@ -1,6 +1,10 @@
 #include "core/mp3/MP3Hdr.h"
 
+#include "core/mp3/EndTags.h"
+#include "core/mp3/FrameHeader.h"
+#include "core/mp3/FrameWalk.h"
 #include "core/mp3/SongFile.h"
+#include "core/mp3/SongReader.h"
 #include "core/mp3/VbrHeader.h"
 
 #include <QByteArray>
@@ -12,104 +16,27 @@ namespace {
 constexpr qint64 kRiffScan = 1024;
 constexpr qint64 kSearchWindow = 64 * 1024;
 constexpr qint64 kId3v2HeaderSize = 10;
-constexpr qint64 kId3v1Size = 128;
 // Frames are looked for in this much first, and in the whole window only when that is not enough.
 constexpr qint64 kFirstLook = 4096;
 // The first read: the RIFF scan and, past a small ID3v2 tag, the first two frames of most songs
 // (a Layer III frame is at most 1,441 bytes long: 320 kbit/s at 32,000 Hz).
 constexpr qint64 kHeadRead = 2048;
+// The end of a song, read once: an ID3v1 tag and the last kLastFrames bytes before it, which hold
+// the last frame or two of most streams (a stream of longer frames is not sampled at its end).
+constexpr qint64 kLastFrames = 1024;
+constexpr qint64 kTailRead = 128 + kLastFrames;
+// Frames looked at, in the head, in the middle of a long stream and near its end, before it is
+// taken for constant bitrate and measured from its size: a CBR song is never read whole.
+constexpr qint64 kSampleFrames = 16;
+constexpr qint64 kSampleBytes = 4 * 1024;
+constexpr qint64 kMiddleSampleFrom = 64 * 1024;
 // The bytes from a first frame's header on that an encoder's header is looked for in.
 constexpr qint64 kFirstFrameBytes = 128;
 // The longest free-format frame: 640 kbit/s of MPEG 2.5 Layer III at 8,000 Hz.
 constexpr qint64 kMaxFreeFormatFrame = 72 * 640000 / 8000;
 
-// kbit/s by [MPEG-1 | MPEG-2 and 2.5][layer I, II, III][bitrate index]; index 0 is free format.
-constexpr int kBitrates[2][3][15] = {
-    {{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
-     {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
-     {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320}},
-    {{0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
-     {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160},
-     {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}}};
-
-// Hz by [MPEG-1, MPEG-2, MPEG-2.5][sampling index].
-constexpr int kFrequencies[3][3] = {
-    {44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
-
 // Literals: every song's header shares them, none is copied.
 const QString kModes[4] = {u"Stereo"_s, u"Joint-Stereo"_s, u"Dual-Channel"_s, u"Mono"_s};
-
-struct FrameHeader {
-    MpegVersion version;
-    int layer; // 1, 2 or 3
-    int bitrate;
-    int frequency;
-    int mode;
-    bool padded;
-    bool crc;
-};
-
-std::optional<FrameHeader> decodeFrameHeader(const uchar* b) {
-    if (b[0] != 0xFF || (b[1] & 0xE0) != 0xE0)
-        return std::nullopt;
-    const int versionBits = (b[1] >> 3) & 0x03; // 00 = 2.5, 01 reserved, 10 = 2, 11 = 1
-    const int layerBits = (b[1] >> 1) & 0x03;   // 00 reserved, 01 = III, 10 = II, 11 = I
-    const int bitrateIndex = b[2] >> 4;
-    const int samplingIndex = (b[2] >> 2) & 0x03;
-    if (versionBits == 1 || layerBits == 0 || bitrateIndex == 15 || samplingIndex == 3)
-        return std::nullopt;
-    if (versionBits == 0 && layerBits != 1)
-        return std::nullopt; // MPEG 2.5 was only ever defined for Layer III
-    const MpegVersion version = versionBits == 3   ? MpegVersion::Mpeg1
-                                : versionBits == 2 ? MpegVersion::Mpeg2
-                                                   : MpegVersion::Mpeg25;
-    const int layer = 4 - layerBits;
-    const int column = version == MpegVersion::Mpeg1 ? 0 : 1;
-    return FrameHeader{version,
-                       layer,
-                       kBitrates[column][layer - 1][bitrateIndex],
-                       kFrequencies[static_cast<int>(version)][samplingIndex],
-                       b[3] >> 6,
-                       (b[2] & 0x02) != 0,
-                       (b[1] & 0x01) == 0};
-}
-
-// Bytes per bit of bitrate and second of frame: the frame is factor * bitrate / frequency long.
-int lengthFactor(const FrameHeader& h) {
-    if (h.layer == 1)
-        return 48; // 12 slots of 4 bytes
-    return (h.layer == 3 && h.version != MpegVersion::Mpeg1) ? 72 : 144;
-}
-
-qint64 paddingBytes(const FrameHeader& h) {
-    return h.layer == 1 ? 4 : 1;
-}
-
-// Bytes from this frame header to the next one; 0 for free format, where the header cannot say.
-qint64 frameLength(const FrameHeader& h) {
-    const qint64 bitsPerSecond = qint64(h.bitrate) * 1000;
-    const qint64 pad = h.padded ? paddingBytes(h) : 0;
-    if (h.layer == 1)
-        return (12 * bitsPerSecond / h.frequency) * 4 + pad;
-    return lengthFactor(h) * bitsPerSecond / h.frequency + pad;
-}
-
-int samplesPerFrame(const FrameHeader& h) {
-    if (h.layer == 1)
-        return 384;
-    return (h.layer == 3 && h.version != MpegVersion::Mpeg1) ? 576 : 1152;
-}
-
-int sideInfoSize(const FrameHeader& h) {
-    const bool mono = h.mode == 3;
-    if (h.version == MpegVersion::Mpeg1)
-        return mono ? 17 : 32;
-    return mono ? 9 : 17;
-}
-
-bool sameStream(const FrameHeader& a, const FrameHeader& b) {
-    return a.version == b.version && a.layer == b.layer && a.frequency == b.frequency;
-}
 
 // The size of the ID3v2 tag these ten bytes begin, footer included; 0 when they begin none.
 qint64 id3v2TagSize(const QByteArray& h) {
@@ -149,31 +76,6 @@ qint64 riffDataEnd(QByteArrayView head, qint32 riff, qint64 fileSize) {
     return size > 0 && dataStart + size <= fileSize ? dataStart + size : fileSize;
 }
 
-// Reads from an open song, reusing the bytes already read from its start.
-class SongReader {
-public:
-    SongReader(SongFile& file, QByteArray head) : file_(file), head_(std::move(head)) {}
-
-    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails. Bytes the
-    // head holds are not copied: they stay valid as long as this reader.
-    std::optional<QByteArray> bytesAt(qint64 pos, qint64 n) {
-        const bool headIsWholeFile = head_.size() < kHeadRead;
-        if (pos + n <= head_.size() || headIsWholeFile)
-            return pos < head_.size() ? QByteArray::fromRawData(head_.constData() + pos,
-                                                                qMin(n, head_.size() - pos))
-                                      : QByteArray();
-        return file_.readAt(pos, n);
-    }
-    // The bytes where a RIFF header and its "data" chunk are looked for.
-    QByteArrayView riffScan() const {
-        return QByteArrayView(head_).first(qMin<qsizetype>(head_.size(), kRiffScan));
-    }
-
-private:
-    SongFile& file_;
-    QByteArray head_;
-};
-
 struct Search {
     enum { Found, None, NeedMore } outcome = None;
     qint64 at = -1;
@@ -181,17 +83,17 @@ struct Search {
 };
 
 // A free-format frame says nothing of its length: it is taken only when an agreeing frame
-// follows, and the one after that (when the file holds it) stands at the same distance again.
+// follows, and the one after that stands at the same distance again (or the audio ends there).
+// The channel mode does not change a frame's length, so it may differ from frame to frame.
+// Encoders use free format for rates their table lacks, never for one below its lowest rate.
 Search confirmFreeFormat(const uchar* bytes, qint64 size, qint64 i, const FrameHeader& here,
-                         qint64 windowStart, qint64 fileSize, bool complete) {
+                         qint64 windowStart, qint64 end, bool complete) {
     const auto agrees = [&](qint64 at) {
         const auto h = decodeFrameHeader(bytes + at);
-        return h && h->bitrate == 0 && sameStream(here, *h) && h->mode == here.mode ? h
-                                                                                    : std::nullopt;
+        return h && h->bitrate == 0 && sameStream(here, *h) ? h : std::nullopt;
     };
-    const qint64 pad = here.padded ? paddingBytes(here) : 0;
-    const qint64 first = i + 4 + sideInfoSize(here);
-    for (qint64 next = first; next <= i + kMaxFreeFormatFrame; ++next) {
+    const qint64 pad = freeFrameLength(here, 0);
+    for (qint64 next = i + shortestFrameLength(here); next <= i + kMaxFreeFormatFrame; ++next) {
         if (next + 4 > size)
             return {complete ? Search::None : Search::NeedMore};
         if (bytes[next] != 0xFF)
@@ -200,9 +102,11 @@ Search confirmFreeFormat(const uchar* bytes, qint64 size, qint64 i, const FrameH
         if (!second)
             continue;
         const qint64 length = next - i - pad;
-        const qint64 third = next + length + (second->padded ? paddingBytes(*second) : 0);
-        if (windowStart + third + 4 > fileSize)
+        const qint64 third = next + freeFrameLength(*second, length);
+        if (windowStart + third == end)
             return {Search::Found, i, length};
+        if (windowStart + third + 4 > end)
+            continue;
         if (third + 4 > size)
             return {complete ? Search::None : Search::NeedMore};
         if (agrees(third))
@@ -212,9 +116,10 @@ Search confirmFreeFormat(const uchar* bytes, qint64 size, qint64 i, const FrameH
 }
 
 // The first frame header in window that is valid and either is followed by a matching header,
-// or stands at the start of the audio and reaches the end of the file (or its ID3v1 tag).
-// complete: the window holds all the search may look at; otherwise NeedMore asks for more.
-Search findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize, bool complete) {
+// or stands at the start of the audio and reaches its end. end: where the audio ends (before
+// any tags). complete: the window holds all the search may look at; otherwise NeedMore asks for
+// more.
+Search findFrame(const QByteArray& window, qint64 windowStart, qint64 end, bool complete) {
     const auto* bytes = reinterpret_cast<const uchar*>(window.constData());
     const qint64 size = window.size();
     for (qint64 i = 0; i + 4 <= size; ++i) {
@@ -225,13 +130,13 @@ Search findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize, 
             continue;
         if (here->bitrate == 0) {
             const Search free =
-                confirmFreeFormat(bytes, size, i, *here, windowStart, fileSize, complete);
+                confirmFreeFormat(bytes, size, i, *here, windowStart, end, complete);
             if (free.outcome != Search::None)
                 return free;
             continue;
         }
         const qint64 next = i + frameLength(*here);
-        if (windowStart + next + 4 > fileSize) {
+        if (windowStart + next + 4 > end) {
             if (i == 0) // a song shorter than a frame; elsewhere, a sync in the last bytes
                 return {Search::Found, i};
             continue;
@@ -241,8 +146,6 @@ Search findFrame(const QByteArray& window, qint64 windowStart, qint64 fileSize, 
                 return {Search::NeedMore};
             continue; // the following header lies outside the window: no way to confirm this one
         }
-        if (windowStart + next + kId3v1Size == fileSize && window.mid(next, 3) == "TAG")
-            return {Search::Found, i};
         const std::optional<FrameHeader> following = decodeFrameHeader(bytes + next);
         if (following && sameStream(*here, *following))
             return {Search::Found, i};
@@ -254,47 +157,139 @@ qint64 roundedDivision(qint64 a, qint64 b) {
     return (a + b / 2) / b;
 }
 
-// Frame count, bitrate mode and playing time of the stream whose first frame is at pos.
+qint64 paddingSlack(const FrameHeader& h) {
+    return h.layer == 1 ? 8 : 2;
+}
+
+// An encoder's header is believed only when the song agrees with it: it fits its frame, counts
+// some frames, and its count of bytes (or, without one, the bitrate its frames would make) is
+// what the song holds, give or take a little.
+bool believable(const VbrHeader& vbr, const FrameHeader& h, qint64 headerFrame,
+                const FrameHeader& audio, qint64 bytesThere) {
+    if (vbr.size > headerFrame || !vbr.frames)
+        return false;
+    const qint64 tolerance = qMax(bytesThere / 50, 2 * headerFrame);
+    if (vbr.bytes)
+        return qAbs(*vbr.bytes - bytesThere) <= tolerance;
+    const qint64 frameBytes = frameLength(audio) > 0 ? frameLength(audio) : headerFrame;
+    if (!vbr.variable)
+        return qAbs(*vbr.frames * frameBytes + headerFrame - bytesThere) <= tolerance;
+    const qint64 bitsPerSecond = roundedDivision((bytesThere - headerFrame) * 8 * h.frequency,
+                                                 *vbr.frames * samplesPerFrame(h));
+    return bitsPerSecond >= 8000 && bitsPerSecond <= 448000;
+}
+
+// Whether a frame at pos stands where frames of one length from start put one: a whole number
+// of unpadded frames from it, or of frames padded as encoders pad them, to keep the bitrate.
+bool onTheBeat(qint64 pos, qint64 start, const FrameHeader& audio) {
+    FrameHeader unpadded = audio;
+    unpadded.padded = false;
+    const qint64 length = frameLength(unpadded);
+    if ((pos - start) % length == 0)
+        return true;
+    // The exact length is factor * bitrate / frequency; padding makes up for the fraction.
+    const qint64 perFrame = qint64(lengthFactor(audio)) * audio.bitrate * 1000;
+    const qint64 frames = roundedDivision((pos - start) * audio.frequency, perFrame);
+    const qint64 expected = start + frames * perFrame / audio.frequency;
+    return qAbs(pos - expected) <= paddingSlack(audio);
+}
+
+// Whether a stream without a believable encoder's header keeps one bitrate and mode: its first
+// frames (as far as the head holds them), a few in the middle of a long one and its last ones
+// all use the first frame's, and stand where frames of that length would.
+std::optional<bool> looksConstant(SongReader& reader, qint64 start, qint64 end,
+                                  const FrameHeader& audio) {
+    const qint64 held = reader.head().size();
+    const qint64 headEnd = held - start >= kSampleBytes / 4 ? held : start + kSampleBytes;
+    const qint64 middle = start + (end - start) / 2;
+    const std::pair<qint64, qint64> samples[] = {
+        {start, qMin(end, headEnd)},
+        {middle, end - start > kMiddleSampleFrom ? middle + kSampleBytes : middle},
+        {qMax(start, end - kLastFrames), end}};
+    for (const auto& [at, stop] : samples) {
+        const std::optional<FrameCount> seen =
+            walkFrames(reader, at, qMin(stop, end), audio, 0, at == start ? kSampleFrames : 3);
+        if (!seen)
+            return std::nullopt;
+        if (seen->frames == 0)
+            continue;
+        if (seen->variable || seen->bitrate != audio.bitrate ||
+            seen->modes[audio.mode] != seen->frames || !onTheBeat(seen->first, start, audio))
+            return false;
+    }
+    return true;
+}
+
+// Frame count, bitrate mode, playing time and channel mode of the stream whose first frame is
+// at result.HdrFramePos.
 bool measure(SongReader& reader, const QByteArray& firstFrame, const FrameHeader& h,
-             qint64 freeLength, qint64 streamEnd, MP3Hdr& result) {
-    const std::optional<VbrHeader> vbr = readVbrHeader(firstFrame, sideInfoSize(h), h.crc);
-    const qint64 samples = samplesPerFrame(h);
+             qint64 freeLength, qint64 end, MP3Hdr& result) {
     const qint64 pos = result.HdrFramePos;
-    const auto audioBytes = [&]() -> std::optional<qint64> {
-        qint64 end = streamEnd;
-        if (end - kId3v1Size >= pos) {
-            const std::optional<QByteArray> tag = reader.bytesAt(end - kId3v1Size, 3);
-            if (!tag)
-                return std::nullopt;
-            if (*tag == "TAG")
-                end -= kId3v1Size;
+    const qint64 headerFrame = h.bitrate > 0 ? frameLength(h) : freeFrameLength(h, freeLength);
+    const std::optional<VbrHeader> vbr = readVbrHeader(firstFrame, sideInfoSize(h), h.crc);
+    FrameHeader audio = h;
+    qint64 audioStart = pos;
+    if (vbr) {
+        // The encoder's frame holds no music, and may be written at another bitrate and mode
+        // than the music: the report is of the frame after it.
+        audioStart = pos + headerFrame;
+        const std::optional<QByteArray> next = reader.bytesAt(audioStart, 4);
+        if (!next)
+            return false;
+        const std::optional<FrameHeader> following =
+            next->size() == 4 ? decodeFrameHeader(reinterpret_cast<const uchar*>(next->data()))
+                              : std::nullopt;
+        if (!following || !sameStream(h, *following)) {
+            result.HdrStatus = HeaderStatus::NoFrame;
+            return false;
         }
-        return end - pos;
-    };
-    result.HdrAverageBitrate = result.HdrBitrate;
-    if (vbr && vbr->frames) {
+        audio = *following;
+    }
+    result.HdrBitrate = static_cast<qint16>(audio.bitrate);
+    result.HdrMode = kModes[audio.mode];
+    result.HdrAverageBitrate = audio.bitrate;
+    const qint64 samples = samplesPerFrame(audio);
+    if (vbr && believable(*vbr, h, headerFrame, audio, end - pos)) {
         result.HdrFrames = *vbr->frames;
         const qint64 sampleCount = *vbr->frames * samples;
-        result.HdrDurationMs = roundedDivision(sampleCount * 1000, h.frequency);
+        result.HdrDurationMs = roundedDivision(sampleCount * 1000, audio.frequency);
         if (!vbr->variable)
             return true;
-        const std::optional<qint64> bytes = vbr->bytes ? vbr->bytes : audioBytes();
-        if (!bytes)
-            return false;
         // The count of bytes takes in the frame that holds it; the count of frames does not.
-        const qint64 audio = qMax<qint64>(0, *bytes - frameLength(h));
+        const qint64 bytes = qMax<qint64>(0, (vbr->bytes ? *vbr->bytes : end - pos) - headerFrame);
         result.HdrVbr = true;
         result.HdrAverageBitrate = static_cast<qint32>(
-            roundedDivision(audio * 8 * h.frequency, qMax<qint64>(1, sampleCount) * 1000));
+            roundedDivision(bytes * 8 * audio.frequency, qMax<qint64>(1, sampleCount) * 1000));
         return true;
     }
-    const qint64 bitsPerSecond =
-        h.bitrate > 0 ? qint64(h.bitrate) * 1000 : freeLength * h.frequency / lengthFactor(h);
-    const std::optional<qint64> bytes = audioBytes();
-    if (!bytes)
+    // An encoder's header the song contradicts marks a damaged song: its frames are counted.
+    if (audio.bitrate > 0 && !vbr) {
+        const std::optional<bool> constant = looksConstant(reader, audioStart, end, audio);
+        if (!constant)
+            return false;
+        if (*constant) {
+            result.HdrDurationMs = roundedDivision((end - audioStart) * 8, qint64(audio.bitrate));
+            return true;
+        }
+    }
+    // A free-format stream, one whose bitrate varies, or a damaged one: its frames are counted.
+    // A song shorter than its one frame is still that frame; after an encoder's frame, a piece
+    // of one is not music.
+    const std::optional<FrameCount> count =
+        walkFrames(reader, audioStart, end, audio, freeLength, -1, !vbr);
+    if (!count)
         return false;
-    if (bitsPerSecond > 0)
-        result.HdrDurationMs = roundedDivision(*bytes * 8000, bitsPerSecond);
+    if (count->frames == 0) {
+        result.HdrStatus = HeaderStatus::NoFrame; // the encoder's frame, then only a piece of one
+        return false;
+    }
+    result.HdrFrames = count->frames;
+    result.HdrVbr = count->variable;
+    result.HdrMode = kModes[count->commonMode()];
+    result.HdrDurationMs = roundedDivision(count->nanoseconds, 1000000);
+    if (count->variable || audio.bitrate == 0)
+        result.HdrAverageBitrate = static_cast<qint32>(
+            roundedDivision(count->bytes * 8000000, qMax<qint64>(1, count->nanoseconds)));
     return true;
 }
 } // namespace
@@ -327,8 +322,12 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     std::optional<QByteArray> head = file.readAt(0, kHeadRead);
     if (!head)
         return false;
-    SongReader reader(file, std::move(*head));
-    const QByteArrayView riffScan = reader.riffScan();
+    const bool whole = head->size() < kHeadRead;
+    SongReader reader(file, std::move(*head), whole);
+    if (!reader.keepTail(kTailRead))
+        return false;
+    const QByteArrayView riffScan =
+        reader.head().first(qMin<qsizetype>(reader.head().size(), kRiffScan));
     const qint32 riff = riffDataPosition(riffScan);
     if (riff < 0)
         return false;
@@ -344,22 +343,26 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
             break;
         start += tagSize;
     }
+    const std::optional<qint64> end =
+        audioEnd(reader, start, riff > 0 ? riffDataEnd(riffScan, riff, fileSize) : fileSize);
+    if (!end)
+        return false;
     // Most songs have their first frame at once: it is looked for in what the head holds, then in
     // the first look, and in the whole window only when needed. A smaller look never finds
     // another frame than a larger one would: where it cannot decide, it asks for more.
-    const qint64 searchSize = qBound<qint64>(0, fileSize - start, kSearchWindow);
+    const qint64 searchSize = qBound<qint64>(0, *end - start, kSearchWindow);
     const qint64 firstLook = qMin(searchSize, kFirstLook);
     std::optional<QByteArray> window;
     Search found;
     qint64 lookEnd = 0;
     for (const qint64 look :
-         {qBound<qint64>(0, kHeadRead - start, firstLook), firstLook, searchSize}) {
+         {qBound<qint64>(0, reader.head().size() - start, firstLook), firstLook, searchSize}) {
         if (window && look <= window->size())
             continue;
         window = reader.bytesAt(start, look);
         if (!window)
             return false;
-        found = findFrame(*window, start, fileSize, look == searchSize);
+        found = findFrame(*window, start, *end, look == searchSize);
         lookEnd = qMax(look, firstLook); // what was held in the head counts as the first look
         if (found.outcome != Search::NeedMore)
             break;
@@ -379,17 +382,13 @@ bool ReadHeader(const QString& path, MP3Hdr& result) {
     }
     const FrameHeader h =
         *decodeFrameHeader(reinterpret_cast<const uchar*>(window->constData()) + found.at);
-    result.HdrStatus = HeaderStatus::Found;
     result.HdrVersion = h.version;
     result.HdrLayer = static_cast<qint16>(h.layer);
-    result.HdrBitrate = static_cast<qint16>(h.bitrate);
     result.HdrFrequency = h.frequency;
-    result.HdrMode = kModes[h.mode];
     result.HdrFramePos = start + found.at;
-    const qint64 streamEnd = riff > 0 ? riffDataEnd(riffScan, riff, fileSize) : fileSize;
-    if (!measure(reader, *firstFrame, h, found.freeLength, streamEnd, result)) {
-        result.HdrStatus = HeaderStatus::Unreadable;
+    result.HdrStatus = HeaderStatus::Unreadable; // unless measuring finds no music after all
+    if (!measure(reader, *firstFrame, h, found.freeLength, *end, result))
         return false;
-    }
+    result.HdrStatus = HeaderStatus::Found;
     return true;
 }

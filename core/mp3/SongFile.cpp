@@ -50,18 +50,25 @@ bool SongFile::isOpen() const {
 }
 
 std::optional<QByteArray> SongFile::readAt(qint64 pos, qint64 n) {
-    QByteArray bytes(n, Qt::Uninitialized);
+    QByteArray bytes;
+    if (!readInto(bytes, pos, n))
+        return std::nullopt;
+    return bytes;
+}
+
+bool SongFile::readInto(QByteArray& bytes, qint64 pos, qint64 n) {
+    bytes.resize(n);
     qint64 got = 0;
     while (got < n) {
         const ssize_t r = ::pread(fd_, bytes.data() + got, size_t(n - got), off_t(pos + got));
         if (r == 0)
             break;
         if (r < 0 && errno != EINTR)
-            return std::nullopt;
+            return false;
         got += qMax<ssize_t>(r, 0);
     }
-    bytes.truncate(got);
-    return bytes;
+    bytes.resize(got); // keeps the capacity
+    return true;
 }
 #else
 // Elsewhere a QFile does the same with a few more system calls.
@@ -90,5 +97,12 @@ std::optional<QByteArray> SongFile::readAt(qint64 pos, qint64 n) {
     if (file_->file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;
+}
+
+bool SongFile::readInto(QByteArray& bytes, qint64 pos, qint64 n) {
+    std::optional<QByteArray> read = readAt(pos, n);
+    if (read)
+        bytes = std::move(*read);
+    return read.has_value();
 }
 #endif

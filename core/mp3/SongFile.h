@@ -21,6 +21,9 @@ public:
     qint64 size() const { return size_; }
     // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails.
     [[nodiscard]] std::optional<QByteArray> readAt(qint64 pos, qint64 n);
+    // The same into buffer, which keeps its memory from one read to the next: a long walk
+    // through a song then costs no allocation per read.
+    [[nodiscard]] bool readInto(QByteArray& buffer, qint64 pos, qint64 n);
 
 private:
 #ifdef Q_OS_UNIX

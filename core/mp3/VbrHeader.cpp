@@ -24,14 +24,18 @@ std::optional<VbrHeader> xing(const QByteArray& frame, qsizetype at) {
     if (!variable && !hasId(frame, at, "Info"))
         return std::nullopt;
     const std::optional<qint64> flags = count(frame, at + 4);
-    VbrHeader h{variable, {}, {}};
+    VbrHeader h{variable, {}, {}, 0};
     qsizetype next = at + 8;
     if (flags && (*flags & 1)) {
         h.frames = count(frame, next);
         next += 4;
     }
-    if (flags && (*flags & 2))
+    if (flags && (*flags & 2)) {
         h.bytes = count(frame, next);
+        next += 4;
+    }
+    const qint64 more = flags ? (*flags & 4 ? 100 : 0) + (*flags & 8 ? 4 : 0) : 0; // TOC, quality
+    h.size = next + more;
     return h;
 }
 } // namespace
@@ -41,7 +45,15 @@ std::optional<VbrHeader> readVbrHeader(const QByteArray& frame, int sideInfo, bo
     for (const int at : {kHeaderSize + sideInfo, kHeaderSize + kCrcSize + sideInfo})
         if (auto h = xing(frame, at); h && (crc || at == kHeaderSize + sideInfo))
             return h;
-    if (hasId(frame, kVbriOffset, "VBRI"))
-        return VbrHeader{true, count(frame, kVbriOffset + 14), count(frame, kVbriOffset + 10)};
+    if (hasId(frame, kVbriOffset, "VBRI")) {
+        const auto word = [&frame](qsizetype at) {
+            return at + 2 <= frame.size() ? qint64(uchar(frame[at])) << 8 | uchar(frame[at + 1])
+                                          : 0;
+        };
+        // 26 bytes, then a table of entries of the size it gives.
+        const qint64 table = word(kVbriOffset + 18) * word(kVbriOffset + 22);
+        return VbrHeader{true, count(frame, kVbriOffset + 14), count(frame, kVbriOffset + 10),
+                         kVbriOffset + 26 + table};
+    }
     return std::nullopt;
 }

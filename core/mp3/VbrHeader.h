@@ -10,6 +10,7 @@ struct VbrHeader {
     bool variable = false;        // "Xing" or "VBRI"; "Info" marks a constant bitrate
     std::optional<qint64> frames; // audio frames in the stream
     std::optional<qint64> bytes;  // bytes of the stream
+    qint64 size = 0;              // bytes from the frame header to the end of what it holds
 };
 
 // frame holds the first frame from its header on (or as much of it as the file has).

@@ -156,11 +156,13 @@ qsizetype estimatedLineCount(const QByteArray& bytes) {
 }
 
 QStringView trimBlanks(QStringView text) {
+    // Players indent lines with tabs as often as with spaces.
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
     qsizetype start = 0;
     qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
+    while (start < end && blank(text[start]))
         ++start;
-    while (end > start && text[end - 1] == u' ')
+    while (end > start && blank(text[end - 1]))
         --end;
     return text.mid(start, end - start);
 }

@@ -63,5 +63,5 @@ template <typename OnLine> void forEachPlaylistLine(QByteArrayView bytes, OnLine
 // About how many lines the bytes hold: enough to make room for their entries at once.
 qsizetype estimatedLineCount(const QByteArray& bytes);
 
-// The text with space characters removed at both ends (tabs and other white space stay).
+// The text with blanks and tabs removed at both ends (other white space stays).
 QStringView trimBlanks(QStringView text);

@@ -19,15 +19,15 @@ QByteArray mpegFrame() {
     return mpegFrame(mpegHeader(3, 1, 9, 0, 1), 417);
 }
 
-QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes) {
+QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes, const QByteArray& frame) {
     const auto be = [](quint32 n) {
         const char b[] = {char(n >> 24), char(n >> 16 & 0xFF), char(n >> 8 & 0xFF), char(n & 0xFF)};
         return QByteArray(b, 4);
     };
     const QByteArray body = qstrcmp(id, "VBRI") == 0
-                                ? QByteArray(6, '\1') + be(bytes) + be(frames)
-                                : be(3) + be(frames) + be(bytes); // flags: frames and bytes
-    return mpegFrame().replace(36, 4 + body.size(), id + body); // after the stereo side information
+                                ? QByteArray(6, '\1') + be(bytes) + be(frames) + QByteArray(8, 0)
+                                : be(3) + be(frames) + be(bytes);     // flags: frames and bytes
+    return QByteArray(frame).replace(36, 4 + body.size(), id + body); // after the side information
 }
 
 QByteArray id3v1Tag(const Id3v1& t) {

@@ -14,9 +14,10 @@ QByteArray mpegFrame(const QByteArray& header, int length);
 // One MPEG-1 Layer III frame of 128 kbit/s at 44,100 Hz, joint stereo: 417 bytes.
 QByteArray mpegFrame();
 
-// The first frame of an encoded stream, mpegFrame() carrying an encoder's header: "Xing" or
-// "Info" (with the frame and byte counts), or "VBRI".
-QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes);
+// The first frame of an encoded stream carrying an encoder's header: "Xing" or "Info" (with the
+// frame and byte counts), or "VBRI". frame: an MPEG-1 stereo or joint-stereo frame to carry it.
+QByteArray encoderFrame(const char* id, quint32 frames, quint32 bytes,
+                        const QByteArray& frame = mpegFrame());
 
 // An ID3v1.1 tag's fields; texts are bytes, padded with pad to their width.
 struct Id3v1 {

@@ -33,6 +33,8 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     EXPECT_EQ(
         read(Format::M3u, "#extm3u\r\n\r\n   \r\n  /M/A.mp3  \r\n# x\r\nM/R.mp3\r\nB\n/M/A.mp3"),
         u"#extm3u {}|A.mp3 {/M}|# x {}|R.mp3 {M}|B {}|A.mp3 {/M}");
+    EXPECT_EQ(read(Format::M3u, "\t\t#EXTINF:-1,Radio\r\n \t/M/T.mp3\t \r\n\t\r\n"), u"T.mp3 {/M}")
+        << "tabs are blanks too, at either end";
     EXPECT_EQ(read(Format::M3u, "a\r\nb\rc\nd\n\re\r\r\nf\n\ng\r\n"),
               u"a {}|b {}|c {}|d {}|e {}|f {}|g {}")
         << "CR LF, lone CR, lone LF; LF CR is two line ends";
