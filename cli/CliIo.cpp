@@ -192,12 +192,3 @@ bool isOption(const QString& word) {
 int unknownOption(const QString& command, const QString& option) {
     return usageError(command, u"unknown option '"_s + option + u"'."_s);
 }
-
-std::optional<QString> formatOfExtension(const QString& path) {
-    const QString lower = path.toLower();
-    if (lower.endsWith(u".m3u") || lower.endsWith(u".m3u8"))
-        return u"m3u"_s;
-    if (lower.endsWith(u".pls"))
-        return u"pls"_s;
-    return std::nullopt;
-}

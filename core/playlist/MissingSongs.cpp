@@ -41,15 +41,15 @@ QVector<bool> missingSongs(const QVector<Entry>& entries, const QString& bareFol
     looks.reserve(entries.size());
     QHash<QString, bool> folderThere;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const Entry& entry = entries[i];
-        if (entry.stream)
+        if (entries[i].stream)
             continue;
-        const QString& folder = entry.folder.isEmpty() ? bareFolder : entry.folder;
+        const Entry entry = anchoredEntry(entries[i], bareFolder, style);
+        const QString& folder = entry.folder;
         auto known = folderThere.constFind(folder);
         if (known == folderThere.cend())
             known = folderThere.insert(folder, folder.isEmpty() || FileExists(folder));
         if (*known)
-            looks.append({i, songPath(entry, bareFolder, style)});
+            looks.append({i, fullPath(entry, style)});
         else
             missing[i] = true;
     }

@@ -1,15 +1,9 @@
 #include "core/playlist/PlaylistDialog.h"
 
-#include "core/playlist/PlaylistFormat.h"
-
-using namespace Qt::StringLiterals;
+#include "core/playlist/PlaylistFormats.h"
 
 void setDialogForStyle(FileDialogRequest& dialog, PlaylistFormat style) {
-    if (style == PlaylistFormat::Pls) {
-        dialog.filter = u"Playlists (*.pls)|*.pls"_s;
-        dialog.defaultExt = u".pls"_s;
-    } else {
-        dialog.filter = u"Playlists (*.m3u)|*.m3u"_s;
-        dialog.defaultExt = u".m3u"_s;
-    }
+    const PlaylistFormatInfo& format = formatInfo(style);
+    dialog.filter = format.filter;
+    dialog.defaultExt = format.defaultExt();
 }

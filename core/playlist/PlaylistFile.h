@@ -8,10 +8,17 @@
 
 // Playlist files as a whole: read at once, written all or nothing.
 
-// The songs of the file at path, or nothing when it cannot be read to its end (reason, when
+// What a playlist file holds, and the format it was read as.
+struct PlaylistRead {
+    QVector<Entry> entries;
+    PlaylistFormat format;
+};
+
+// The songs of the file at path, read as what it is (see formatOfFile: fallback when neither
+// its content nor its ending tells), or nothing when it cannot be read to its end (reason, when
 // given, receives the system's words).
-[[nodiscard]] std::optional<QVector<Entry>>
-readPlaylistFile(const QString& path, PlaylistFormat format, QString* reason = nullptr,
+[[nodiscard]] std::optional<PlaylistRead>
+readPlaylistFile(const QString& path, PlaylistFormat fallback, QString* reason = nullptr,
                  const PathStyle& style = PathStyle::native());
 
 // What became of a save.

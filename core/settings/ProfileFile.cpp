@@ -25,10 +25,10 @@ ProfileFile ProfileFile::parse(const QByteArray& bytes) {
     return file;
 }
 
-std::optional<ProfileFile> ProfileFile::load(const QString& path) {
+std::optional<ProfileFile> ProfileFile::load(const QString& path, QString* reason) {
     if (!QFile::exists(path))
         return ProfileFile{};
-    const std::optional<QByteArray> bytes = readWholeFile(path);
+    const std::optional<QByteArray> bytes = readWholeFile(path, reason);
     if (!bytes)
         return std::nullopt;
     return parse(*bytes);
@@ -113,6 +113,6 @@ QByteArray ProfileFile::bytes() const {
     return out;
 }
 
-bool ProfileFile::save(const QString& path) const {
-    return replaceFileAtomically(path, bytes());
+bool ProfileFile::save(const QString& path, QString* reason) const {
+    return replaceFileAtomically(path, bytes(), reason);
 }

@@ -12,8 +12,9 @@ class ProfileFile {
 public:
     // Parses profile text in the locale's 8-bit encoding.
     static ProfileFile parse(const QByteArray& bytes);
-    // Reads a file; a missing file reads as empty, one that exists but cannot be read as nullopt.
-    static std::optional<ProfileFile> load(const QString& path);
+    // Reads a file; a missing file reads as empty, one that exists but cannot be read as nullopt
+    // (reason, when given, receives why).
+    static std::optional<ProfileFile> load(const QString& path, QString* reason = nullptr);
 
     // The value of key in section, blanks around it removed; nullopt when absent.
     std::optional<QString> value(const QString& section, const QString& key) const;
@@ -22,8 +23,9 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value);
 
     QByteArray bytes() const;
-    // Replaces the file atomically; on failure the old file stays as it was.
-    bool save(const QString& path) const;
+    // Replaces the file atomically; on failure the old file stays as it was (reason, when given,
+    // receives why).
+    [[nodiscard]] bool save(const QString& path, QString* reason = nullptr) const;
 
 private:
     struct Line {

@@ -24,14 +24,17 @@ public:
     // Paths/UsePaths, default "Let computer decide".
     [[nodiscard]] PathMode pathMode() const;
 
-    // What the Options dialog saves: Remember, Style and UsePaths, written in that order.
-    void saveOptions(bool remember, PlaylistFormat style, PathMode mode);
+    // What the Options dialog saves: Remember, Style and UsePaths, written in that order. False
+    // when any could not be written; reason, when given, then names the file and says why.
+    [[nodiscard]] bool saveOptions(bool remember, PlaylistFormat style, PathMode mode,
+                                   QString* reason = nullptr);
     // Stores the folder shown at exit as Options/Last.
     void saveLastFolder(const QString& folder);
 
 private:
     QString read(const QString& section, const QString& key, const QString& fallback) const;
-    void write(const QString& section, const QString& key, const QString& value);
+    bool write(const QString& section, const QString& key, const QString& value,
+               QString* reason = nullptr);
 
     IniFiler& store_;
 };

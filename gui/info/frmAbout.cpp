@@ -42,7 +42,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVer = label(this, u"lblVer"_s, twipsRect(1050, 720, 3885, 225),
-                   u"Version 1.7- np (no built-in player- uses default player)"_s);
+                   u"Version "_s + QStringLiteral(VELMORA_VERSION) +
+                       u"- np (no built-in player- uses default player)"_s);
     lblDescription = label(this, u"lblDescription"_s, twipsRect(1050, 1065, 3885, 570),
                            u"Creates and maintains playlists of MP3 files for use in players "
                            u"such as WinAmp, Media Player, etc."_s);

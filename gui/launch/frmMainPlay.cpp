@@ -77,7 +77,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
     }
     if (!full.isEmpty()) {
         if (openWithDefaultProgram(full))
-            lblIsPlaying->setText(full);
+            songPlaying = full;
         else
             inform(u"Can't find default .mp3 player."_s, u"Sorry"_s);
     }
@@ -85,8 +85,8 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 }
 
 void frmMain::imPlayAll_Click() {
-    const QString name = lblName->text();
-    if (name == kNewPlaylistName) {
+    const QString name = playlist->filePath();
+    if (name.isEmpty()) {
         inform(u"You must save the playlist first!"_s, u"Oops"_s);
         return;
     }
@@ -100,8 +100,8 @@ void frmMain::imPlayAll_Click() {
 
 void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
-        const QString name = lblName->text();
-        if (name == kNewPlaylistName) {
+        const QString name = playlist->filePath();
+        if (name.isEmpty()) {
             inform(u"You must save the playlist first!"_s, u"Oops"_s);
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {

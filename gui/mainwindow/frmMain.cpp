@@ -9,6 +9,7 @@
 #include "gui/mainwindow/LayoutScale.h"
 #include "gui/mainwindow/SvgPicture.h"
 #include "gui/mainwindow/Twips.h"
+#include "gui/playlist/PlaylistProcedures.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -295,11 +296,19 @@ void frmMain::connectHandlers() {
         Timer1_Timer();
     });
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
+    // lblName shows the document's file; the playlist knows it.
+    connect(playlist, &PlaylistModel::filePathChanged, this, [this](const QString& path) {
+        lblName->setText(path.isEmpty() ? kNewPlaylistName : path);
+    });
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     installEventRouting(); // mouse, drag and hint events
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

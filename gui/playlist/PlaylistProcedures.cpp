@@ -4,21 +4,19 @@
 #include "core/platform/SharedState.h"
 #include "core/playlist/PlaylistDialog.h"
 #include "core/playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistFormats.h"
 #include "core/playlist/PlaylistModel.h"
 #include "core/playlist/SaveRefusal.h"
 #include "core/settings/Settings.h"
-#include "core/text/AtomicFile.h"
 #include "core/text/TextFiles.h"
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/frmMain.h"
 
-#include <QLabel>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    if (!w.playlist->load(path, format))
+bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat fallback) {
+    if (!w.playlist->load(path, fallback))
         return false;
     w.markMissingSongs();
     return true;
@@ -45,23 +43,23 @@ bool savePlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
     return save.written;
 }
 
-SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat format) {
-    const QString current = w.lblName->text();
+SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat otherwise) {
+    const QString current = w.playlist->filePath();
     w.dlgCD.fileName.clear();
-    w.dlgCD.initialDir = current == kNewPlaylistName ? w.Dir1->Path() : FolderOnly(current);
+    w.dlgCD.initialDir = current.isEmpty() ? w.Dir1->Path() : FolderOnly(current);
     w.dlgCD.flags = kPlaylistSaveFlags;
     const QString path = shared().fileDialogs->getSaveFileName(w.dlgCD);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    if (!savePlaylist(w, path, format))
+    // mix.m3u is written as M3U whatever the dialog's filter offered.
+    if (!savePlaylist(w, path, formatOfName(path).value_or(otherwise)))
         return SaveOutcome::Failed;
-    w.lblName->setText(path);
     shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return SaveOutcome::Saved;
 }
 
-SaveOutcome saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
-    if (!savePlaylist(w, w.lblName->text(), format))
+SaveOutcome saveUnderCurrentName(frmMain& w) {
+    if (!savePlaylist(w, w.playlist->filePath(), w.playlist->format()))
         return SaveOutcome::Failed;
     shared().prompter->inform(u"Playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return SaveOutcome::Saved;
@@ -85,9 +83,5 @@ SaveOutcome SaveAsPls(frmMain& w) {
 }
 
 SaveOutcome SaveEdits(frmMain& w) {
-    return saveUnderCurrentName(w, PlaylistFormat::M3u);
-}
-
-SaveOutcome SaveEditsPls(frmMain& w) {
-    return saveUnderCurrentName(w, PlaylistFormat::Pls);
+    return saveUnderCurrentName(w);
 }
