@@ -100,10 +100,9 @@ std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<
 // The songs of a playlist file, read as what it is (format when it does not tell); nullopt
 // after a message naming the file and the reason.
 std::optional<QVector<Entry>> readSongs(const QString& path, PlaylistFormat format) {
-    QString reason;
-    std::optional<PlaylistRead> read = readPlaylistFile(path, format, &reason);
+    Result<PlaylistRead> read = readPlaylistFile(path, format);
     if (!read) {
-        err(path + u": "_s + reason + u'\n');
+        err(path + u": "_s + read.reason() + u'\n');
         return std::nullopt;
     }
     return std::move(read->entries);
@@ -129,22 +128,20 @@ SongInfo songInfo(const Entry& entry) {
 
 int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>& entries,
              const Options& o) {
-    PlaylistSave save;
+    Result<> save;
     if (o.extended) {
         QVector<SongInfo> info;
         info.reserve(entries.size());
         for (const Entry& entry : entries)
             info << songInfo(entry);
-        save = writePlaylistFile(outPath,
-                                 writeExtendedPlaylist(format, entries, info, o.paths, outPath));
+        save = writePlaylistFile(
+            outPath, writeExtendedPlaylist(format, entries, info, o.paths, outPath), entries);
     } else {
         save = writePlaylistFile(outPath, format, entries, o.paths);
     }
-    if (!save.refused.isEmpty())
-        err(outPath + u": not written.\n"_s + refusalText(entries, save.refused) + u'\n');
-    else if (!save.written)
-        err(outPath + u": not written: "_s + save.reason + u'\n');
-    return save.written ? kExitOk : kExitFailed;
+    if (!save)
+        err(outPath + u": not written.\n"_s + save.reason() + u'\n');
+    return save ? kExitOk : kExitFailed;
 }
 
 int show(const Options& o) {

@@ -191,17 +191,17 @@ void PlaylistModel::replace(QVector<Entry> entries) {
     endResetModel();
 }
 
-bool PlaylistModel::load(const QString& path, PlaylistFormat fallback, QString* reason) {
-    std::optional<PlaylistRead> read = readPlaylistFile(path, fallback, reason, style_);
+Result<> PlaylistModel::load(const QString& path, PlaylistFormat fallback) {
+    Result<PlaylistRead> read = readPlaylistFile(path, fallback, style_);
     if (!read)
-        return false;
+        return fail(read.reason());
     replace(std::move(read->entries));
     setPlaylistFile(path, read->format);
     setModified(false);
-    return true;
+    return {};
 }
 
-PlaylistSave PlaylistModel::save(const QString& path, PlaylistFormat format, PathMode mode) {
+Result<> PlaylistModel::save(const QString& path, PlaylistFormat format, PathMode mode) {
     const QString folder = FolderOnly(path, style_);
     // Entries that belong to the old folder must name the same songs from the new one.
     QVector<Entry> anchored;
@@ -212,9 +212,9 @@ PlaylistSave PlaylistModel::save(const QString& path, PlaylistFormat format, Pat
         for (const Entry& entry : std::as_const(entries_))
             anchored << anchoredEntry(entry, bareFolder_, style_);
     }
-    const PlaylistSave save =
+    Result<> save =
         writePlaylistFile(path, format, anchored.isEmpty() ? entries_ : anchored, mode, style_);
-    if (!save.written)
+    if (!save)
         return save;
     if (!anchored.isEmpty()) {
         entries_ = std::move(anchored);

@@ -74,14 +74,12 @@ public:
 
     // Replaces the entries with the songs of a playlist file, read as what it is (see
     // formatOfFile; fallback when neither content nor ending tells), and makes the file the
-    // document. False when it cannot be read to its end (reason, when given, receives why); the
-    // playlist is then left as it was.
-    [[nodiscard]] bool load(const QString& path, PlaylistFormat fallback,
-                            QString* reason = nullptr);
+    // document. When it cannot be read to its end the playlist is left as it was.
+    Result<> load(const QString& path, PlaylistFormat fallback);
     // Writes the entries to a playlist file, all or nothing (see writePlaylistFile), and on
     // success makes it the document. Saved in another folder, entries without a folder of their
     // own are written, and from then on kept, with the folder they belong to.
-    [[nodiscard]] PlaylistSave save(const QString& path, PlaylistFormat format, PathMode mode);
+    Result<> save(const QString& path, PlaylistFormat format, PathMode mode);
 
 Q_SIGNALS:
     void filePathChanged(const QString& path);

@@ -70,11 +70,14 @@ void IniFiler::WriToIni() {
     }
     BuildIniPath();
     // A file that exists but cannot be read is never replaced: its other lines would be lost.
-    auto file = ProfileFile::load(IniPath_, &ErrorText_);
+    Result<ProfileFile> file = ProfileFile::load(IniPath_);
     if (!file) {
         ResCode_ = u"0"_s;
+        ErrorText_ = file.reason();
         return;
     }
     file->setValue(section, key, value);
-    ResCode_ = file->save(IniPath_, &ErrorText_) ? u"1"_s : u"0"_s;
+    const Result<> saved = file->save(IniPath_);
+    ResCode_ = saved ? u"1"_s : u"0"_s;
+    ErrorText_ = saved.reason();
 }

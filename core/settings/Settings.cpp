@@ -12,17 +12,14 @@ QString Settings::read(const QString& section, const QString& key, const QString
     return store_.Value();
 }
 
-bool Settings::write(const QString& section, const QString& key, const QString& value,
-                     QString* reason) {
+Result<> Settings::write(const QString& section, const QString& key, const QString& value) {
     store_.Section(section);
     store_.Setting(key);
     store_.Value(value);
     store_.WriToIni();
     if (store_.ResCode() == u"1")
-        return true;
-    if (reason)
-        *reason = store_.IniPath() + u":\n"_s + store_.ErrorText();
-    return false;
+        return {};
+    return fail(store_.IniPath() + u":\n"_s + store_.ErrorText());
 }
 
 PlaylistFormat Settings::style() const {
@@ -43,11 +40,14 @@ PathMode Settings::pathMode() const {
     return pathModeFromText(read(u"Paths"_s, u"UsePaths"_s, u"2"_s));
 }
 
-bool Settings::saveOptions(bool remember, PlaylistFormat style, PathMode mode, QString* reason) {
-    return write(u"Options"_s, u"Remember"_s, remember ? u"1"_s : u"0"_s, reason) &&
-           write(u"Options"_s, u"Style"_s, style == PlaylistFormat::Pls ? u"1"_s : u"0"_s,
-                 reason) &&
-           write(u"Paths"_s, u"UsePaths"_s, QString::number(int(mode)), reason);
+Result<> Settings::saveOptions(bool remember, PlaylistFormat style, PathMode mode) {
+    if (Result<> r = write(u"Options"_s, u"Remember"_s, remember ? u"1"_s : u"0"_s); !r)
+        return r;
+    if (Result<> r =
+            write(u"Options"_s, u"Style"_s, style == PlaylistFormat::Pls ? u"1"_s : u"0"_s);
+        !r)
+        return r;
+    return write(u"Paths"_s, u"UsePaths"_s, QString::number(int(mode)));
 }
 
 void Settings::saveLastFolder(const QString& folder) {

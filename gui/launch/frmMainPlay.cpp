@@ -27,9 +27,10 @@ void reportMissing(const QString& path) {
     inform(u"Can't find file "_s + path + u'.', u"Can't play."_s);
 }
 
-void reportNoPlaylistPlayer() {
-    inform(shared().style == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
-                                                 : u"Can't find default .m3u player."_s,
+// Named after the playlist's own format, which is what its file holds.
+void reportNoPlaylistPlayer(PlaylistFormat format) {
+    inform(format == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
+                                         : u"Can't find default .m3u player."_s,
            u"Sorry"_s);
 }
 
@@ -95,7 +96,7 @@ void frmMain::imPlayAll_Click() {
         return;
     }
     if (!openWithDefaultProgram(name))
-        reportNoPlaylistPlayer();
+        reportNoPlaylistPlayer(playlist->format());
 }
 
 void frmMain::imPlayAll_DragDrop(QWidget* Source) {
@@ -111,7 +112,7 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
                 if (shellSucceeded(lookup.result))
                     startCommand(playerCommandLine(lookup.program));
                 else
-                    reportNoPlaylistPlayer();
+                    reportNoPlaylistPlayer(playlist->format());
             }
         }
     }

@@ -6,7 +6,6 @@
 #include "core/playlist/PlaylistFormat.h"
 #include "core/playlist/PlaylistFormats.h"
 #include "core/playlist/PlaylistModel.h"
-#include "core/playlist/SaveRefusal.h"
 #include "core/settings/Settings.h"
 #include "core/text/TextFiles.h"
 #include "gui/mainwindow/DirList.h"
@@ -17,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace {
 bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat fallback) {
     if (!w.playlist->load(path, fallback))
-        return false;
+        return false; // Open says so in its own words
     w.markMissingSongs();
     return true;
 }
@@ -35,12 +34,10 @@ void cannotSave(const QString& text) {
 // Writes the whole playlist to path, replacing the file only once every byte is ready and
 // written. On failure the user is told why and the old file is untouched.
 bool savePlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    const PlaylistSave save = w.playlist->save(path, format, currentPathMode());
-    if (!save.refused.isEmpty())
-        cannotSave(refusalText(w.playlist->entries(), save.refused));
-    else if (!save.written)
-        cannotSave(u"Could not save %1:\n%2"_s.arg(path, save.reason));
-    return save.written;
+    const Result<> saved = w.playlist->save(path, format, currentPathMode());
+    if (!saved)
+        cannotSave(saved.reason());
+    return saved.ok();
 }
 
 SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat otherwise) {

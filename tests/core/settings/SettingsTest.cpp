@@ -83,10 +83,11 @@ TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
     // A settings file that cannot be written: the user is told its name and why.
     const QString nowhere = path(u"gone/velmora.ini"_s);
     IniFiler lost{nowhere};
-    QString reason;
-    EXPECT_FALSE(Settings(lost).saveOptions(true, PlaylistFormat::M3u, PathMode::Decide, &reason));
-    EXPECT_TRUE(reason.startsWith(nowhere + u":\n"_s) && reason.size() > nowhere.size() + 2)
-        << reason.toStdString();
+    const Result<> saved = Settings(lost).saveOptions(true, PlaylistFormat::M3u, PathMode::Decide);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.reason().startsWith(nowhere + u":\n"_s) &&
+                saved.reason().size() > nowhere.size() + 2)
+        << saved.reason().toStdString();
 }
 
 TEST_F(Ini, NewSettingsGoToTheUsersConfigurationFolderNeverBesideTheProgram) {

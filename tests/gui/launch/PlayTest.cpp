@@ -140,9 +140,9 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     w->playlist->setPlaylistFile({}, PlaylistFormat::M3u);
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     w->lstSelected->setCurrentRow(1); // no application for the types
-    w->playlist->setPlaylistFile(writeFile(u"mix.txt"_s, "text"), PlaylistFormat::M3u);
+    // A PLS playlist: the message names its format.
+    w->playlist->setPlaylistFile(writeFile(u"mix.txt"_s, "text"), PlaylistFormat::Pls);
     QFile::rename(song, song + u'~'); // a song gone: the error the system gives is told
-    shared().style = PlaylistFormat::Pls;
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     EXPECT_FALSE(ShellToBrowser(path(u"mix.txt"_s), 0));
@@ -150,7 +150,6 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     QFile::setPermissions(desktop->recorder, QFile::ReadOwner); // the application cannot run
     QFile::rename(song + u'~', song);
     w->playlist->setPlaylistFile(playlist, PlaylistFormat::M3u);
-    shared().style = PlaylistFormat::M3u;
     w->imPlayAll_Click();
     w->mnuExplorer_Click();
     const QString missing = u"[Can't play.] Can't find file %1. (OK, information)"_s;
