@@ -145,6 +145,16 @@ Entry anchoredEntry(Entry entry, const QString& bareFolder, const PathStyle& sty
     return entry;
 }
 
+const Entry& anchoredEntry(const Entry& entry, const QString& bareFolder, Entry& scratch,
+                           const PathStyle& style) {
+    const bool stays = entry.stream || bareFolder.isEmpty() ||
+                       (!entry.folder.isEmpty() && !isRelativeFolder(entry.folder, style));
+    if (stays)
+        return entry;
+    scratch = anchoredEntry(entry, bareFolder, style);
+    return scratch;
+}
+
 QString songPath(const Entry& entry, const QString& bareFolder, const PathStyle& style) {
     return fullPath(anchoredEntry(entry, bareFolder, style), style);
 }

@@ -42,6 +42,10 @@ QString fullPath(const Entry& entry, const PathStyle& style = PathStyle::native(
 // there. Streams, full folders and an empty bareFolder leave the entry as it is.
 Entry anchoredEntry(Entry entry, const QString& bareFolder,
                     const PathStyle& style = PathStyle::native());
+// The same without a copy for the loops over whole playlists: the entry itself when it stays
+// as it is, else scratch, filled.
+const Entry& anchoredEntry(const Entry& entry, const QString& bareFolder, Entry& scratch,
+                           const PathStyle& style = PathStyle::native());
 // Where the entry's song is looked for: the full path of its anchored entry; a stream is its
 // address.
 QString songPath(const Entry& entry, const QString& bareFolder,

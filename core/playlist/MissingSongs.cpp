@@ -40,10 +40,11 @@ QVector<bool> missingSongs(const QVector<Entry>& entries, const QString& bareFol
     QVector<Look> looks;
     looks.reserve(entries.size());
     QHash<QString, bool> folderThere;
+    Entry scratch; // an entry that needs its playlist's folder; most have their own
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (entries[i].stream)
             continue;
-        const Entry entry = anchoredEntry(entries[i], bareFolder, style);
+        const Entry& entry = anchoredEntry(entries[i], bareFolder, scratch, style);
         const QString& folder = entry.folder;
         auto known = folderThere.constFind(folder);
         if (known == folderThere.cend())

@@ -129,11 +129,15 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
     WrittenPlaylist written;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const bool firstLine = i == 0 && !info;
-        QStringView song = playlistLine(entries[i], mode, playlistPath, buffer, style);
+        const Entry& entry = entries[i];
+        QStringView song = playlistLine(entry, mode, playlistPath, buffer, style);
+        bool readsBack = readsBackAsItself(entry, song, format, firstLine);
         // A bare name that the reader would not give back may still stand as a full path.
-        if (song.data() == entries[i].name.data() && !entries[i].folder.isEmpty() &&
-            !entries[i].stream && !readsBackAsItself(entries[i], song, format, firstLine))
-            song = playlistLine(entries[i], PathMode::Always, playlistPath, buffer, style);
+        if (!readsBack && song.data() == entry.name.data() && !entry.folder.isEmpty() &&
+            !entry.stream) {
+            song = playlistLine(entry, PathMode::Always, playlistPath, buffer, style);
+            readsBack = readsBackAsItself(entry, song, format, firstLine);
+        }
         const QString seconds = info ? QString::number((*info)[i].seconds) : QString();
         if (info && format == PlaylistFormat::M3u) {
             writer << u"#EXTINF:" << seconds << u"," << oneLine((*info)[i].title);
@@ -143,7 +147,7 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
             writer << fileKey(qint32(i + 1), key);
         writer << song;
         LineFault fault = writer.endLine();
-        if (fault == LineFault::None && !readsBackAsItself(entries[i], song, format, firstLine))
+        if (fault == LineFault::None && !readsBack)
             fault = LineFault::ReadAsOther;
         if (fault != LineFault::None)
             written.refused << RefusedSong{i, fault};
