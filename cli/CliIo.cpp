@@ -223,12 +223,3 @@ int unknownOption(const QString& command, const QString& option) {
     return usageError(command, QCoreApplication::translate("velmora-cli", "unknown option '") +
                                    option + u"'."_s);
 }
-
-std::optional<QString> formatOfExtension(const QString& path) {
-    const QString lower = path.toLower();
-    if (lower.endsWith(u".m3u") || lower.endsWith(u".m3u8"))
-        return u"m3u"_s;
-    if (lower.endsWith(u".pls"))
-        return u"pls"_s;
-    return std::nullopt;
-}

@@ -74,6 +74,3 @@ bool asksForHelp(const QList<Arg>& args);
 bool isOption(const QString& word);
 // The usage error for an option the command does not know.
 int unknownOption(const QString& command, const QString& option);
-
-// The format word of --format, or of a playlist's extension (.m3u, .m3u8, .pls in any case).
-std::optional<QString> formatOfExtension(const QString& path);

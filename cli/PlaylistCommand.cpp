@@ -5,6 +5,7 @@
 #include "core/playlist/MissingSongs.h"
 #include "core/playlist/PlaylistFile.h"
 #include "core/playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistFormats.h"
 #include "core/playlist/SaveRefusal.h"
 #include "core/playlist/SongAddress.h"
 #include "core/text/AtomicFile.h"
@@ -31,7 +32,8 @@ const char* const kPlaylistUsage = QT_TRANSLATE_NOOP(
     "                              --in FOLDER [--in FOLDER]...\n"
     "\n"
     "The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format\n"
-    "says otherwise. A SONG of '-' reads song paths from standard input, one per line.\n"
+    "says otherwise; a playlist whose first line is [playlist] or #EXTM3U is read as PLS or\n"
+    "M3U whatever its name. A SONG of '-' reads song paths from standard input, one per line.\n"
     "--paths: never writes bare file names, always full paths, decide (the default) a bare\n"
     "name exactly when the song lies in the playlist's own folder.\n"
     "--extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the\n"
@@ -106,31 +108,23 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
 }
 
 std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<QString>& given) {
-    const auto word = given ? given : formatOfExtension(path);
-    if (!word)
-        return std::nullopt;
-    return *word == u"pls" ? PlaylistFormat::Pls : PlaylistFormat::M3u;
+    if (!given)
+        return formatOfName(path);
+    for (const PlaylistFormatInfo& info : playlistFormats())
+        if (info.extensions.contains(*given))
+            return info.format;
+    return std::nullopt;
 }
 
-// The songs of a playlist file; nullopt after a message naming the file and the reason.
+// The songs of a playlist file, read as what it is (format when it does not tell); nullopt
+// after a message naming the file and the reason.
 std::optional<QVector<Entry>> readSongs(const QString& path, PlaylistFormat format) {
-    QString reason;
-    std::optional<QVector<Entry>> songs = readPlaylistFile(path, format, &reason);
-    if (!songs)
-        err(path + u": "_s + reason + u'\n');
-    return songs;
-}
-
-// A song written into a playlist somewhere else must still lead to the same file: folderless
-// and relative entries are taken as relative to the folder of the playlist they came from.
-Entry anchored(Entry entry, const QString& folder) {
-    if (entry.stream)
-        return entry;
-    if (entry.folder.isEmpty())
-        entry.folder = folder;
-    else if (QDir::isRelativePath(entry.folder))
-        entry.folder = QDir::cleanPath(folder + u'/' + entry.folder);
-    return entry;
+    Result<PlaylistRead> read = readPlaylistFile(path, format);
+    if (!read) {
+        err(path + u": "_s + read.reason() + u'\n');
+        return std::nullopt;
+    }
+    return std::move(read->entries);
 }
 
 // What an extended playlist says of a song: "artist - title" from its ID3v2 tag, else from its
@@ -151,24 +145,20 @@ SongInfo songInfo(const Entry& entry) {
 
 int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>& entries,
              const Options& o) {
-    PlaylistSave save;
+    Result<> save;
     if (o.extended) {
         QVector<SongInfo> info;
         info.reserve(entries.size());
         for (const Entry& entry : entries)
             info << songInfo(entry);
-        save = writePlaylistFile(outPath,
-                                 writeExtendedPlaylist(format, entries, info, o.paths, outPath));
+        save = writePlaylistFile(
+            outPath, writeExtendedPlaylist(format, entries, info, o.paths, outPath), entries);
     } else {
         save = writePlaylistFile(outPath, format, entries, o.paths);
     }
-    if (!save.refused.isEmpty())
-        err(outPath + QCoreApplication::translate("velmora-cli", ": not written.\n") +
-            refusalText(entries, save.refused) + u'\n');
-    else if (!save.written)
-        err(outPath + QCoreApplication::translate("velmora-cli", ": not written: ") + save.reason +
-            u'\n');
-    return save.written ? kExitOk : kExitFailed;
+    if (!save)
+        err(outPath + u": not written.\n"_s + save.reason() + u'\n');
+    return save ? kExitOk : kExitFailed;
 }
 
 int show(const Options& o) {
@@ -270,7 +260,7 @@ int convert(const Options& o) {
         return kExitFailed;
     const QString inFolder = QDir::toNativeSeparators(QFileInfo(in.text).absolutePath());
     for (Entry& entry : *entries)
-        entry = anchored(std::move(entry), inFolder);
+        entry = anchoredEntry(std::move(entry), inFolder);
     return writeOut(QDir::toNativeSeparators(QFileInfo(outArg.text).absoluteFilePath()), *outFormat,
                     *entries, o);
 }
@@ -307,7 +297,7 @@ int check(const Options& o) {
         QVector<Entry> located;
         located.reserve(songs->size());
         for (const Entry& entry : std::as_const(*songs))
-            located << anchored(entry, folder);
+            located << anchoredEntry(entry, folder);
         const QVector<bool> missing = missingSongs(located, folder);
         for (qsizetype j = 0; j < missing.size(); ++j) {
             if (!missing[j])

@@ -30,9 +30,12 @@ QVector<Genre> parseGenres(const QByteArray& text) {
 }
 
 std::optional<QVector<Genre>> readGenres(const QString& path, QString* errorText) {
-    const std::optional<QByteArray> bytes = readWholeFile(path, errorText);
-    if (!bytes)
+    const Result<QByteArray> bytes = readWholeFile(path);
+    if (!bytes) {
+        if (errorText)
+            *errorText = bytes.reason();
         return std::nullopt;
+    }
     if (!isText(*bytes)) {
         if (errorText)
             *errorText = QCoreApplication::translate("GenreList", "Not a text file");

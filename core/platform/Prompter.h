@@ -4,16 +4,16 @@
 
 // A modal message box: every question and failure message the program shows goes through here,
 // so tests can script the answers and see exactly what the user was asked.
-enum class MsgButtons { Ok, YesNo };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Question, Exclamation };
-enum class MsgAnswer { Ok, Yes, No };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBoxRequest {
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
-    MsgAnswer defaultButton = MsgAnswer::Ok; // Ok for OK boxes; Yes or No for questions
+    MsgAnswer defaultButton = MsgAnswer::Ok; // Ok for OK boxes; Yes, No or Cancel for questions
     // The text is lines of a caption, TABs and a value (platform/TabularText.h), shown with the
     // values in one column.
     bool tabular = false;

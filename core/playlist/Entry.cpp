@@ -4,6 +4,7 @@
 #include "core/playlist/SongAddress.h"
 #include "core/text/TextFiles.h"
 
+#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -108,19 +109,6 @@ Entry entryFromFolderAndName(const QString& folder, const QString& name, const P
     return {name, entryFolder(folder, style)};
 }
 
-Entry entryFromText(const QString& text, const PathStyle& style) {
-    if (isAddress(text))
-        return {text, {}, true};
-    QString fonly, full;
-    PickAPart(text, fonly, full, style);
-    if (full == fonly)
-        return {fonly, {}};
-    QString folder = full.left(full.size() - fonly.size());
-    if (folder.size() > 1 && folder.endsWith(style.separator))
-        folder.chop(1);
-    return {fonly, folder};
-}
-
 QString fullPath(const Entry& entry, const PathStyle& style) {
     if (entry.folder.isEmpty())
         return entry.name;
@@ -133,10 +121,42 @@ QString fullPath(const Entry& entry, const PathStyle& style) {
     return full;
 }
 
+namespace {
+bool isRelativeFolder(const QString& folder, const PathStyle& style) {
+    if (folder.startsWith(style.separator))
+        return false;
+    // A Windows folder with a drive (c:, c:\music) is not relative to anything.
+    return !(style.ignoresCase && folder.size() >= 2 && folder[1] == u':');
+}
+} // namespace
+
+Entry anchoredEntry(Entry entry, const QString& bareFolder, const PathStyle& style) {
+    if (entry.stream || bareFolder.isEmpty())
+        return entry;
+    if (entry.folder.isEmpty()) {
+        entry.folder = bareFolder;
+    } else if (isRelativeFolder(entry.folder, style)) {
+        // ".." and "." are resolved in the text, so that the entry shows where the song is.
+        QString joined = bareFolder + style.separator + entry.folder;
+        joined.replace(style.separator, u'/');
+        joined = QDir::cleanPath(joined);
+        entry.folder = style.folded(joined.replace(u'/', style.separator));
+    }
+    return entry;
+}
+
+const Entry& anchoredEntry(const Entry& entry, const QString& bareFolder, Entry& scratch,
+                           const PathStyle& style) {
+    const bool stays = entry.stream || bareFolder.isEmpty() ||
+                       (!entry.folder.isEmpty() && !isRelativeFolder(entry.folder, style));
+    if (stays)
+        return entry;
+    scratch = anchoredEntry(entry, bareFolder, style);
+    return scratch;
+}
+
 QString songPath(const Entry& entry, const QString& bareFolder, const PathStyle& style) {
-    if (!entry.folder.isEmpty() || entry.stream)
-        return fullPath(entry, style);
-    return fullPath({entry.name, bareFolder}, style);
+    return fullPath(anchoredEntry(entry, bareFolder, style), style);
 }
 
 QStringView playlistLine(const Entry& entry, PathMode mode, const QString& playlistPath,

@@ -35,12 +35,19 @@ Entry entryFromFolderAndName(const QString& folder, const QString& name,
 // The entry a song line of a playlist file names: a file URI of this computer as the path it
 // stands for; any other address (see isAddress) as a stream, kept whole; anything else as a path.
 Entry entryFromLine(QStringView line, const PathStyle& style = PathStyle::native());
-// The entry a text stands for (the split PickAPart makes); an address stands for a stream.
-Entry entryFromText(const QString& text, const PathStyle& style = PathStyle::native());
 // The song's full path: folder, separator, name; the bare name when there is no folder.
 QString fullPath(const Entry& entry, const PathStyle& style = PathStyle::native());
-// Where the entry's song is looked for: an entry without a folder names a song in bareFolder
-// (the window gives the folder its file list shows); a stream is its address.
+// The entry as it names its song from any folder: read from a playlist in bareFolder, an entry
+// without a folder names the song beside that playlist, and a relative folder is taken from
+// there. Streams, full folders and an empty bareFolder leave the entry as it is.
+Entry anchoredEntry(Entry entry, const QString& bareFolder,
+                    const PathStyle& style = PathStyle::native());
+// The same without a copy for the loops over whole playlists: the entry itself when it stays
+// as it is, else scratch, filled.
+const Entry& anchoredEntry(const Entry& entry, const QString& bareFolder, Entry& scratch,
+                           const PathStyle& style = PathStyle::native());
+// Where the entry's song is looked for: the full path of its anchored entry; a stream is its
+// address.
 QString songPath(const Entry& entry, const QString& bareFolder,
                  const PathStyle& style = PathStyle::native());
 

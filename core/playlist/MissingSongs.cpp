@@ -40,16 +40,17 @@ QVector<bool> missingSongs(const QVector<Entry>& entries, const QString& bareFol
     QVector<Look> looks;
     looks.reserve(entries.size());
     QHash<QString, bool> folderThere;
+    Entry scratch; // an entry that needs its playlist's folder; most have their own
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const Entry& entry = entries[i];
-        if (entry.stream)
+        if (entries[i].stream)
             continue;
-        const QString& folder = entry.folder.isEmpty() ? bareFolder : entry.folder;
+        const Entry& entry = anchoredEntry(entries[i], bareFolder, scratch, style);
+        const QString& folder = entry.folder;
         auto known = folderThere.constFind(folder);
         if (known == folderThere.cend())
             known = folderThere.insert(folder, folder.isEmpty() || FileExists(folder));
         if (*known)
-            looks.append({i, songPath(entry, bareFolder, style)});
+            looks.append({i, fullPath(entry, style)});
         else
             missing[i] = true;
     }

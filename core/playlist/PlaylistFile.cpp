@@ -1,26 +1,32 @@
 #include "core/playlist/PlaylistFile.h"
 
+#include "core/playlist/PlaylistFormats.h"
+#include "core/playlist/SaveRefusal.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFiles.h"
 
-std::optional<QVector<Entry>> readPlaylistFile(const QString& path, PlaylistFormat format,
-                                               QString* reason, const PathStyle& style) {
-    const std::optional<QByteArray> bytes = readWholeFile(path, reason);
+using namespace Qt::StringLiterals;
+
+Result<PlaylistRead> readPlaylistFile(const QString& path, PlaylistFormat fallback,
+                                      const PathStyle& style) {
+    const Result<QByteArray> bytes = readWholeFile(path);
     if (!bytes)
-        return std::nullopt;
-    return parsePlaylist(format, *bytes, style);
+        return fail(bytes.reason());
+    const PlaylistFormatInfo& format = formatInfo(formatOfFile(path, *bytes, fallback));
+    return PlaylistRead{format.read(*bytes, style), format.format};
 }
 
-PlaylistSave writePlaylistFile(const QString& path, PlaylistFormat format,
-                               const QVector<Entry>& entries, PathMode mode,
-                               const PathStyle& style) {
-    return writePlaylistFile(path, writePlaylist(format, entries, mode, path, style));
+Result<> writePlaylistFile(const QString& path, PlaylistFormat format,
+                           const QVector<Entry>& entries, PathMode mode, const PathStyle& style) {
+    return writePlaylistFile(path, formatInfo(format).write(entries, mode, path, style), entries,
+                             style);
 }
 
-PlaylistSave writePlaylistFile(const QString& path, const WrittenPlaylist& written) {
+Result<> writePlaylistFile(const QString& path, const WrittenPlaylist& written,
+                           const QVector<Entry>& entries, const PathStyle& style) {
     if (!written.ok())
-        return {false, written.refused, {}};
-    PlaylistSave save;
-    save.written = replaceFileAtomically(path, written.bytes, &save.reason);
-    return save;
+        return fail(refusalText(entries, written.refused, style));
+    if (Result<> replaced = replaceFileAtomically(path, written.bytes); !replaced)
+        return fail(u"Could not save %1:\n%2"_s.arg(path, replaced.reason()));
+    return {};
 }

@@ -32,9 +32,11 @@ QStringView songIn(QStringView line, PlaylistFormat format) {
     return equals == line.size() ? line : trimBlanks(line.sliced(equals + 1));
 }
 
-// A file that is not UTF-8 was written by an older program in the Windows code page, nearly
-// always Windows-1252: given back as UTF-8 after a byte-order mark, which the line reader
-// follows. CR and LF keep their bytes, so the lines stay as they were.
+// A line that is not UTF-8 was written by an older program in the Windows code page, nearly
+// always Windows-1252. Each line is judged on its own: a playlist that a newer program extended
+// keeps its UTF-8 lines whole beside the old ones. A file with such a line is given back as
+// UTF-8 after a byte-order mark, which the line reader follows; CR and LF keep their bytes, so
+// the lines stay as they were.
 QByteArray asReadable(const QByteArray& bytes) {
     static const QByteArray bom("\xEF\xBB\xBF");
     if (bytes.startsWith(bom) || QByteArrayView(bytes).isValidUtf8())
@@ -44,7 +46,27 @@ QByteArray asReadable(const QByteArray& bytes) {
     // Windows-1252 keeps in 0x80-0x9F (the euro sign, curly quotes...).
     if (!legacy.isValid())
         legacy = QStringDecoder(QStringConverter::Latin1);
-    return bom + QString(legacy(bytes)).toUtf8();
+    QByteArray readable;
+    readable.reserve(bytes.size() + bytes.size() / 8 + bom.size());
+    readable += bom;
+    const QByteArrayView all(bytes);
+    const auto lineEnd = [](char c) { return c == '\r' || c == '\n'; };
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = start;
+        while (end < all.size() && !lineEnd(all[end]))
+            ++end;
+        const QByteArrayView line = all.sliced(start, end - start);
+        if (line.isValidUtf8())
+            readable += line;
+        else
+            readable += QString(legacy(line)).toUtf8();
+        start = end;
+        while (end < all.size() && lineEnd(all[end]))
+            ++end;
+        readable += all.sliced(start, end - start);
+        start = end;
+    }
+    return readable;
 }
 
 namespace {
@@ -109,7 +131,16 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
     QString buffer;
     WrittenPlaylist written;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QStringView song = playlistLine(entries[i], mode, playlistPath, buffer, style);
+        const bool firstLine = i == 0 && !info;
+        const Entry& entry = entries[i];
+        QStringView song = playlistLine(entry, mode, playlistPath, buffer, style);
+        bool readsBack = readsBackAsItself(entry, song, format, firstLine);
+        // A bare name that the reader would not give back may still stand as a full path.
+        if (!readsBack && song.data() == entry.name.data() && !entry.folder.isEmpty() &&
+            !entry.stream) {
+            song = playlistLine(entry, PathMode::Always, playlistPath, buffer, style);
+            readsBack = readsBackAsItself(entry, song, format, firstLine);
+        }
         const QString seconds = info ? QString::number((*info)[i].seconds) : QString();
         if (info && format == PlaylistFormat::M3u) {
             writer << u"#EXTINF:" << seconds << u"," << oneLine((*info)[i].title);
@@ -119,8 +150,7 @@ WrittenPlaylist writeSongs(PlaylistTextWriter& writer, PlaylistFormat format,
             writer << fileKey(qint32(i + 1), key);
         writer << song;
         LineFault fault = writer.endLine();
-        if (fault == LineFault::None &&
-            !readsBackAsItself(entries[i], song, format, i == 0 && !info))
+        if (fault == LineFault::None && !readsBack)
             fault = LineFault::ReadAsOther;
         if (fault != LineFault::None)
             written.refused << RefusedSong{i, fault};

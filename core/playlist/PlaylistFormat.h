@@ -12,8 +12,9 @@
 //
 // Both formats are read in the locale's 8-bit encoding (a UTF-8 byte-order mark switches to
 // UTF-8), with lines ending at CR LF, a lone CR or a lone LF, and blanks (spaces) around each
-// line ignored. A file that is not valid UTF-8 comes from an older program and is read as
-// Windows-1252. They are written in the locale's encoding, every line ended by CR LF.
+// line ignored. A line that is not valid UTF-8 comes from an older program and is read as
+// Windows-1252; the other lines of the file stay UTF-8. They are written in the locale's
+// encoding, every line ended by CR LF.
 // A song line that is a file:// URI names the path it decodes to; another address (http://...)
 // is a stream, kept whole (see entryFromLine).
 //
@@ -37,8 +38,10 @@ struct RefusedSong {
     bool operator==(const RefusedSong&) const = default;
 };
 
-// What a writer makes: the file's bytes, or every entry the format cannot hold. A song whose
-// line would not read back as the same song is refused, and then nothing is written at all:
+// What a writer makes: the file's bytes, or every entry the format cannot hold. A bare name that
+// would not read back as the same song (a blank at its start, say) is written with its full
+// path instead. A song whose line would still not read back as the same song is refused, and
+// then nothing is written at all:
 // a line break (CR or LF) or a character the locale's encoding cannot write anywhere in the
 // line; an empty line or value, or blanks at its ends (the readers drop them); a file whose
 // line would read as an address; in M3U a line starting with "#EXT", or a first line starting

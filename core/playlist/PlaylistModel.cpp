@@ -98,6 +98,7 @@ void PlaylistModel::appendRun(const QVector<Entry>& songs, qsizetype from, qsize
     beginInsertRows({}, count(), int(count() + to - from - 1));
     entries_.append(QVector<Entry>(songs.begin() + from, songs.begin() + to));
     endInsertRows();
+    setModified(true);
 }
 
 void PlaylistModel::replaceAt(const QVector<int>& rows, const QVector<Entry>& songs) {
@@ -120,6 +121,7 @@ void PlaylistModel::swap(int row, int other) {
     }
     Q_EMIT dataChanged(index(row), index(row));
     Q_EMIT dataChanged(index(other), index(other));
+    setModified(row != other);
 }
 
 void PlaylistModel::remove(const QVector<bool>& flags) {
@@ -171,10 +173,29 @@ void PlaylistModel::remove(const QVector<bool>& flags) {
     if (first < missing_.size())
         missing_.remove(first, std::min(qsizetype(last) + 1, missing_.size()) - first);
     endRemoveRows();
+    setModified(true);
 }
 
 void PlaylistModel::clear() {
     replace({});
+    setPlaylistFile({}, format_);
+    setModified(false);
+}
+
+void PlaylistModel::setPlaylistFile(const QString& path, PlaylistFormat format) {
+    format_ = format;
+    bareFolder_ = FolderOnly(path, style_);
+    if (path == filePath_)
+        return;
+    filePath_ = path;
+    Q_EMIT filePathChanged(filePath_);
+}
+
+void PlaylistModel::setModified(bool modified) {
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    Q_EMIT modifiedChanged(modified_);
 }
 
 void PlaylistModel::replace(QVector<Entry> entries) {
@@ -184,14 +205,36 @@ void PlaylistModel::replace(QVector<Entry> entries) {
     endResetModel();
 }
 
-bool PlaylistModel::load(const QString& path, PlaylistFormat format, QString* reason) {
-    std::optional<QVector<Entry>> songs = readPlaylistFile(path, format, reason, style_);
-    if (!songs)
-        return false;
-    replace(std::move(*songs));
-    return true;
+Result<> PlaylistModel::load(const QString& path, PlaylistFormat fallback) {
+    Result<PlaylistRead> read = readPlaylistFile(path, fallback, style_);
+    if (!read)
+        return fail(read.reason());
+    replace(std::move(read->entries));
+    setPlaylistFile(path, read->format);
+    setModified(false);
+    return {};
 }
 
-PlaylistSave PlaylistModel::save(const QString& path, PlaylistFormat format, PathMode mode) const {
-    return writePlaylistFile(path, format, entries_, mode, style_);
+Result<> PlaylistModel::save(const QString& path, PlaylistFormat format, PathMode mode) {
+    const QString folder = FolderOnly(path, style_);
+    // Entries that belong to the old folder must name the same songs from the new one.
+    QVector<Entry> anchored;
+    if (!bareFolder_.isEmpty() && style_.folded(folder) != style_.folded(bareFolder_) &&
+        std::any_of(entries_.cbegin(), entries_.cend(),
+                    [&](const Entry& e) { return anchoredEntry(e, bareFolder_, style_) != e; })) {
+        anchored.reserve(entries_.size());
+        for (const Entry& entry : std::as_const(entries_))
+            anchored << anchoredEntry(entry, bareFolder_, style_);
+    }
+    Result<> save =
+        writePlaylistFile(path, format, anchored.isEmpty() ? entries_ : anchored, mode, style_);
+    if (!save)
+        return save;
+    if (!anchored.isEmpty()) {
+        entries_ = std::move(anchored);
+        Q_EMIT dataChanged(index(0), index(count() - 1), {Qt::DisplayRole});
+    }
+    setPlaylistFile(path, format);
+    setModified(false);
+    return save;
 }

@@ -12,6 +12,10 @@
 // added again only when the caller agrees) or by loading a file, and leave by removal or
 // clearing; moving exchanges two rows. A row whose song file was not there at the last check is
 // marked missing: it stays in the playlist and is saved as it is.
+//
+// The playlist is a document: it knows the file it was read from or last saved to, that file's
+// format, and whether its entries changed since. Entries read without a folder belong to the
+// folder of the file they were read from (see anchoredEntry), wherever the playlist is saved.
 class PlaylistModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -56,16 +60,36 @@ public:
     // order. All of them go in one removal, after one change of layout when they are not
     // neighbours.
     void remove(const QVector<bool>& flags);
+    // Empties the playlist and makes it a new document: no file, unchanged.
     void clear();
 
-    // Replaces the entries with the songs of a playlist file. False when it cannot be read to
-    // its end (reason, when given, receives why); the entries are then left as they were.
-    [[nodiscard]] bool load(const QString& path, PlaylistFormat format, QString* reason = nullptr);
-    // Writes the entries to a playlist file, all or nothing (see writePlaylistFile).
-    [[nodiscard]] PlaylistSave save(const QString& path, PlaylistFormat format,
-                                    PathMode mode) const;
+    // The file of the document; empty while the playlist has none.
+    const QString& filePath() const { return filePath_; }
+    // The format the document is saved in under its own name.
+    PlaylistFormat format() const { return format_; }
+    // The folder that entries read without a folder belong to; empty for a new playlist.
+    const QString& bareFolder() const { return bareFolder_; }
+    // True when the entries changed since the document was read, saved or made new.
+    bool isModified() const { return modified_; }
+    // Makes path the document's file, saved in format; entries without a folder belong to its
+    // folder from now on.
+    void setPlaylistFile(const QString& path, PlaylistFormat format);
+
+    // Replaces the entries with the songs of a playlist file, read as what it is (see
+    // formatOfFile; fallback when neither content nor ending tells), and makes the file the
+    // document. When it cannot be read to its end the playlist is left as it was.
+    Result<> load(const QString& path, PlaylistFormat fallback);
+    // Writes the entries to a playlist file, all or nothing (see writePlaylistFile), and on
+    // success makes it the document. Saved in another folder, entries without a folder of their
+    // own are written, and from then on kept, with the folder they belong to.
+    Result<> save(const QString& path, PlaylistFormat format, PathMode mode);
+
+Q_SIGNALS:
+    void filePathChanged(const QString& path);
+    void modifiedChanged(bool modified);
 
 private:
+    void setModified(bool modified);
     void appendRun(const QVector<Entry>& songs, qsizetype from, qsizetype to);
     void replace(QVector<Entry> entries);
 
@@ -73,4 +97,8 @@ private:
     QVector<Entry> entries_;
     QVector<bool> missing_; // one flag per row of the last check; rows beyond it are not marked
     QString checkedFolder_; // the bareFolder of the last check, for the tooltips
+    QString filePath_;
+    PlaylistFormat format_ = PlaylistFormat::M3u;
+    QString bareFolder_;
+    bool modified_ = false;
 };

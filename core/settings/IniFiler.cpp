@@ -29,7 +29,7 @@ void IniFiler::BuildIniPath() {
     const QString beside =
         iniPathFor(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()),
                    QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-    if (QFileInfo(QFileInfo(beside).path()).isWritable()) {
+    if (QFileInfo::exists(beside)) {
         IniPath_ = beside;
         return;
     }
@@ -61,18 +61,23 @@ void IniFiler::WriToIni() {
     // either end would be trimmed into another folder's name (a folder name on Linux may hold
     // one): such a value is not written at all.
     const auto breaksLine = [](const QString& t) { return t.contains(u'\n') || t.contains(u'\r'); };
+    ErrorText_.clear();
     if (section.isEmpty() || key.isEmpty() || value.isEmpty() || breaksLine(Section_) ||
         breaksLine(Setting_) || breaksLine(Value_)) {
         ResCode_ = u"0"_s;
+        ErrorText_ = u"The value cannot stand in a settings line."_s;
         return;
     }
     BuildIniPath();
     // A file that exists but cannot be read is never replaced: its other lines would be lost.
-    auto file = ProfileFile::load(IniPath_);
+    Result<ProfileFile> file = ProfileFile::load(IniPath_);
     if (!file) {
         ResCode_ = u"0"_s;
+        ErrorText_ = file.reason();
         return;
     }
     file->setValue(section, key, value);
-    ResCode_ = file->save(IniPath_) ? u"1"_s : u"0"_s;
+    const Result<> saved = file->save(IniPath_);
+    ResCode_ = saved ? u"1"_s : u"0"_s;
+    ErrorText_ = saved.reason();
 }

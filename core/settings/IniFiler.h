@@ -6,13 +6,16 @@
 // then call GetFromIni (or WriToIni); a read leaves its result in Value.
 class IniFiler {
 public:
-    // An empty path means the usual place: beside the executable when that folder is writable,
-    // otherwise velmora.ini in the user's configuration folder.
+    // An empty path means the usual place: velmora.ini in the user's configuration folder, or
+    // the settings file beside the executable where one already exists (a portable copy). None
+    // is ever made beside the executable.
     explicit IniFiler(QString fixedPath = {});
 
     void GetFromIni();
     void WriToIni();
     QString ResCode() const { return ResCode_; }
+    // Why the last WriToIni wrote nothing ("0"); empty after a write that worked.
+    QString ErrorText() const { return ErrorText_; }
     void Default(const QString& vData) { Default_ = vData; }
     void Value(const QString& vData) { Value_ = vData; }
     QString Value() const { return Value_; }
@@ -28,6 +31,6 @@ public:
 private:
     void BuildIniPath();
 
-    QString Section_, Setting_, Value_, Default_, ResCode_, IniPath_;
+    QString Section_, Setting_, Value_, Default_, ResCode_, IniPath_, ErrorText_;
     QString fixedPath_;
 };

@@ -25,12 +25,12 @@ ProfileFile ProfileFile::parse(const QByteArray& bytes) {
     return file;
 }
 
-std::optional<ProfileFile> ProfileFile::load(const QString& path) {
+Result<ProfileFile> ProfileFile::load(const QString& path) {
     if (!QFile::exists(path))
         return ProfileFile{};
-    const std::optional<QByteArray> bytes = readWholeFile(path);
+    const Result<QByteArray> bytes = readWholeFile(path);
     if (!bytes)
-        return std::nullopt;
+        return fail(bytes.reason());
     return parse(*bytes);
 }
 
@@ -113,6 +113,6 @@ QByteArray ProfileFile::bytes() const {
     return out;
 }
 
-bool ProfileFile::save(const QString& path) const {
+Result<> ProfileFile::save(const QString& path) const {
     return replaceFileAtomically(path, bytes());
 }

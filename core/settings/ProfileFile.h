@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -12,8 +14,8 @@ class ProfileFile {
 public:
     // Parses profile text in the locale's 8-bit encoding.
     static ProfileFile parse(const QByteArray& bytes);
-    // Reads a file; a missing file reads as empty, one that exists but cannot be read as nullopt.
-    static std::optional<ProfileFile> load(const QString& path);
+    // Reads a file; a missing file reads as empty, one that exists but cannot be read fails.
+    static Result<ProfileFile> load(const QString& path);
 
     // The value of key in section, blanks around it removed; nullopt when absent.
     std::optional<QString> value(const QString& section, const QString& key) const;
@@ -23,7 +25,7 @@ public:
 
     QByteArray bytes() const;
     // Replaces the file atomically; on failure the old file stays as it was.
-    bool save(const QString& path) const;
+    Result<> save(const QString& path) const;
 
 private:
     struct Line {

@@ -12,11 +12,14 @@ QString Settings::read(const QString& section, const QString& key, const QString
     return store_.Value();
 }
 
-void Settings::write(const QString& section, const QString& key, const QString& value) {
+Result<> Settings::write(const QString& section, const QString& key, const QString& value) {
     store_.Section(section);
     store_.Setting(key);
     store_.Value(value);
     store_.WriToIni();
+    if (store_.ResCode() == u"1")
+        return {};
+    return fail(store_.IniPath() + u":\n"_s + store_.ErrorText());
 }
 
 PlaylistFormat Settings::style() const {
@@ -37,12 +40,17 @@ PathMode Settings::pathMode() const {
     return pathModeFromText(read(u"Paths"_s, u"UsePaths"_s, u"2"_s));
 }
 
-void Settings::saveOptions(bool remember, PlaylistFormat style, PathMode mode) {
-    write(u"Options"_s, u"Remember"_s, remember ? u"1"_s : u"0"_s);
-    write(u"Options"_s, u"Style"_s, style == PlaylistFormat::Pls ? u"1"_s : u"0"_s);
-    write(u"Paths"_s, u"UsePaths"_s, QString::number(int(mode)));
+Result<> Settings::saveOptions(bool remember, PlaylistFormat style, PathMode mode) {
+    if (Result<> r = write(u"Options"_s, u"Remember"_s, remember ? u"1"_s : u"0"_s); !r)
+        return r;
+    if (Result<> r =
+            write(u"Options"_s, u"Style"_s, style == PlaylistFormat::Pls ? u"1"_s : u"0"_s);
+        !r)
+        return r;
+    return write(u"Paths"_s, u"UsePaths"_s, QString::number(int(mode)));
 }
 
 void Settings::saveLastFolder(const QString& folder) {
-    write(u"Options"_s, u"Last"_s, folder);
+    // Not told at shutdown: the window is gone, and the next start opens another folder.
+    (void)write(u"Options"_s, u"Last"_s, folder);
 }

@@ -3,6 +3,7 @@
 #include "core/playlist/PathMode.h"
 #include "core/playlist/PlaylistFormat.h"
 #include "core/settings/IniFiler.h"
+#include "core/text/Result.h"
 
 #include <QString>
 
@@ -24,14 +25,15 @@ public:
     // Paths/UsePaths, default "Let computer decide".
     [[nodiscard]] PathMode pathMode() const;
 
-    // What the Options dialog saves: Remember, Style and UsePaths, written in that order.
-    void saveOptions(bool remember, PlaylistFormat style, PathMode mode);
+    // What the Options dialog saves: Remember, Style and UsePaths, written in that order. When
+    // one cannot be written the rest are not tried; the reason names the file and says why.
+    Result<> saveOptions(bool remember, PlaylistFormat style, PathMode mode);
     // Stores the folder shown at exit as Options/Last.
     void saveLastFolder(const QString& folder);
 
 private:
     QString read(const QString& section, const QString& key, const QString& fallback) const;
-    void write(const QString& section, const QString& key, const QString& value);
+    Result<> write(const QString& section, const QString& key, const QString& value);
 
     IniFiler& store_;
 };

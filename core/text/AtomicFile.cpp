@@ -4,7 +4,7 @@
 
 #include <QSaveFile>
 
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* errorText) {
+Result<> replaceFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // A folder that allows no new files (a shared folder, a read-only parent) leaves no room for
     // the replacement: an existing file the user may write is then written in place, as a plain
@@ -13,21 +13,14 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     file.setDirectWriteFallback(true);
     // Unbuffered, so that a disk that refuses bytes is seen at write() and not lost in a flush
     // that the commit would not notice.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
     if (!writeAll(file, bytes)) {
-        if (errorText)
-            *errorText = file.errorString();
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason);
     }
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return fail(file.errorString());
+    return {};
 }

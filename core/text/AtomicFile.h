@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,6 +10,5 @@
 // link stays a link and its target is replaced; permissions are kept. Only where the folder
 // allows no new file is an existing, writable file written in place instead, without that
 // guarantee.
-// On failure returns false and, when errorText is given, the system's reason.
-[[nodiscard]] bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
-                                         QString* errorText = nullptr);
+// On failure gives the system's reason.
+Result<> replaceFileAtomically(const QString& path, const QByteArray& bytes);

@@ -14,24 +14,15 @@ bool FileExists(const QString& path) {
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* errorText) {
-    if (QFileInfo(path).isDir()) {
-        if (errorText)
-            *errorText = QCoreApplication::translate("TextFiles", "Is a folder");
-        return std::nullopt;
-    }
+Result<QByteArray> readWholeFile(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return fail(u"Is a folder"_s);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (errorText)
-            *errorText = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
     return bytes;
 }
 

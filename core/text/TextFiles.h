@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -15,10 +17,9 @@ class QIODevice;
 // True when the file system knows the path (a file or a folder); false for the empty path.
 [[nodiscard]] bool FileExists(const QString& path);
 
-// The whole content of a file, or nothing when it cannot be read to its end (missing, no
-// permission, a folder). errorText, when given, receives the system's reason.
-[[nodiscard]] std::optional<QByteArray> readWholeFile(const QString& path,
-                                                      QString* errorText = nullptr);
+// The whole content of a file, or the system's reason when it cannot be read to its end
+// (missing, no permission, a folder).
+Result<QByteArray> readWholeFile(const QString& path);
 
 // Writes all of bytes at the device's position. A short write is retried, so that a full disk
 // is reported with the system's reason (device.errorString()) rather than as a short count.

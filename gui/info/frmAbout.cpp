@@ -45,7 +45,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent, kToolWindowFlags) {
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVer = label(this, u"lblVer"_s, twipsRect(1050, 720, 3885, 225),
-                   tr("Version 1.7- np (no built-in player- uses default player)"));
+                   tr("Version %1- np (no built-in player- uses default player)")
+                       .arg(QStringLiteral(VELMORA_VERSION)));
     lblDescription = label(this, u"lblDescription"_s, twipsRect(1050, 1065, 3885, 570),
                            tr("Creates and maintains playlists of MP3 files for use in players "
                               "such as WinAmp, Media Player, etc."));

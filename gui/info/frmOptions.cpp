@@ -78,7 +78,11 @@ void frmOptions::Form_Unload() {
     const PathMode mode = optUsePath[0]->isChecked()   ? PathMode::Never
                           : optUsePath[1]->isChecked() ? PathMode::Always
                                                        : PathMode::Decide;
-    Settings(*shared().settings).saveOptions(chkGeneral[0]->isChecked(), shared().style, mode);
+    const Result<> saved =
+        Settings(*shared().settings).saveOptions(chkGeneral[0]->isChecked(), shared().style, mode);
+    if (!saved)
+        shared().prompter->inform(u"The options could not be saved to "_s + saved.reason(),
+                                  u"Problem"_s, MsgIcon::Exclamation);
 }
 
 void frmOptions::done(int result) {

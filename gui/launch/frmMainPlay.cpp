@@ -29,11 +29,11 @@ void reportMissing(const QString& path) {
            QCoreApplication::translate("frmMain", "Can't play."));
 }
 
-void reportNoPlaylistPlayer() {
-    inform(shared().style == PlaylistFormat::Pls
-               ? QCoreApplication::translate("frmMain", "Can't find default .pls player.")
-               : QCoreApplication::translate("frmMain", "Can't find default .m3u player."),
-           QCoreApplication::translate("frmMain", "Sorry"));
+// Named after the playlist's own format, which is what its file holds.
+void reportNoPlaylistPlayer(PlaylistFormat format) {
+    inform(format == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
+                                         : u"Can't find default .m3u player."_s,
+           u"Sorry"_s);
 }
 
 bool openWithDefaultProgram(const QString& path) {
@@ -83,7 +83,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
     }
     if (!full.isEmpty()) {
         if (openWithDefaultProgram(full))
-            lblIsPlaying->setText(full);
+            songPlaying = full;
         else
             inform(tr("Can't find default .mp3 player."), tr("Sorry"));
     }
@@ -91,9 +91,9 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 }
 
 void frmMain::imPlayAll_Click() {
-    const QString name = lblName->text();
-    if (name == kNewPlaylistName) {
-        inform(tr("You must save the playlist first!"), tr("Oops"));
+    const QString name = playlist->filePath();
+    if (name.isEmpty()) {
+        inform(u"You must save the playlist first!"_s, u"Oops"_s);
         return;
     }
     if (!FileExists(name)) {
@@ -101,14 +101,14 @@ void frmMain::imPlayAll_Click() {
         return;
     }
     if (!openWithDefaultProgram(name))
-        reportNoPlaylistPlayer();
+        reportNoPlaylistPlayer(playlist->format());
 }
 
 void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
-        const QString name = lblName->text();
-        if (name == kNewPlaylistName) {
-            inform(tr("You must save the playlist first!"), tr("Oops"));
+        const QString name = playlist->filePath();
+        if (name.isEmpty()) {
+            inform(u"You must save the playlist first!"_s, u"Oops"_s);
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {
                 reportMissing(name);
@@ -117,7 +117,7 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
                 if (shellSucceeded(lookup.result))
                     startCommand(playerCommandLine(lookup.program));
                 else
-                    reportNoPlaylistPlayer();
+                    reportNoPlaylistPlayer(playlist->format());
             }
         }
     }

@@ -5,10 +5,10 @@
 #include <QListWidget>
 
 namespace {
-// An entry without a folder names a song in the folder the file list shows, for playing,
+// An entry without a folder names the song beside the playlist it was read from, for playing,
 // editing and marking alike.
 QString bareFolder(const frmMain& w) {
-    return w.File1->Path();
+    return w.playlist->bareFolder();
 }
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "gui/mainwindow/SvgPicture.h"
 #include "gui/mainwindow/ThemeColours.h"
 #include "gui/mainwindow/Twips.h"
+#include "gui/playlist/PlaylistProcedures.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -316,11 +317,19 @@ void frmMain::connectHandlers() {
     auto* songFolders = new SongFolderWatcher(*playlist, this);
     connect(songFolders, &SongFolderWatcher::songsChanged, this, [this] { markMissingSongs(); });
     connect(File1, &QListWidget::itemDoubleClicked, this, &frmMain::File1_DblClick);
+    // lblName shows the document's file; the playlist knows it.
+    connect(playlist, &PlaylistModel::filePathChanged, this, [this](const QString& path) {
+        lblName->setText(path.isEmpty() ? kNewPlaylistName : path);
+    });
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     installEventRouting(); // mouse, drag and hint events
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (!askToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

@@ -60,6 +60,7 @@ public:
     QFrame* Picture1 = nullptr;
     QLabel* lblSelected = nullptr;
     QLabel* lblIsPlaying = nullptr;
+    QString songPlaying; // the song last handed to the player
     QTimer* Timer1 = nullptr;
     std::array<QFrame*, 14> Line1{};
     FileDialogRequest dlgCD;           // the common dialog's settings, kept between uses
@@ -99,11 +100,12 @@ public:
     // Tools, Find missing songs...: looks for the playlist's missing songs in a folder the user
     // picks and puts the ones found in place of the old entries, unsaved.
     void mnuFindSongs_Click();
-    void PickAPart(const QString& what, QString& fonly, QString& full) const;
-    // Opens the playlist named on the command line as Open would: by its ending the PLS or the
-    // M3U reader, the same message when it cannot be read. A relative path is from the current
-    // folder.
+    // Opens the playlist named on the command line as Open would: read as what it is, the same
+    // message when it cannot be read. A relative path is from the current folder.
     void openGivenPlaylist(const QString& path);
+    // Before the playlist is closed or replaced: when it changed since it was read or saved, asks
+    // whether to save it first. False when the user cancelled, or the save did not happen.
+    bool askToSaveChanges();
 
     // ---- header report and tag editing (mp3/) ----
     void ShowHeader();

@@ -50,16 +50,21 @@ MsgAnswer QtPrompter::show(const MessageBoxRequest& box) {
     } else {
         mb.setTextFormat(Qt::PlainText); // messages quote file names, which are never markup
     }
-    if (box.buttons == MsgButtons::YesNo) {
-        mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        mb.setDefaultButton(box.defaultButton == MsgAnswer::No ? QMessageBox::No
-                                                               : QMessageBox::Yes);
-        mb.setEscapeButton(QMessageBox::No);
-    } else {
+    if (box.buttons == MsgButtons::Ok) {
         mb.setStandardButtons(QMessageBox::Ok);
-    }
-    const int pressed = mb.exec();
-    if (box.buttons == MsgButtons::Ok)
+        mb.exec();
         return MsgAnswer::Ok;
-    return pressed == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    // Escape gives the answer that changes nothing: No, or Cancel where there is one.
+    const bool cancel = box.buttons == MsgButtons::YesNoCancel;
+    mb.setStandardButtons(QMessageBox::Yes | QMessageBox::No |
+                          (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+    mb.setDefaultButton(box.defaultButton == MsgAnswer::No       ? QMessageBox::No
+                        : box.defaultButton == MsgAnswer::Cancel ? QMessageBox::Cancel
+                                                                 : QMessageBox::Yes);
+    mb.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+    const int pressed = mb.exec();
+    if (pressed == QMessageBox::Yes)
+        return MsgAnswer::Yes;
+    return pressed == QMessageBox::Cancel ? MsgAnswer::Cancel : MsgAnswer::No;
 }

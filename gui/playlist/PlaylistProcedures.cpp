@@ -4,23 +4,19 @@
 #include "core/platform/SharedState.h"
 #include "core/playlist/PlaylistDialog.h"
 #include "core/playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistFormats.h"
 #include "core/playlist/PlaylistModel.h"
-#include "core/playlist/SaveRefusal.h"
 #include "core/settings/Settings.h"
-#include "core/text/AtomicFile.h"
 #include "core/text/TextFiles.h"
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/frmMain.h"
 
-#include <QCoreApplication>
-#include <QLabel>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    if (!w.playlist->load(path, format))
-        return false;
+bool openPlaylist(frmMain& w, const QString& path, PlaylistFormat fallback) {
+    if (!w.playlist->load(path, fallback))
+        return false; // Open says so in its own words
     w.markMissingSongs();
     return true;
 }
@@ -39,34 +35,29 @@ void cannotSave(const QString& text) {
 // Writes the whole playlist to path, replacing the file only once every byte is ready and
 // written. On failure the user is told why and the old file is untouched.
 bool savePlaylist(frmMain& w, const QString& path, PlaylistFormat format) {
-    const PlaylistSave save = w.playlist->save(path, format, currentPathMode());
-    if (!save.refused.isEmpty())
-        cannotSave(refusalText(w.playlist->entries(), save.refused));
-    else if (!save.written)
-        cannotSave(QCoreApplication::translate("frmMain", "Could not save %1:\n%2")
-                       .arg(path, save.reason));
-    return save.written;
+    const Result<> saved = w.playlist->save(path, format, currentPathMode());
+    if (!saved)
+        cannotSave(saved.reason());
+    return saved.ok();
 }
 
-SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat format) {
-    const QString current = w.lblName->text();
+SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat otherwise) {
+    const QString current = w.playlist->filePath();
     w.dlgCD.fileName.clear();
-    w.dlgCD.initialDir = current == kNewPlaylistName ? w.Dir1->Path() : FolderOnly(current);
+    w.dlgCD.initialDir = current.isEmpty() ? w.Dir1->Path() : FolderOnly(current);
     w.dlgCD.flags = kPlaylistSaveFlags;
     const QString path = shared().fileDialogs->getSaveFileName(w.dlgCD);
     if (path.isEmpty())
         return SaveOutcome::Cancelled;
-    if (!savePlaylist(w, path, format))
+    // mix.m3u is written as M3U whatever the dialog's filter offered.
+    if (!savePlaylist(w, path, formatOfName(path).value_or(otherwise)))
         return SaveOutcome::Failed;
-    w.lblName->setText(path);
-    shared().prompter->inform(QCoreApplication::translate("frmMain", "New playlist saved."),
-                              QCoreApplication::translate("frmMain", "Notice"),
-                              MsgIcon::Information);
+    shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
     return SaveOutcome::Saved;
 }
 
-SaveOutcome saveUnderCurrentName(frmMain& w, PlaylistFormat format) {
-    if (!savePlaylist(w, w.lblName->text(), format))
+SaveOutcome saveUnderCurrentName(frmMain& w) {
+    if (!savePlaylist(w, w.playlist->filePath(), w.playlist->format()))
         return SaveOutcome::Failed;
     shared().prompter->inform(QCoreApplication::translate("frmMain", "Playlist saved."),
                               QCoreApplication::translate("frmMain", "Notice"),
@@ -92,9 +83,5 @@ SaveOutcome SaveAsPls(frmMain& w) {
 }
 
 SaveOutcome SaveEdits(frmMain& w) {
-    return saveUnderCurrentName(w, PlaylistFormat::M3u);
-}
-
-SaveOutcome SaveEditsPls(frmMain& w) {
-    return saveUnderCurrentName(w, PlaylistFormat::Pls);
+    return saveUnderCurrentName(w);
 }

@@ -119,7 +119,16 @@ void PlaylistView::setCurrentRow(int row, QItemSelectionModel::SelectionFlags co
 
 void PlaylistView::removeSelected() {
     const QVector<bool> selected = selectedFlags();
+    // The current entry stays where the user was working: it keeps its own entry, or, when that
+    // went, the entry that now stands in its place (the last one at the end of the list).
+    // Left to Qt it would follow the removed rows, gathered at the end before they go.
+    const int current = currentRow();
+    int currentAfter = current;
+    for (int row = 0; row < current && row < selected.size(); ++row)
+        currentAfter -= selected[row] ? 1 : 0;
     // Unselected first: every removal would otherwise move the bookmarks of the selection.
     unselectAll(*this);
     playlist_.remove(selected);
+    if (current >= 0 && count() > 0)
+        setCurrentRow(std::min(currentAfter, count() - 1), QItemSelectionModel::NoUpdate);
 }

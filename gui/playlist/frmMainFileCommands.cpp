@@ -9,10 +9,9 @@
 #include "gui/mainwindow/frmMain.h"
 #include "gui/playlist/PlaylistProcedures.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +25,6 @@ bool stylePls() {
 }
 
 void startNewPlaylist(frmMain& w) {
-    w.lblName->setText(kNewPlaylistName);
     w.playlist->clear();
     w.SavePkS();
 }
@@ -45,16 +43,17 @@ void afterSave(frmMain& w, SaveOutcome outcome, const QString& notSavedTitle) {
     w.File1->setFocus();
 }
 // The file is read whole before the list is touched: a file that vanished or cannot be read
-// leaves the playlist as it was.
-void openPlaylist(frmMain& w, const QString& path, bool pls) {
-    const bool read = FileExists(path) && (pls ? OpenPls(w, path) : OpenM3U(w, path));
+// leaves the playlist as it was. It is read as what it is; the style decides only for a file
+// that tells nothing of its format.
+void openPlaylist(frmMain& w, const QString& path) {
+    const QString name = PathStyle::native().folded(path);
+    const bool read = FileExists(path) && (stylePls() ? OpenPls(w, name) : OpenM3U(w, name));
     if (!read) {
         prompter().inform(QCoreApplication::translate("frmMain", "Could not access this file."),
                           QCoreApplication::translate("frmMain", "Problem"), MsgIcon::Exclamation);
         return;
     }
     w.SavePkS();
-    w.lblName->setText(PathStyle::native().folded(path));
     w.File1->setFocus();
 }
 } // namespace
@@ -68,7 +67,24 @@ void frmMain::cmdNew_Click() {
     File1->setFocus();
 }
 
+bool frmMain::askToSaveChanges() {
+    if (!playlist->isModified())
+        return true;
+    const MsgAnswer answer =
+        prompter().show({u"Save changes to the playlist?"_s, u"Confirm"_s, MsgButtons::YesNoCancel,
+                         MsgIcon::Question, MsgAnswer::Yes});
+    if (answer != MsgAnswer::Yes)
+        return answer == MsgAnswer::No;
+    if (playlist->filePath().isEmpty()) {
+        setDialogForStyle(dlgCD, shared().style);
+        return (stylePls() ? SaveAsPls(*this) : SaveAs(*this)) == SaveOutcome::Saved;
+    }
+    return SaveEdits(*this) == SaveOutcome::Saved;
+}
+
 void frmMain::cmdOpen_Click() {
+    if (!askToSaveChanges())
+        return;
     setDialogForStyle(dlgCD, shared().style);
     dlgCD.fileName.clear();
     dlgCD.initialDir = Dir1->Path();
@@ -76,13 +92,11 @@ void frmMain::cmdOpen_Click() {
     const QString path = shared().fileDialogs->getOpenFileName(dlgCD);
     if (path.isEmpty())
         return;
-    openPlaylist(*this, path, stylePls());
+    openPlaylist(*this, path);
 }
 
 void frmMain::openGivenPlaylist(const QString& path) {
-    // The file manager may hand over either type, whatever the style chosen in Options.
-    const QString full = QFileInfo(path).absoluteFilePath();
-    openPlaylist(*this, full, full.endsWith(u".pls"_s, Qt::CaseInsensitive));
+    openPlaylist(*this, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 void frmMain::cmdSave_Click() {
@@ -93,11 +107,11 @@ void frmMain::cmdSave_Click() {
     setDialogForStyle(dlgCD, shared().style);
     dlgCD.fileName.clear();
     SaveOutcome saved = SaveOutcome::Cancelled;
-    if (lblName->text() == kNewPlaylistName)
+    if (playlist->filePath().isEmpty())
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
-        saved = stylePls() ? SaveEditsPls(*this) : SaveEdits(*this);
-    afterSave(*this, saved, tr("Notice"));
+        saved = SaveEdits(*this);
+    afterSave(*this, saved, u"Notice"_s);
 }
 
 void frmMain::mnuSaveAs_Click() {
@@ -107,9 +121,9 @@ void frmMain::mnuSaveAs_Click() {
 }
 
 void frmMain::cmdDelete_Click() {
-    const QString name = lblName->text();
-    if (name == kNewPlaylistName) {
-        prompter().inform(tr("No playlist to be deleted!"), tr("Oops"), MsgIcon::Information);
+    const QString name = playlist->filePath();
+    if (name.isEmpty()) {
+        prompter().inform(u"No playlist to be deleted!"_s, u"Oops"_s, MsgIcon::Information);
         return;
     }
     if (!FileExists(name)) {
@@ -126,8 +140,4 @@ void frmMain::cmdDelete_Click() {
     }
     startNewPlaylist(*this);
     File1->setFocus();
-}
-
-void frmMain::PickAPart(const QString& what, QString& fonly, QString& full) const {
-    ::PickAPart(what, fonly, full);
 }

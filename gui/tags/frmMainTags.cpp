@@ -26,7 +26,7 @@ namespace {
 // where the file system tells it: on Linux, A.MP3 and a.mp3 are two songs.
 bool inUse(const frmMain& w, const QString& path) {
     const PathStyle style = PathStyle::native();
-    return style.folded(path) == style.folded(w.lblIsPlaying->text());
+    return !w.songPlaying.isEmpty() && style.folded(path) == style.folded(w.songPlaying);
 }
 
 void openTagWindow(frmMain& w, bool readOnly, const QString& source = {}) {

@@ -1,4 +1,6 @@
 #include "core/playlist/PlaylistFormat.h"
+#include "core/playlist/PlaylistDialog.h"
+#include "core/playlist/PlaylistFormats.h"
 #include "core/playlist/SaveRefusal.h"
 
 #include <QStringList>
@@ -54,9 +56,10 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     EXPECT_EQ(marked.value(1), (Entry{u"b"_s, QChar(0xFEFF)}));
     EXPECT_EQ(bytesOf(writeM3u(marked, PathMode::Always, u"/L"_s, posix)),
               QByteArray("/a\r\n\xEF\xBB\xBF/b\r\n"));
-    // A file that is not UTF-8 comes from an older program: Windows-1252.
-    EXPECT_EQ(read(Format::M3u, "/M/Caf\xE9.mp3\r\n/M/\x80 \x93q\x94.mp3"),
-              u"Café.mp3 {/M}|€ “q”.mp3 {/M}");
+    // A line that is not UTF-8 comes from an older program: Windows-1252. The UTF-8 lines of
+    // the same file stay UTF-8.
+    EXPECT_EQ(read(Format::M3u, "/M/Caf\xE9.mp3\r\n/M/\x80 \x93q\x94.mp3\n/M/Caf\xC3\xA9 2.mp3\r"),
+              u"Café.mp3 {/M}|€ “q”.mp3 {/M}|Café 2.mp3 {/M}");
     EXPECT_EQ(read(Format::Pls, "File1=/M/Caf\xE9.mp3\n"), u"Café.mp3 {/M}");
     // Long files are read in blocks: no line is cut where a block ends, however long it is.
     const QVector<Entry> big =
@@ -151,16 +154,19 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         EXPECT_EQ(refused(f, {u"A"_s, u"/x\ry"_s}, PathMode::Always), LineBreak);
         EXPECT_EQ(refused(f, {QChar(0xD800) + u".mp3"_s, {}}, PathMode::Never), Encoding);
         EXPECT_EQ(refused(f, {notText, {}}, PathMode::Never), NotText);
-        EXPECT_EQ(refused(f, {u" Lead"_s, u"/M"_s}, PathMode::Never), ReadAsOther);
-        EXPECT_EQ(refused(f, {u" Lead"_s, u"/M"_s}, PathMode::Always), None);
+        // A bare name the reader would not give back is written with its full path instead.
+        const Entry lead{u" Lead"_s, u"/M"_s};
+        for (PathMode mode : {PathMode::Never, PathMode::Decide}) {
+            const WrittenPlaylist written = writePlaylist(f, {fine, lead}, mode, u"/M/L"_s, posix);
+            EXPECT_EQ(parsePlaylist(f, bytesOf(written), posix).value(1), lead) << int(mode);
+        }
         EXPECT_EQ(refused(f, {u"Trail "_s, u"/M"_s}, PathMode::Always), ReadAsOther);
-        EXPECT_EQ(refused(f, {QString(), u"/M"_s}, PathMode::Never), ReadAsOther);
+        EXPECT_EQ(refused(f, {QString(), {}}, PathMode::Never), ReadAsOther);
         EXPECT_EQ(refused(f, {u"b"_s, u"ab://M"_s}, PathMode::Always), ReadAsOther);
         EXPECT_EQ(refused(f, {u"ftp://h/b"_s, {}, true}, PathMode::Always), None);
     }
-    EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, u"/M"_s}, PathMode::Decide), ReadAsOther);
-    EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, u"/M"_s}, PathMode::Always), None);
-    EXPECT_EQ(refused(Format::Pls, {u"#EXTRA"_s, u"/M"_s}, PathMode::Decide), None);
+    EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, {}}, PathMode::Decide), ReadAsOther);
+    EXPECT_EQ(refused(Format::Pls, {u"#EXTRA"_s, {}}, PathMode::Decide), None);
     const WrittenPlaylist marked =
         writeM3u({{QChar(0xFEFF) + u"b"_s, {}}}, PathMode::Never, u"/L"_s, posix);
     EXPECT_EQ(marked.refused, QVector<RefusedSong>({{0, ReadAsOther}}))
@@ -176,4 +182,24 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         << text.toStdString();
     EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
     EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
+}
+
+TEST(PlaylistFormats, TheTableKnowsAFileByItsFirstLineThenByItsEnding) {
+    EXPECT_EQ(formatOfName(u"/a.b/Mix.PLS"_s), Format::Pls);
+    EXPECT_EQ(formatOfName(u"mix.m3u8"_s), Format::M3u);
+    EXPECT_EQ(formatOfName(u"mix.m3u.txt"_s), std::nullopt);
+    EXPECT_EQ(formatOfName(u"/lists.pls/mix"_s), std::nullopt);
+    EXPECT_EQ(formatOfContent("\xEF\xBB\xBF \r\n\t[PlayList] \r\nFile1=a"), Format::Pls);
+    EXPECT_EQ(formatOfContent("#EXTM3U\n/a.mp3"), Format::M3u);
+    EXPECT_EQ(formatOfContent("/a.mp3\n[playlist]"), std::nullopt);
+    // Content first, then the ending, then what the caller would choose.
+    EXPECT_EQ(formatOfFile(u"mix.m3u"_s, "[playlist]\r\n", Format::M3u), Format::Pls);
+    EXPECT_EQ(formatOfFile(u"mix.pls"_s, "/a.mp3\r\n", Format::M3u), Format::Pls);
+    EXPECT_EQ(formatOfFile(u"mix.m3u"_s, "/a.mp3\r\n", Format::Pls), Format::M3u);
+    EXPECT_EQ(formatOfFile(u"mix.txt"_s, "/a.mp3\r\n", Format::Pls), Format::Pls);
+    FileDialogRequest dialog;
+    setDialogForStyle(dialog, Format::Pls);
+    EXPECT_EQ(dialog.filter + dialog.defaultExt, u"Playlists (*.pls)|*.pls.pls");
+    setDialogForStyle(dialog, Format::M3u);
+    EXPECT_EQ(dialog.filter + dialog.defaultExt, u"Playlists (*.m3u)|*.m3u.m3u");
 }

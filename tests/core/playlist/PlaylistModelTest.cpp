@@ -93,18 +93,18 @@ TEST_F(PlaylistModelFiles, LoadsAndSavesWholeFilesOrNothingWhereverTheUserMayWri
     PlaylistModel model(nullptr, PathStyle::posix());
     model.append({{u"A.mp3"_s, u"/x"_s}});
     const QString file = path(u"List.m3u"_s);
-    ASSERT_TRUE(model.save(file, PlaylistFormat::M3u, PathMode::Decide).written);
+    ASSERT_TRUE(model.save(file, PlaylistFormat::M3u, PathMode::Decide));
     EXPECT_EQ(readBytes(file), "/x/A.mp3\r\n");
     PlaylistModel other;
     ASSERT_TRUE(other.load(file, PlaylistFormat::M3u));
     EXPECT_EQ(other.entries(), model.entries());
-    QString reason;
-    EXPECT_FALSE(other.load(path(u"gone.m3u"_s), PlaylistFormat::M3u, &reason) || reason.isEmpty());
+    const Result<> gone = other.load(path(u"gone.m3u"_s), PlaylistFormat::M3u);
+    EXPECT_FALSE(gone || gone.reason().isEmpty());
     EXPECT_EQ(other.rowCount(), 1) << "a file that cannot be read changes nothing";
     // A disk that fills up half way keeps the old file byte for byte and leaves nothing behind.
     const int full = runWithFileSizeLimit(8, [&] {
-        const PlaylistSave save = other.save(file, PlaylistFormat::Pls, PathMode::Always);
-        return save.written || save.reason.isEmpty();
+        const Result<> save = other.save(file, PlaylistFormat::Pls, PathMode::Always);
+        return save || save.reason().isEmpty();
     });
     EXPECT_EQ(full, 0);
     EXPECT_EQ(readBytes(file), "/x/A.mp3\r\n");
@@ -114,7 +114,7 @@ TEST_F(PlaylistModelFiles, LoadsAndSavesWholeFilesOrNothingWhereverTheUserMayWri
     ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
     const QFile::Permissions permissions = QFileInfo(target).permissions();
     ASSERT_TRUE(QFile::link(target, link));
-    ASSERT_TRUE(model.save(link, PlaylistFormat::M3u, PathMode::Always).written);
+    ASSERT_TRUE(model.save(link, PlaylistFormat::M3u, PathMode::Always));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(readBytes(target), "/x/A.mp3\r\n");
     EXPECT_EQ(QFileInfo(target).permissions(), permissions);
@@ -128,11 +128,53 @@ TEST_F(PlaylistModelFiles, LoadsAndSavesWholeFilesOrNothingWhereverTheUserMayWri
     ASSERT_TRUE(QFile::setPermissions(folder, all));
     ASSERT_TRUE(QFile::setPermissions(tmp.path(), all | QFile::WriteOwner));
     const int status = runAsOrdinaryUser([&] {
-        const PlaylistSave fresh = model.save(folder + u"/New.m3u"_s, PlaylistFormat::M3u, {});
-        const bool refused = !fresh.written && !fresh.reason.isEmpty();
-        return refused && model.save(shared, PlaylistFormat::M3u, PathMode::Always).written ? 0 : 1;
+        const Result<> fresh = model.save(folder + u"/New.m3u"_s, PlaylistFormat::M3u, {});
+        const bool refused = !fresh && !fresh.reason().isEmpty();
+        return refused && model.save(shared, PlaylistFormat::M3u, PathMode::Always) ? 0 : 1;
     });
     QFile::setPermissions(folder, all | QFile::WriteOwner);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(readBytes(shared), "/x/A.mp3\r\n");
+}
+
+TEST_F(PlaylistModelFiles, IsADocumentThatKeepsItsFileItsFormatAndTheFolderOfItsBareNames) {
+    PlaylistModel model(nullptr, PathStyle::posix());
+    QList<bool> told;
+    QObject::connect(&model, &PlaylistModel::modifiedChanged, [&](bool m) { told << m; });
+    // A .pls is read, and saved again, as PLS whatever the caller would have chosen; a .m3u as
+    // M3U.
+    const QString m3u = writeFile(u"lists/Old.m3u"_s, "Old.mp3\r\n");
+    ASSERT_TRUE(model.load(m3u, PlaylistFormat::Pls));
+    EXPECT_EQ(model.format(), PlaylistFormat::M3u);
+    EXPECT_EQ(names(model), u"Old.mp3");
+    const QString pls = writeFile(u"lists/Mix.pls"_s, "[playlist]\r\nFile1=Bare.mp3\r\n"
+                                                      "File2=sub/In.mp3\r\nNumberOfEntries=2\r\n");
+    ASSERT_TRUE(model.load(pls, PlaylistFormat::M3u));
+    EXPECT_EQ(model.filePath(), pls);
+    EXPECT_EQ(model.format(), PlaylistFormat::Pls);
+    EXPECT_FALSE(model.isModified());
+    // Bare names and relative folders name the songs beside the playlist.
+    const QString lists = path(u"lists"_s);
+    EXPECT_EQ(songPath(model.at(0), model.bareFolder()), lists + u"/Bare.mp3"_s);
+    EXPECT_EQ(songPath(model.at(1), model.bareFolder()), lists + u"/sub/In.mp3"_s);
+    model.swap(0, 1);
+    EXPECT_TRUE(model.isModified());
+    ASSERT_TRUE(model.save(pls, model.format(), PathMode::Decide));
+    EXPECT_FALSE(model.isModified());
+    EXPECT_EQ(readBytes(pls),
+              "[playlist]\r\nfile1=sub/In.mp3\r\nfile2=Bare.mp3\r\nNumberOfEntries=2\r\n");
+    // Saved in another folder, the playlist names the same songs, and keeps naming them.
+    const QString moved = path(u"other/Mix.m3u"_s);
+    QDir().mkpath(path(u"other"_s));
+    ASSERT_TRUE(model.save(moved, PlaylistFormat::M3u, PathMode::Decide));
+    const QString both = lists + u"/sub/In.mp3\r\n"_s + lists + u"/Bare.mp3\r\n"_s;
+    EXPECT_EQ(readBytes(moved), both.toUtf8());
+    EXPECT_EQ(model.at(1), (Entry{u"Bare.mp3"_s, lists}));
+    EXPECT_EQ(model.filePath(), moved);
+    EXPECT_EQ(model.format(), PlaylistFormat::M3u);
+    model.remove({true});
+    model.clear();
+    EXPECT_TRUE(model.filePath().isEmpty());
+    EXPECT_FALSE(model.isModified());
+    EXPECT_EQ(told, (QList<bool>{true, false, true, false}));
 }

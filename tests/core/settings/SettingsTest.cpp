@@ -75,9 +75,31 @@ TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
             << file;
     }
     QFile::remove(iniFile);
-    settings.saveOptions(false, PlaylistFormat::Pls, PathMode::Always);
+    EXPECT_TRUE(settings.saveOptions(false, PlaylistFormat::Pls, PathMode::Always));
     settings.saveLastFolder(u"/music/rock"_s);
     EXPECT_EQ(readBytes(iniFile),
               "[Options]\r\nRemember=0\r\nStyle=1\r\nLast=/music/rock\r\n[Paths]\r\n"
               "UsePaths=1\r\n");
+    // A settings file that cannot be written: the user is told its name and why.
+    const QString nowhere = path(u"gone/velmora.ini"_s);
+    IniFiler lost{nowhere};
+    const Result<> saved = Settings(lost).saveOptions(true, PlaylistFormat::M3u, PathMode::Decide);
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.reason().startsWith(nowhere + u":\n"_s) &&
+                saved.reason().size() > nowhere.size() + 2)
+        << saved.reason().toStdString();
+}
+
+TEST_F(Ini, NewSettingsGoToTheUsersConfigurationFolderNeverBesideTheProgram) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.path()));
+    IniFiler usual;
+    usual.Section(u"Options"_s);
+    usual.Setting(u"Style"_s);
+    usual.Value(u"1"_s);
+    usual.WriToIni();
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(usual.ResCode(), u"1");
+    EXPECT_TRUE(usual.IniPath().startsWith(tmp.path() + u'/')) << usual.IniPath().toStdString();
+    EXPECT_TRUE(usual.IniPath().endsWith(u"/velmora.ini"_s));
+    EXPECT_EQ(readBytes(usual.IniPath()), "[Options]\r\nStyle=1\r\n");
 }

@@ -83,10 +83,11 @@ TEST_F(Startup, OpensTheRememberedFolderAndANamedPlaylistAndStoresTheShownFolder
                   ini.contains("Style=1") ? PlaylistFormat::Pls : PlaylistFormat::M3u);
         w.playlist->append({{u"Unsaved.mp3"_s, u"/x"_s}});
         w.Dir1->setPath(jazz);
-        w.mnuExit_Click(); // asks nothing, even with songs in the playlist
+        prompter.answerNo(); // the unsaved songs are not saved; the window closes
+        w.mnuExit_Click();
         EXPECT_EQ(readBytes(iniPath()), after.isNull() ? ini : after);
     }
-    // A playlist named on the command line opens by its ending, with Open's message.
+    // A playlist named on the command line opens as what it is, with Open's message.
     const QString mix = writeFile(u"current/Mix.pls"_s, "[playlist]\r\nFile1=/m/A.mp3\r\n");
     frmMain w;
     w.Form_Load();

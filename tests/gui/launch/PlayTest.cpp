@@ -77,7 +77,7 @@ protected:
         w->File1->setPath(music);
         w->Dir1->setPath(music);
         w->File1->setCurrentRow(0);
-        w->lblName->setText(playlist);
+        w->playlist->setPlaylistFile(playlist, PlaylistFormat::M3u);
     }
     void TearDown() override {
         QFile::setPermissions(desktop->recorder, kRunnable);
@@ -97,16 +97,17 @@ protected:
 TEST_F(Play, EveryRouteStartsTheDefaultApplicationWithThePath) {
     drop(&frmMain::imgPlay1_DragDrop, w->File1);
     EXPECT_EQ(desktop->recorded(), QStringList{song});
-    w->playlist->append({Entry{QFileInfo(song).fileName(), {}}}); // from File1's folder
+    w->playlist->append({entryFromPath(song)});
     w->lstSelected->setCurrentRow(0);
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     EXPECT_EQ(desktop->recorded(), QStringList{song});
-    EXPECT_EQ(w->lblIsPlaying->text(), song);
+    EXPECT_EQ(w->songPlaying, song);
     w->imPlayAll_Click();
     EXPECT_EQ(desktop->recorded(), QStringList{playlist});
     w->mnuExplorer_Click();
     EXPECT_EQ(desktop->recorded(), QStringList{music});
-    w->lblName->setText(writeFile(u"Lïsts & $(x)/mix \"1\".pls"_s, "[playlist]\r\n"));
+    w->playlist->setPlaylistFile(writeFile(u"Lïsts & $(x)/mix \"1\".pls"_s, "[playlist]\r\n"),
+                                 PlaylistFormat::M3u);
     const QStringList flatpak =
         u"run --branch=stable --file-forwarding org.velmora.Player @@u"_s.split(u' ')
         << w->lblName->text() << u"@@"_s;
@@ -126,7 +127,7 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     w->playlist->append({{u"Gone.mp3"_s, music}, {u"notes.txt"_s, music}});
     writeFile(kMusic + u"/notes.txt"_s, "text");
     const QString gone = path(u"gone.m3u"_s);
-    w->lblName->setText(gone);
+    w->playlist->setPlaylistFile(gone, PlaylistFormat::M3u);
     w->lstSelected->setCurrentRow(-1);
     drop(&frmMain::imPlayAll_DragDrop, w->File1);       // not the playlist: nothing
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);  // no current entry: nothing
@@ -136,20 +137,19 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     w->lstSelected->setCurrentRow(0);
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     w->imPlayAll_Click();
-    w->lblName->setText(u"<new>"_s);
+    w->playlist->setPlaylistFile({}, PlaylistFormat::M3u);
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     w->lstSelected->setCurrentRow(1); // no application for the types
-    w->lblName->setText(writeFile(u"mix.txt"_s, "text"));
+    // A PLS playlist: the message names its format.
+    w->playlist->setPlaylistFile(writeFile(u"mix.txt"_s, "text"), PlaylistFormat::Pls);
     QFile::rename(song, song + u'~'); // a song gone: the error the system gives is told
-    shared().style = PlaylistFormat::Pls;
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected);
     EXPECT_FALSE(ShellToBrowser(path(u"mix.txt"_s), 0));
     EXPECT_FALSE(ShellToBrowser(song, 0));
     QFile::setPermissions(desktop->recorder, QFile::ReadOwner); // the application cannot run
     QFile::rename(song + u'~', song);
-    w->lblName->setText(playlist);
-    shared().style = PlaylistFormat::M3u;
+    w->playlist->setPlaylistFile(playlist, PlaylistFormat::M3u);
     w->imPlayAll_Click();
     w->mnuExplorer_Click();
     const QString missing = u"[Can't play.] Can't find file %1. (OK, information)"_s;
@@ -166,5 +166,5 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
                          u"correctly installed and associated with .html files."_s),
              browser.arg(u"had a problem running your web browser. (Error2)"), kSorry.arg(u"m3u"),
              u"[Sorry] Can't start the file manager on "_s + music + u". (OK, information)"_s}));
-    EXPECT_EQ(w->lblIsPlaying->text(), u"this is playing") << "only a started song counts";
+    EXPECT_EQ(w->songPlaying, QString()) << "only a started song counts";
 }

@@ -125,3 +125,14 @@ TEST_F(MovingSongs, TheBinRemovesTheSelectedEntriesAndAsksOnlyWhenClicked) {
     w->cmdClear_Click(); // on an empty playlist
     EXPECT_EQ(prompter.texts().last(), u"No MP3s selected.");
 }
+
+TEST_F(MovingSongs, AfterAScatteredRemovalTheCurrentEntryStaysWhereTheRemovedOnesWere) {
+    fillPlaylist({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
+    select(*w->lstSelected, {3, 1}); // 3 is the current entry
+    prompter.answerYes();
+    w->cmdClear_Click();
+    EXPECT_EQ(order(), u"02456");
+    EXPECT_EQ(w->lstSelected->currentRow(), 2) << "where the 3 was: the 4";
+    w->cmdUp_Click(); // moves the entry the user sees outlined there
+    EXPECT_EQ(order(), u"04256");
+}

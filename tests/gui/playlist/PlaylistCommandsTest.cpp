@@ -41,7 +41,7 @@ TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
     prompter.answerNo();
     w->cmdNew_Click();
     EXPECT_EQ(playlist().size(), 2);
-    w->lblName->setText(path(u"Old.m3u"_s));
+    w->playlist->setPlaylistFile(path(u"Old.m3u"_s), PlaylistFormat::M3u);
     prompter.answerYes();
     w->mnuNew->trigger();
     EXPECT_TRUE(isNew());
@@ -53,7 +53,7 @@ TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
     prompter.expectMessage();
     w->cmdDelete_Click();
     const QString file = writeFile(u"Music/Mix.m3u"_s, kTwoSongs);
-    w->lblName->setText(file);
+    w->playlist->setPlaylistFile(file, PlaylistFormat::M3u);
     w->lstSelected->setFocus();
     prompter.answerYes();
     w->cmdDelete_Click();
@@ -64,35 +64,60 @@ TEST_F(PlaylistCommands, NewAndDeleteClearOnlyWhenTheUserSaysYes) {
                            u"Are you sure you want to delete %1?"_s.arg(file)}));
 }
 
-TEST_F(PlaylistCommands, OpenReadsTheFileByStyleOrChangesNothing) {
-    const QString m3u = writeFile(u"Lists/Mix.M3U"_s, "[playlist]\n/Music/A.mp3\nfile1=/M/B.mp3");
-    fillTwoSongs();
+TEST_F(PlaylistCommands, OpenReadsTheFileAsWhatItIsOrChangesNothing) {
+    const QString m3u = writeFile(u"Lists/Mix.M3U"_s, "/Music/A.mp3\nfile1=/M/B.mp3");
+    const QStringList read{u"A.mp3 {/Music}"_s, u"B.mp3 {file1=/M}"_s};
     dialogs.answer(m3u);
     w->cmdOpen_Click();
-    EXPECT_EQ(playlist(),
-              (QStringList{u"[playlist] {}"_s, u"A.mp3 {/Music}"_s, u"B.mp3 {file1=/M}"_s}));
+    EXPECT_EQ(playlist(), read);
     EXPECT_EQ(name(), m3u) << "a POSIX path keeps its case";
     EXPECT_TRUE(w->File1->hasFocus());
     const FileDialogRequest& open = dialogs.opened[0];
     EXPECT_EQ(std::tuple(open.title, open.filter, open.defaultExt, open.initialDir, open.flags),
               std::tuple(u"Select playlist file"_s, kM3uFilter, u".m3u"_s, music, 0x28100Cu));
-    shared().style =
-        PlaylistFormat::Pls; // the style alone picks the reader, whatever the extension
+    shared().style = PlaylistFormat::Pls; // the style picks the filter, not the reader
+    w->playlist->clear();
     dialogs.answer(m3u);
     w->mnuOpen->trigger();
-    EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
+    EXPECT_EQ(playlist(), read);
     EXPECT_EQ(dialogs.opened[1].filter, kPlsFilter);
     dialogs.answer(QString()); // cancelled: no message
     w->cmdOpen_Click();
     runAnswered(&frmMain::cmdOpen_Click, path(u"Gone.m3u"_s));
     EXPECT_EQ(prompter.texts(), QStringList{u"Could not access this file."_s});
-    EXPECT_EQ(playlist(), QStringList{u"B.mp3 {/M}"_s});
+    EXPECT_EQ(playlist(), read);
     EXPECT_EQ(name(), m3u);
+}
+
+TEST_F(PlaylistCommands, ClosingOrOpeningOverAChangedPlaylistAsksToSaveItFirst) {
+    const QString file = writeFile(u"Music/Mix.pls"_s, "[playlist]\r\nFile1=A.mp3\r\n");
+    dialogs.answer(file);
+    w->cmdOpen_Click(); // nothing had changed: no question
+    fillTwoSongs();
+    w->show();
+    prompter.answerCancel();
+    EXPECT_FALSE(w->close());
+    prompter.answerCancel();
+    w->cmdOpen_Click();
+    EXPECT_EQ(dialogs.opened.size(), 1u) << "cancelled before the dialog";
+    EXPECT_EQ(playlist().size(), 3);
+    EXPECT_EQ(readBytes(file), "[playlist]\r\nFile1=A.mp3\r\n");
+    // Yes saves as Save does, in the file's own format; closing then goes on.
+    prompter.answerYes();
+    prompter.expectMessage();
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(readBytes(file), "[playlist]\r\nfile1=A.mp3\r\nfile2=A.mp3\r\n"
+                               "file3=/Other/B.mp3\r\nNumberOfEntries=3\r\n");
+    EXPECT_EQ(prompter.described().first(),
+              u"[Confirm] Save changes to the playlist? (Yes/No/Cancel, question)");
+    EXPECT_EQ(prompter.texts().last(), u"Playlist saved.");
+    w->show();
+    EXPECT_TRUE(w->close()) << "saved: nothing to ask";
 }
 
 TEST_F(PlaylistCommands, OpenDimsMissingSongsUntilTheyAppearWhileTheWindowIsAway) {
     showSongs({u"Here.mp3"_s});
-    dialogs.answer(writeFile(u"Mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\n"));
+    dialogs.answer(writeFile(u"Music/Mix.m3u"_s, "Here.mp3\r\nGone.mp3\r\n"));
     w->cmdOpen_Click();
     const auto grey = [&](int row) { // whether the row is drawn in the grey of a missing song
         const QRect rect = w->lstSelected->visualRect(w->playlist->index(row));
@@ -146,7 +171,7 @@ TEST_F(PlaylistCommands, SaveAsKeepsTheFilterLastSetAndWritesEvenAnEmptyList) {
     runAnswered(&frmMain::cmdSave_Click, QString()); // Save sets the PLS filter...
     w->playlist->clear();
     const QString elsewhere = makeFolder(u"Elsewhere"_s);
-    w->lblName->setText(elsewhere + u"/Named.m3u"_s);
+    w->playlist->setPlaylistFile(elsewhere + u"/Named.m3u"_s, PlaylistFormat::M3u);
     dialogs.answer(path(u"Music/Empty.pls"_s));
     prompter.expectMessage();
     prompter.answerNo();
@@ -165,7 +190,7 @@ TEST_F(PlaylistCommands, AFailedSaveSaysWhyInOneBoxAndKeepsTheOldFile) {
         describe(prompter.last()).startsWith(u"[Can't save] Could not save %1:\n"_s.arg(folder)));
     EXPECT_EQ(name(), u"<new>");
     const QString file = writeFile(u"Music/Mix.pls"_s, "old");
-    w->lblName->setText(file);
+    w->playlist->setPlaylistFile(file, PlaylistFormat::Pls);
     w->playlist->append({{u"Two\nLines.mp3"_s, u"/Other"_s}});
     prompter.expectMessage();
     w->cmdSave_Click();

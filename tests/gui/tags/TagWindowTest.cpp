@@ -123,7 +123,7 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     w.File1_RightButtonDown(); // an empty list: nothing
     const QString tagged = pick(w, u"Tagged.mp3"_s, kAudio + id3v1Tag({.title = "Tagged"}));
     w.File1_RightButtonDown();
-    w.playlist->append({{u"Tagged.mp3"_s, {}}}); // a bare name: looked for in File1's folder
+    w.playlist->append({entryFromPath(tagged)});
     w.lstSelected->setCurrentRow(0);
     w.lstSelected_RightButtonDown();
     EXPECT_TRUE(w.IsSel(u"F"_s, w.File1->currentRow()) && w.IsSel(u"S"_s, 0)) << "recorded";
@@ -131,7 +131,7 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     w.lstSelected->setCurrentRow(1);
     prompter.expectMessage();
     w.lstSelected_RightButtonDown();
-    w.lblIsPlaying->setText(tagged); // in use
+    w.songPlaying = tagged; // in use
     prompter.answerNo();
     w.File1_RightButtonDown();
     prompter.answerYes();
@@ -146,7 +146,7 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
     prompter.expectMessage();
     w.File1_RightButtonDown();
     EXPECT_EQ(readBytes(bare), kAudio + id3v1Tag({.title = "Added"}));
-    w.lblIsPlaying->setText(pick(w, u"Busy.mp3"_s, kAudio));
+    w.songPlaying = pick(w, u"Busy.mp3"_s, kAudio);
     prompter.answerYes();
     prompter.expectMessage();
     w.File1_RightButtonDown();

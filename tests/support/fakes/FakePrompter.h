@@ -11,7 +11,10 @@
 inline QString describe(const MessageBoxRequest& box) {
     const char* icons[] = {"no icon", "information", "question", "exclamation"};
     return QStringLiteral("[%1] %2 (%3, %4)")
-        .arg(box.title, box.text, QLatin1String(box.buttons == MsgButtons::Ok ? "OK" : "Yes/No"),
+        .arg(box.title, box.text,
+             QLatin1String(box.buttons == MsgButtons::Ok      ? "OK"
+                           : box.buttons == MsgButtons::YesNo ? "Yes/No"
+                                                              : "Yes/No/Cancel"),
              QLatin1String(icons[int(box.icon)]));
 }
 
@@ -20,7 +23,7 @@ class FakePrompter : public Prompter {
 public:
     MsgAnswer show(const MessageBoxRequest& box) override {
         shown_.push_back(box);
-        const bool question = box.buttons == MsgButtons::YesNo;
+        const bool question = box.buttons != MsgButtons::Ok;
         if (script_.empty()) {
             ADD_FAILURE() << "unexpected message box: " << qPrintable(describe(box));
             return question ? MsgAnswer::No : MsgAnswer::Ok;
@@ -36,6 +39,7 @@ public:
     void expectMessage() { script_.push_back(MsgAnswer::Ok); }
     void answerYes() { script_.push_back(MsgAnswer::Yes); }
     void answerNo() { script_.push_back(MsgAnswer::No); }
+    void answerCancel() { script_.push_back(MsgAnswer::Cancel); }
 
     const std::vector<MessageBoxRequest>& shown() const { return shown_; }
     const MessageBoxRequest& last() const { return shown_.back(); }
