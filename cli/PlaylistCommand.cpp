@@ -107,15 +107,6 @@ bool parseOptions(const QList<Arg>& args, const QString& command, Options& optio
     return true;
 }
 
-std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<QString>& given) {
-    if (!given)
-        return formatOfName(path);
-    for (const PlaylistFormatInfo& info : playlistFormats())
-        if (info.extensions.contains(*given))
-            return info.format;
-    return std::nullopt;
-}
-
 // The songs of a playlist file, read as what it is (format when it does not tell); nullopt
 // after a message naming the file and the reason.
 std::optional<QVector<Entry>> readSongs(const QString& path, PlaylistFormat format) {
@@ -318,11 +309,21 @@ int check(const Options& o) {
 }
 } // namespace
 
+std::optional<PlaylistFormat> formatOf(const QString& path, const std::optional<QString>& given) {
+    if (!given)
+        return formatOfName(path);
+    for (const PlaylistFormatInfo& info : playlistFormats())
+        if (info.extensions.contains(*given))
+            return info.format;
+    return std::nullopt;
+}
+
 int playlistCommand(const QList<Arg>& args) {
     if (args.isEmpty())
-        return usageError(u"playlist"_s,
-                          QCoreApplication::translate(
-                              "velmora-cli", "playlist needs show, write, convert, check or relink."));
+        return usageError(
+            u"playlist"_s,
+            QCoreApplication::translate("velmora-cli",
+                                        "playlist needs show, write, convert, check or relink."));
     const QString sub = args.first().text;
     if (sub == u"relink" && !asksForHelp(args))
         return relinkCommand(args.mid(1));

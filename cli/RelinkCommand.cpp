@@ -94,9 +94,9 @@ QString summary(const QString& list, const PlaylistRelink& done, bool dryRun) {
                        .arg(c.ambiguous)
                        .arg(c.notFound);
     if (c.found > 0)
-        text += dryRun              ? u" (dry run: not rewritten)"_s
-                : done.save.written ? u" (rewritten)"_s
-                                    : u" (not rewritten)"_s;
+        text += dryRun         ? u" (dry run: not rewritten)"_s
+                : done.written ? u" (rewritten)"_s
+                               : u" (not rewritten)"_s;
     return text + u'\n';
 }
 
@@ -114,20 +114,14 @@ bool relinkOne(const Arg& list, PlaylistFormat format, const LibraryIndex& libra
         err(list.text + u": "_s + done.reason + u'\n');
         return false;
     }
-    QVector<Entry> written; // as the rewrite had them, for naming those it refused
-    for (const RelinkedEntry& r : done.entries) {
-        written << r.entry;
+    for (const RelinkedEntry& r : done.entries)
         if (r.outcome != RelinkOutcome::Kept)
             report(list.text, r, o.json);
-    }
     if (!o.json)
         out(summary(list.text, done, o.dryRun));
     bool ok = done.counts.found == done.counts.missing();
-    if (done.counts.found > 0 && !o.dryRun && !done.save.written) {
-        err(list.text + u": not written: "_s +
-            (done.save.refused.isEmpty() ? done.save.reason
-                                         : refusalText(written, done.save.refused)) +
-            u'\n');
+    if (done.counts.found > 0 && !o.dryRun && !done.written) {
+        err(list.text + u": not written: "_s + done.notWritten + u'\n');
         ok = false;
     }
     return ok;
@@ -142,10 +136,10 @@ int relinkCommand(const QList<Arg>& args) {
     // Every list's format is known before any is touched: a usage error changes nothing.
     QVector<PlaylistFormat> formats;
     for (const Arg& list : o->lists) {
-        const auto word = o->format ? o->format : formatOfExtension(list.text);
-        if (!word)
+        const std::optional<PlaylistFormat> format = formatOf(list.text, o->format);
+        if (!format)
             return usage(list.text + u": unknown playlist extension; give --format."_s);
-        formats << (*word == u"pls" ? PlaylistFormat::Pls : PlaylistFormat::M3u);
+        formats << *format;
     }
     LibraryIndex library;
     for (const QString& folder : o->folders)

@@ -111,6 +111,7 @@ void PlaylistModel::replaceAt(const QVector<int>& rows, const QVector<Entry>& so
     }
     const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
     Q_EMIT dataChanged(index(*first), index(*last));
+    setModified(true);
 }
 
 void PlaylistModel::swap(int row, int other) {

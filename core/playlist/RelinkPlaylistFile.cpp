@@ -3,18 +3,7 @@
 #include "core/playlist/RecordedSongInfo.h"
 #include "core/text/TextFiles.h"
 
-#include <QDir>
-
 namespace {
-// The entry as a path from anywhere: a relative folder is relative to the playlist's folder.
-Entry anchoredEntry(Entry entry, const QString& folder, const PathStyle& style) {
-    if (!entry.stream && !entry.folder.isEmpty() && QDir::isRelativePath(entry.folder))
-        entry = entryFromFolderAndName(
-            QDir::toNativeSeparators(QDir::cleanPath(folder + u'/' + entry.folder)), entry.name,
-            style);
-    return entry;
-}
-
 QVector<Entry> rewritten(const QVector<Entry>& read, const QVector<RelinkedEntry>& relinked,
                          const QString& playlistFolder, const PathStyle& style) {
     const Qt::CaseSensitivity cs = style.ignoresCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
@@ -34,9 +23,11 @@ PlaylistRelink relinkPlaylistFile(const QString& path, PlaylistFormat format,
                                   const LibraryIndex& library, bool dryRun,
                                   const SongSeconds& songSeconds, const PathStyle& style) {
     PlaylistRelink result;
-    const std::optional<QByteArray> bytes = readWholeFile(path, &result.reason);
-    if (!bytes)
+    const Result<QByteArray> bytes = readWholeFile(path);
+    if (!bytes) {
+        result.reason = bytes.reason();
         return result;
+    }
     result.read = true;
     const QVector<Entry> read = parsePlaylist(format, *bytes, style);
     QVector<SongInfo> info = recordedSongInfo(format, *bytes);
@@ -60,6 +51,8 @@ PlaylistRelink relinkPlaylistFile(const QString& path, PlaylistFormat format,
         info.isEmpty()
             ? writePlaylist(format, entries, PathMode::Always, path, style)
             : writeExtendedPlaylist(format, entries, info, PathMode::Always, path, style);
-    result.save = writePlaylistFile(path, written);
+    const Result<> saved = writePlaylistFile(path, written, entries, style);
+    result.written = saved.ok();
+    result.notWritten = saved.reason();
     return result;
 }

@@ -10,7 +10,8 @@ struct PlaylistRelink {
     QString reason;                 // the system's words when it could not be read
     QVector<RelinkedEntry> entries; // one per song, in playlist order
     RelinkCounts counts;
-    PlaylistSave save; // written is true only when the file was rewritten
+    bool written = false; // true only when the file was rewritten
+    QString notWritten;   // why a rewrite failed, in the user's words
 };
 
 // Reads the playlist at path (its absolute path), finds its missing songs in the library as

@@ -11,6 +11,8 @@
 #include "gui/mainwindow/DirList.h"
 #include "gui/mainwindow/frmMain.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {

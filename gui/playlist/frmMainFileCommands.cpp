@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -20,14 +20,13 @@ const QString kTitle = u"Find missing songs"_s;
 // The playing times the saved playlist file records, for the entries of the playlist shown.
 // They are matched by entry, since the playlist may have changed since it was opened.
 QVector<qint64> recordedSeconds(const frmMain& w) {
-    const QString file = w.lblName->text();
-    if (file == kNewPlaylistName)
+    const QString file = w.playlist->filePath();
+    if (file.isEmpty())
         return {};
-    const std::optional<QByteArray> bytes = readWholeFile(file);
+    const Result<QByteArray> bytes = readWholeFile(file);
     if (!bytes)
         return {};
-    const PlaylistFormat format =
-        file.endsWith(u".pls"_s, Qt::CaseInsensitive) ? PlaylistFormat::Pls : PlaylistFormat::M3u;
+    const PlaylistFormat format = w.playlist->format();
     const QVector<Entry> read = parsePlaylist(format, *bytes);
     const QVector<SongInfo> info = recordedSongInfo(format, *bytes);
     if (info.size() != read.size())
@@ -69,9 +68,9 @@ void frmMain::mnuFindSongs_Click() {
                                   MsgIcon::Exclamation);
         return;
     }
-    // Entries without a folder are looked for where the window looks for them when marking.
+    // Entries without a folder are looked for beside the playlist, as when marking.
     const QVector<RelinkedEntry> relinked =
-        relinkMissing(playlist->entries(), File1->Path(), library, recordedSeconds(*this));
+        relinkMissing(playlist->entries(), playlist->bareFolder(), library, recordedSeconds(*this));
     QVector<int> rows;
     QVector<Entry> found;
     for (qsizetype row = 0; row < relinked.size(); ++row)

@@ -172,9 +172,13 @@ TEST_F(PlaylistModelFiles, IsADocumentThatKeepsItsFileItsFormatAndTheFolderOfIts
     EXPECT_EQ(model.at(1), (Entry{u"Bare.mp3"_s, lists}));
     EXPECT_EQ(model.filePath(), moved);
     EXPECT_EQ(model.format(), PlaylistFormat::M3u);
+    // A song found again elsewhere changes the document too.
+    model.replaceAt({1}, {Entry{u"Bare.mp3"_s, u"/found"_s}});
+    EXPECT_TRUE(model.isModified());
+    ASSERT_TRUE(model.save(moved, PlaylistFormat::M3u, PathMode::Decide));
     model.remove({true});
     model.clear();
     EXPECT_TRUE(model.filePath().isEmpty());
     EXPECT_FALSE(model.isModified());
-    EXPECT_EQ(told, (QList<bool>{true, false, true, false}));
+    EXPECT_EQ(told, (QList<bool>{true, false, true, false, true, false}));
 }

@@ -125,11 +125,11 @@ TEST_F(Relink, AFileKeepsItsOrderFormatAndTheFormOfEachLine) {
     const PlaylistRelink dry =
         relinkPlaylistFile(list, PlaylistFormat::Pls, library(), true, {}, PathStyle::posix());
     EXPECT_EQ(dry.counts.found, 3);
-    EXPECT_FALSE(dry.save.written);
+    EXPECT_FALSE(dry.written);
     EXPECT_EQ(readBytes(list), before);
     const PlaylistRelink done = relinkPlaylistFile(list, PlaylistFormat::Pls, library(), false,
                                                    songSecondsOfFile, PathStyle::posix());
-    EXPECT_TRUE(done.save.written);
+    EXPECT_TRUE(done.written);
     // The titles and lengths come back; a song not found keeps its bare name.
     const QByteArray n = path(u"new"_s).toUtf8();
     EXPECT_EQ(readBytes(list),

@@ -31,11 +31,11 @@ TEST_F(MissingSong, TheGreyMarkFollowsSongsDeletedMovedOrPutBackWithinASecond) {
     const QString elsewhere = writeFile(u"Elsewhere/A.mp3"_s, "");
     const QString moved = writeFile(u"Old/B.mp3"_s, "");
     w->playlist->append(
-        {{u"A.mp3"_s, path(u"Elsewhere"_s)}, {u"Bare.mp3"_s, {}}, {u"B.mp3"_s, path(u"Old"_s)}});
+        {{u"A.mp3"_s, path(u"Elsewhere"_s)}, {u"Bare.mp3"_s, music}, {u"B.mp3"_s, path(u"Old"_s)}});
     w->markMissingSongs();
     ASSERT_EQ(missingWithinASecond({}), QList<int>());
     QFile::remove(elsewhere);
-    QFile::remove(music + u"/Bare.mp3"_s); // in the folder the file list shows
+    QFile::remove(music + u"/Bare.mp3"_s); // a folder watched by the file list too
     ASSERT_TRUE(QDir().rename(path(u"Old"_s), path(u"Moved"_s)));
     EXPECT_EQ(missingWithinASecond({0, 1, 2}), (QList<int>{0, 1, 2}));
     writeBytes(elsewhere, "");
