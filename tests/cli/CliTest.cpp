@@ -45,6 +45,11 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(lines[i].contains(R"("ok":false,"error":")")) << lines[i].constData();
     EXPECT_TRUE(lines[3].contains(R"("ok":true)"));
+    // Without --json the reason goes to stderr, and the status says so too.
+    const CliRun plain = run(u"header song.mp3 gone.mp3 song.mp3"_s);
+    const QByteArray report = run(u"header song.mp3"_s).out;
+    EXPECT_EQ(std::tuple(plain.status, plain.out), std::tuple(1, report + '\n' + report));
+    EXPECT_TRUE(plain.err.startsWith("gone.mp3: ")) << plain.err.constData();
     const QString keep = writeFile(u"keep.m3u"_s, "Old.mp3\r\n");
     const CliRun broken = run(u"playlist write keep.m3u \"/a/Line$(printf '\\nB')reak.mp3\""_s);
     EXPECT_EQ(broken.status, 1);
@@ -60,6 +65,13 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
               R"("bitrate_mode":"CBR","average_bitrate":128,"frequency":44100,)"
               R"("mode":"Joint-Stereo","riff":false,"duration_ms":26})"
               "\n");
+    // Names beyond ASCII, down to the first character past it, are given back as UTF-8.
+    writeFile(u"東京"_s, mpegFrame());
+    writeFile(u"\u0080"_s, mpegFrame());
+    const QByteArray names = run(u"header --json 東京 \"$(printf '\\302\\200')\""_s).out;
+    EXPECT_TRUE(names.startsWith(R"({"file":"東京","ok":true,)") &&
+                names.contains("\n{\"file\":\"\xC2\x80\",\"ok\":true,"))
+        << names.constData();
     EXPECT_EQ(run(u"tag --json a.mp3"_s).out,
               R"({"file":"a.mp3","hasTag":true,"title":"T\"1","artist":"","album":"",)"
               R"("year":"","comment":"","track":7,"genre":17,"genreName":"Rock"})"

@@ -122,16 +122,24 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrAudioBytes) {
         n = qToLittleEndian(n);
         return QByteArray(reinterpret_cast<const char*>(&n), 4);
     };
-    const QByteArray riff = "RIFF" + le(5000) + "WAVEfmt " + le(16) + QByteArray(16, '\1') +
-                            "data" + le(4170) + audio.left(4170) + "LIST" + QByteArray(996, 'x');
+    // Ten frames in a "data" chunk, a LIST chunk after it; a chunk before it may move its size to
+    // the very end of the bytes looked through.
+    const auto riff = [&](int before, quint32 size) {
+        return "RIFF" + le(5000) + "WAVEJUNK" + le(before) + QByteArray(before, '\1') + "data" +
+               le(size) + audio.left(4170) + "LIST" + QByteArray(996, 'x');
+    };
     // 3,000 frames of 1,152 samples at 44,100 Hz are 78.367 s; 1,567,347 bytes after the
     // counting frame make 160 kbit/s.
     const quint32 bytes = 1567347 + 417;
+    const QByteArray xing = encoderFrame("Xing", 3000, bytes) + audio;
     const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
         {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, -1, 2606},
-        {riff, false, 128, -1, 261},
+        {riff(16, 4170), false, 128, -1, 261},
+        {riff(996, 4170), false, 128, -1, 261},
+        {riff(16, 0), false, 128, -1, 323}, // a size a streaming writer left: to the file's end
+        {riff(16, 0xFFFFFFFF), false, 128, -1, 323},
         {encoderFrame("Info", 3000, bytes) + audio, false, 128, 3000, 78367},
-        {encoderFrame("Xing", 3000, bytes) + audio, true, 160, 3000, 78367},
+        {xing, true, 160, 3000, 78367},
         {encoderFrame("VBRI", 3000, bytes) + audio, true, 160, 3000, 78367},
         {kFree.repeated(3), false, 0, -1, 78}}; // 600 bytes a frame: 183,750 bit/s
     for (const auto& [song, vbr, bitrate, frames, ms] : rows) {
@@ -140,10 +148,13 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrAudioBytes) {
         EXPECT_EQ(std::tuple(h.HdrVbr, h.HdrAverageBitrate, h.HdrFrames, h.HdrDurationMs),
                   std::tuple(vbr, bitrate, frames, ms));
     }
-    const QString report = headerReport(analyse(std::get<0>(rows[3])), QLocale::c());
+    const QString report = headerReport(analyse(xing), QLocale::c());
     EXPECT_TRUE(report.contains(u"\r\nBitrate:\t\t160 kBits (VBR)\r\n"_s)) << qPrintable(report);
     EXPECT_TRUE(report.endsWith(u"\r\nLayer:\t\t3\r\nLength:\t\t1:18\r\n"_s)) << qPrintable(report);
-    for (auto [ms, text] : {std::pair{59500, "1:00"}, {3599499, "59:59"}, {36061000, "10:01:01"}})
+    for (auto [ms, text] : {std::pair{59500, "1:00"},
+                            {3599499, "59:59"},
+                            {3599500, "1:00:00"},
+                            {36061000, "10:01:01"}})
         EXPECT_EQ(playingTime(ms), QLatin1String(text)) << ms;
 }
 

@@ -46,6 +46,8 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) 
     // spill into lines of their own.
     for (const QString& bad : {u"   "_s, u"/music/new\nline"_s, u"/music/x\r"_s, u"\n/music"_s})
         EXPECT_EQ(put(u"Last"_s, bad), u"0");
+    EXPECT_EQ(put(u"La\nst"_s, u"/m"_s), u"0") << "nor in a key or a section";
+    EXPECT_EQ(put(u"Last"_s, u"/m"_s, u"Opt\rions"_s), u"0");
     EXPECT_EQ(readBytes(iniFile),
               "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
               "[Zed]\rz=1\r\n[Fresh]\r\nk=1\r\n");
