@@ -86,8 +86,8 @@ TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsL
                                           .genre = 200}))
         << "one ? for each character; no zero byte in a text field";
     const std::pair<const char*, std::optional<quint8>> tracks[] = {
-        {"", 0},   {"12", 12}, {"2.5", 2},           {"3.5", 4},
-        {"7x", 7}, {"x7", 0},  {"-1", std::nullopt}, {"256", std::nullopt}};
+        {"", 0},   {"12", 12},           {"2.5", 2},   {"3.5", 4},           {"7x", 7},
+        {"x7", 0}, {"-1", std::nullopt}, {"255", 255}, {"256", std::nullopt}};
     for (const auto& [text, track] : tracks) {
         const auto edited = editedTag(v10, {.track = QString::fromLatin1(text)});
         EXPECT_EQ(edited ? std::optional<quint8>(edited->Track) : std::nullopt, track) << text;

@@ -86,9 +86,10 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
     EXPECT_EQ(analyse(uneven).HdrStatus, HeaderStatus::NoFrame) << "free frames at no one distance";
     for (const QByteArray& song :
          {mpegFrame(mpegHeader(0, 2, 8, 0), 835).repeated(3),
-          mpegFrame(mpegHeader(0, 3, 8, 0), 276).repeated(3), QByteArray(100, 'x') + mpegFrame()})
+          mpegFrame(mpegHeader(0, 3, 8, 0), 276).repeated(3), QByteArray(100, 'x') + mpegFrame(),
+          mpegFrame(kLow, 208) + QByteArray(128, 'x')})
         EXPECT_EQ(analyse(song).HdrStatus, HeaderStatus::NoFrame)
-            << "MPEG 2.5 Layer II or I, or a lone header the file is too short for";
+            << "MPEG 2.5 Layer II or I, a lone header the file is too short for or no tag after";
 }
 
 TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {

@@ -32,6 +32,7 @@ TEST(PathParts, PathsSplitIntoFolderAndFileAndEntriesKeepTheirCaseWhereItCounts)
             const Entry entry = entryFromPath(s(path), style);
             EXPECT_EQ(entry.text(), s(text));
             EXPECT_EQ(EntryMaker(style).fromPath(s(path)), entry);
+            EXPECT_EQ(entryFromText(entry.text(), style), entry) << "the list's text reads back";
             // The same song dragged from the file list showing its folder.
             const QString folder = s(path).left(s(path).lastIndexOf(style.separator) + 1);
             EXPECT_TRUE(folder.isEmpty() ||
