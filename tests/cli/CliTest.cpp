@@ -13,17 +13,16 @@ struct CliRun {
 };
 
 struct Cli : TempFolder {
-    // Runs velmora-cli with the words; the output of the shell command feed, if any, is its stdin.
-    CliRun run(const QString& words, const QString& feed = {}) {
+    // Runs the shell line with "$0" set to velmora-cli.
+    CliRun shell(const QString& line) {
         QProcess p;
         p.setWorkingDirectory(tmp.path());
-        const QString pipe = feed.isEmpty() ? QString() : u"{ "_s + feed + u"; } | "_s;
-        p.start(u"/bin/sh"_s,
-                {u"-c"_s, pipe + u"exec \"$0\" "_s + words, QStringLiteral(VELMORA_CLI)});
+        p.start(u"/bin/sh"_s, {u"-c"_s, line, QStringLiteral(VELMORA_CLI)});
         EXPECT_TRUE(p.waitForFinished(60000));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 p.readAllStandardOutput(), p.readAllStandardError()};
     }
+    CliRun run(const QString& words) { return shell(u"exec \"$0\" "_s + words); }
 };
 } // namespace
 
@@ -34,6 +33,7 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
     for (const char* bad :
          {"", "frobnicate", "playlist show list.txt", "tag song.mp3 --set mood=x",
           "playlist write --paths sometimes a.m3u b.mp3", "playlist write a.m3u b.mp3 --bogus",
+          "playlist write a.m3u b.mp3 --paths", "tag song.mp3 --set genre=256",
           "playlist convert a.m3u b.txt", "tag song.mp3 --set track=256",
           "tag song.mp3 --set genre=Nonesuch", "playlist check", "playlist check list.txt"})
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
@@ -106,9 +106,16 @@ TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
             << qPrintable(name);
     writeFile(u"list.txt"_s, names.join(u'\n').toUtf8() + "\n\n");
     // Names that come slowly take longer than the progress line waits for.
-    const CliRun piped = run(u"header --json -"_s, u"sleep 1.2; cat list.txt"_s);
+    const CliRun piped = shell(u"{ sleep 1.2; cat list.txt; } | \"$0\" header --json -"_s);
     EXPECT_EQ(piped.out, given.out);
     EXPECT_EQ(given.err + piped.err, "") << "no progress line when stderr is not a terminal";
+    // On a terminal, only a run over a second shows how far it got, and clears that at the end.
+    const QString onTerminal =
+        u"V=\"$0\" exec script -qec '%1 | \"$V\" header --json - >/dev/null' /dev/null"_s;
+    EXPECT_EQ(shell(onTerminal.arg(u"cat list.txt"_s)).out, "");
+    const QByteArray slow = shell(onTerminal.arg(u"{ sleep 1.2; cat list.txt; }"_s)).out;
+    EXPECT_TRUE(slow.startsWith("\rheader: 1 files") && slow.endsWith("\r\x1b[K"))
+        << slow.toHex().constData();
 }
 
 TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {

@@ -165,6 +165,9 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         writeM3u({{QChar(0xFEFF) + u"b"_s, {}}}, PathMode::Never, u"/L"_s, posix);
     EXPECT_EQ(marked.refused, QVector<RefusedSong>({{0, ReadAsOther}}))
         << "a mark opening the file is read as a byte-order mark";
+    EXPECT_EQ(refusalText({fine}, {{0, LineBreak}}, posix),
+              u"The song \"/M/Fine.mp3\" cannot be saved in this playlist: its name holds a line "
+              "break.\nNothing was saved."_s);
     QVector<Entry> songs{fine};
     for (int i = 0; i < 13; ++i)
         songs << Entry{u"Bad %1.mp3 "_s.arg(i), u"/M"_s};
