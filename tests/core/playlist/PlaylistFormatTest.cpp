@@ -155,7 +155,7 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         EXPECT_EQ(refused(f, {u" Lead"_s, u"/M"_s}, PathMode::Always), None);
         EXPECT_EQ(refused(f, {u"Trail "_s, u"/M"_s}, PathMode::Always), ReadAsOther);
         EXPECT_EQ(refused(f, {QString(), u"/M"_s}, PathMode::Never), ReadAsOther);
-        EXPECT_EQ(refused(f, {u"b"_s, u"ab://M"_s}, PathMode::Always), ReadAsOther);
+        EXPECT_EQ(refused(f, {u"b"_s, u"a0.9://M"_s}, PathMode::Always), ReadAsOther);
         EXPECT_EQ(refused(f, {u"ftp://h/b"_s, {}, true}, PathMode::Always), None);
     }
     EXPECT_EQ(refused(Format::M3u, {u"#EXTRA"_s, u"/M"_s}, PathMode::Decide), ReadAsOther);
