@@ -75,11 +75,11 @@ TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsL
     EXPECT_EQ(editedTag(v10, {.title = u"New"_s})->toBytes(),
               id3v1Tag({.title = "New", .artist = "Band", .genre = 200}));
     EXPECT_EQ(editedTag(v10, {.genre = 17})->Genre, 17);
-    const auto saved = editedTag(v10, {.title = u"Café Müller"_s,
+    const auto saved = editedTag(v10, {.title = u"Café Müller ÿ"_s,
                                        .artist = u"Ωmega 😀 x"_s,
                                        .album = QString(31, u'a'),
                                        .year = u"19\u00009"_s});
-    EXPECT_EQ(saved->toBytes(), id3v1Tag({.title = "Caf\xE9 M\xFCller",
+    EXPECT_EQ(saved->toBytes(), id3v1Tag({.title = "Caf\xE9 M\xFCller \xFF",
                                           .artist = "?mega ? x",
                                           .album = QByteArray(30, 'a'),
                                           .year = "19 9",
