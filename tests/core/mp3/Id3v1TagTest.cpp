@@ -27,6 +27,7 @@ TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendOnceOverwriteInPlaceAndNeverLeaveHalfAT
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "the 128 bytes are kept";
     EXPECT_FALSE(FillTag(song("TAG" + QByteArray(100, 'x'))));
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "a short song changes nothing";
+    ASSERT_TRUE(FillTag(song(id3v1Tag({.title = "Only"})))) << "a file that is just a tag";
     // A tag is appended once, then overwritten in place, never the audio.
     const QString path = song(kAudio);
     TagRecord tag = TagRecord::blank();
