@@ -93,6 +93,8 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
     const QString b = writeFile(u"b.mp3"_s, mpegFrame() + id3v1Tag({.title = "Old", .genre = 200}));
     EXPECT_EQ(run(u"tag b.mp3 --set title=New year=1999"_s).status, 0);
     EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .year = "1999", .genre = 200}));
+    EXPECT_EQ(run(u"tag b.mp3 --set genre=255"_s).status, 0) << "255 is no genre";
+    EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .year = "1999"}));
 }
 
 TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
