@@ -49,6 +49,8 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(lines[i].contains(R"("ok":false,"error":")")) << lines[i].constData();
     EXPECT_TRUE(lines[3].contains(R"("ok":true)"));
+    EXPECT_TRUE(run(u"tag --json gone.mp3"_s)
+                    .out.startsWith(R"({"file":"gone.mp3","hasTag":false,"error":")"));
     // Without --json the reason goes to stderr, and the status says so too.
     const CliRun plain = run(u"header song.mp3 gone.mp3 song.mp3"_s);
     const QByteArray report = run(u"header song.mp3"_s).out;

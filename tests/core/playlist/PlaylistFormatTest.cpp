@@ -67,10 +67,10 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     // File addresses are read as paths, streams kept whole.
     const QByteArray radio = "http://radio.example/live/a.mp3?id=7&q=b/c";
     EXPECT_EQ(read(Format::M3u, "file:///home/u/Music/My%20Song%20%C3%A9.mp3\r\n"
-                                "file://localhost/M/100%25.mp3\nFILE:///M/x.mp3\nc://M/y.mp3\n"
+                                "file://localhost/M/100%25.mp3\nFILE:///M:/x.mp3\nc://M/y.mp3\n"
                                 "file://server/s/a.mp3\nfile:///M/caf%E9.mp3\n" +
                                     radio),
-              u"My Song é.mp3 {/home/u/Music}|100%.mp3 {/M}|x.mp3 {/M}|y.mp3 {c://M}|"
+              u"My Song é.mp3 {/home/u/Music}|100%.mp3 {/M}|x.mp3 {/M:}|y.mp3 {c://M}|"
               u"file://server/s/a.mp3|file:///M/caf%E9.mp3|"_s +
                   QString::fromUtf8(radio));
     EXPECT_EQ(
