@@ -74,6 +74,8 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
     const QByteArray v24 =
         id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
     EXPECT_EQ(analyse(v24 + mpegFrame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
+    EXPECT_EQ(analyse(id3v2('\xFF', 0, 16) + mpegFrame(kLow, 208).repeated(2)).HdrFramePos, 10)
+        << "version 255 is no tag";
     for (const int at : {3000, 60 * 1024})
         EXPECT_EQ(analyse(QByteArray(at, '\0') + mpegFrame(kCommon, 417) + kCommon).HdrFramePos,
                   at);
