@@ -106,7 +106,7 @@ TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
     }
     MP3Hdr h;
     const QString late = songFile("RIFF" + QByteArray(1020, '\0') + "data" + mpegFrame());
-    for (const QString& path : {late, songFile({}) + u"/missing"_s}) {
+    for (const QString& path : {late, songFile("RIFF"), songFile({}) + u"/missing"_s}) {
         EXPECT_FALSE(ReadHeader(path, h));
         EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable) << path.toStdString();
     }
