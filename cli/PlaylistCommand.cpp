@@ -125,8 +125,7 @@ SongInfo songInfo(const Entry& entry) {
     SongInfo info{entry.name, -1};
     if (entry.stream)
         return info;
-    if (MP3Hdr header;
-        ReadHeader(fullPath(entry), header) && header.HdrStatus == HeaderStatus::Found)
+    if (MP3Hdr header; ReadHeader(fullPath(entry), header))
         info.seconds = (header.HdrDurationMs + 500) / 1000;
     if (const std::optional<SongTags> tags = readSongTags(fullPath(entry)))
         if (QString title = songTitle(*tags); !title.isEmpty())

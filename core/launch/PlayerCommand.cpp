@@ -24,7 +24,6 @@ QString QuotePlayerCommand(const QString& text) {
 
 QString playerCommandLine(const QString& lookupAnswer) {
     QString buffer = lookupAnswer;
-    if (buffer.size() < kLookupBufferSize)
-        buffer += QString(kLookupBufferSize - buffer.size(), QChar(0));
+    buffer.resize(qMax(buffer.size(), kLookupBufferSize), QChar(0));
     return QuotePlayerCommand(StripNuls(buffer));
 }

@@ -11,7 +11,7 @@ QStringList splitCommandLine(const QString& commandLine) {
         const QChar c = commandLine[i];
         if (c == u'"') {
             // A path may hold a double quote; inside quotes it is written twice.
-            if (inQuotes && i + 1 < commandLine.size() && commandLine[i + 1] == u'"') {
+            if (inQuotes && QStringView(commandLine).sliced(i + 1).startsWith(u'"')) {
                 word += c;
                 ++i;
             } else {

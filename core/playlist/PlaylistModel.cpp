@@ -136,10 +136,7 @@ void PlaylistModel::remove(const QVector<bool>& flags) {
     int last = first;
     while (last + 1 < n && doomed(last + 1))
         ++last;
-    bool oneRun = true;
-    for (int row = last + 1; row < n && oneRun; ++row)
-        oneRun = !doomed(row);
-    if (!oneRun) {
+    if (flags.indexOf(true, last + 1) != -1) { // doomed rows apart from this run
         // Each removal makes Qt walk a table of every index it has kept for the model's users, a
         // table that a large selection leaves large. So the doomed rows gather at the end in one
         // change of layout (the rest keeping their order) and leave together.

@@ -14,14 +14,16 @@ struct CliRun {
 };
 
 struct Cli : TempFolder {
-    CliRun run(const QString& words) {
+    // Runs the shell line with "$0" set to velmora-cli.
+    CliRun shell(const QString& line) {
         QProcess p;
         p.setWorkingDirectory(tmp.path());
-        p.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" "_s + words, QStringLiteral(VELMORA_CLI)});
+        p.start(u"/bin/sh"_s, {u"-c"_s, line, QStringLiteral(VELMORA_CLI)});
         EXPECT_TRUE(p.waitForFinished(60000));
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 p.readAllStandardOutput(), p.readAllStandardError()};
     }
+    CliRun run(const QString& words) { return shell(u"exec \"$0\" "_s + words); }
 };
 } // namespace
 
@@ -31,7 +33,9 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
     const QString song = writeFile(u"song.mp3"_s, mpegFrame());
     for (const char* bad :
          {"", "frobnicate", "playlist show list.txt", "tag song.mp3 --set mood=x",
-          "playlist write --paths sometimes a.m3u b.mp3", "tag song.mp3 --set track=256",
+          "playlist write --paths sometimes a.m3u b.mp3", "playlist write a.m3u b.mp3 --bogus",
+          "playlist write a.m3u b.mp3 --paths", "tag song.mp3 --set genre=256",
+          "playlist convert a.m3u b.txt", "tag song.mp3 --set track=256",
           "tag song.mp3 --set genre=Nonesuch", "playlist check", "playlist check list.txt"})
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
     EXPECT_EQ(readBytes(song), mpegFrame());
@@ -46,6 +50,13 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(lines[i].contains(R"("ok":false,"error":")")) << lines[i].constData();
     EXPECT_TRUE(lines[3].contains(R"("ok":true)"));
+    EXPECT_TRUE(run(u"tag --json gone.mp3"_s)
+                    .out.startsWith(R"({"file":"gone.mp3","hasTag":false,"error":")"));
+    // Without --json the reason goes to stderr, and the status says so too.
+    const CliRun plain = run(u"header song.mp3 gone.mp3 song.mp3"_s);
+    const QByteArray report = run(u"header song.mp3"_s).out;
+    EXPECT_EQ(std::tuple(plain.status, plain.out), std::tuple(1, report + '\n' + report));
+    EXPECT_TRUE(plain.err.startsWith("gone.mp3: ")) << plain.err.constData();
     const QString keep = writeFile(u"keep.m3u"_s, "Old.mp3\r\n");
     const CliRun broken = run(u"playlist write keep.m3u \"/a/Line$(printf '\\nB')reak.mp3\""_s);
     EXPECT_EQ(broken.status, 1);
@@ -61,6 +72,16 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
               R"("bitrate_mode":"CBR","average_bitrate":128,"frequency":44100,)"
               R"("mode":"Joint-Stereo","riff":false,"duration_ms":26})"
               "\n");
+    // Names beyond ASCII, down to the first character past it, are given back as UTF-8.
+    writeFile(u"東京"_s, mpegFrame());
+    writeFile(u"\u0080"_s, mpegFrame());
+    const QByteArray names = run(u"header --json 東京 \"$(printf '\\302\\200')\""_s).out;
+    EXPECT_TRUE(names.startsWith(R"({"file":"東京","ok":true,)") &&
+                names.contains("\n{\"file\":\"\xC2\x80\",\"ok\":true,"))
+        << names.constData();
+    EXPECT_EQ(run(u"tag a.mp3"_s).out,
+              "File:\t\ta.mp3\nTitle:\t\tT\"1\nArtist:\t\t\nAlbum:\t\t\nYear:\t\t\nComment:"
+              "\t\nTrack:\t\t7\nGenre:\t\t17 Rock\n");
     EXPECT_EQ(run(u"tag --json a.mp3"_s).out,
               R"({"file":"a.mp3","hasTag":true,"title":"T\"1","artist":"","album":"",)"
               R"("year":"","comment":"","track":7,"genre":17,"genreName":"Rock"})"
@@ -73,8 +94,10 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
               "\n");
     // --set writes what the tag window would: the genre byte it does not name stays.
     const QString b = writeFile(u"b.mp3"_s, mpegFrame() + id3v1Tag({.title = "Old", .genre = 200}));
-    EXPECT_EQ(run(u"tag b.mp3 --set title=New"_s).status, 0);
-    EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .genre = 200}));
+    EXPECT_EQ(run(u"tag b.mp3 --set title=New year=1999"_s).status, 0);
+    EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .year = "1999", .genre = 200}));
+    EXPECT_EQ(run(u"tag b.mp3 --set genre=255"_s).status, 0) << "255 is no genre";
+    EXPECT_EQ(readBytes(b), mpegFrame() + id3v1Tag({.title = "New", .year = "1999"}));
 }
 
 TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
@@ -87,9 +110,17 @@ TEST_F(Cli, ManyFilesAnswerInTheOrderGivenFromArgumentsOrStdin) {
         ASSERT_GT(at = given.out.indexOf(R"({"file":")" + name.toUtf8() + '"', at), -1)
             << qPrintable(name);
     writeFile(u"list.txt"_s, names.join(u'\n').toUtf8() + "\n\n");
-    const CliRun piped = run(u"header --json - < list.txt"_s);
+    // Names that come slowly take longer than the progress line waits for.
+    const CliRun piped = shell(u"{ sleep 1.2; cat list.txt; } | \"$0\" header --json -"_s);
     EXPECT_EQ(piped.out, given.out);
     EXPECT_EQ(given.err + piped.err, "") << "no progress line when stderr is not a terminal";
+    // On a terminal, only a run over a second shows how far it got, and clears that at the end.
+    const QString onTerminal =
+        u"V=\"$0\" exec script -qec '%1 | \"$V\" header --json - >/dev/null' /dev/null"_s;
+    EXPECT_EQ(shell(onTerminal.arg(u"cat list.txt"_s)).out, "");
+    const QByteArray slow = shell(onTerminal.arg(u"{ sleep 1.2; cat list.txt; }"_s)).out;
+    EXPECT_TRUE(slow.startsWith("\rheader: 1 files") && slow.endsWith("\r\x1b[K"))
+        << slow.toHex().constData();
 }
 
 TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {

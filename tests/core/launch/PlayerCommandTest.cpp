@@ -14,5 +14,6 @@ TEST(PlayerCommand, LookupAnswerReachesTheStartWhole) {
               u"\"\" two"_s, u" \tblanks  "_s, u"Ünï & | >"_s, QString(300, u'd')})
             EXPECT_EQ(splitCommandLine(playerCommandLine(lookupAnswerText(program, name))),
                       QStringList({program, name}));
+    EXPECT_EQ(splitCommandLine(u" p \t \"a b\"  c "_s), QStringList({u"p"_s, u"a b"_s, u"c"_s}));
     EXPECT_EQ(lookupAnswerText(u"/opt/odd\"player"_s, u"/m/a.m3u"_s), u"");
 }

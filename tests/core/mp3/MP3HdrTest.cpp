@@ -74,6 +74,8 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
     const QByteArray v24 =
         id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
     EXPECT_EQ(analyse(v24 + mpegFrame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
+    EXPECT_EQ(analyse(id3v2('\xFF', 0, 16) + mpegFrame(kLow, 208).repeated(2)).HdrFramePos, 10)
+        << "version 255 is no tag";
     for (const int at : {3000, 60 * 1024})
         EXPECT_EQ(analyse(QByteArray(at, '\0') + mpegFrame(kCommon, 417) + kCommon).HdrFramePos,
                   at);
@@ -86,9 +88,10 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
     EXPECT_EQ(analyse(uneven).HdrStatus, HeaderStatus::NoFrame) << "free frames at no one distance";
     for (const QByteArray& song :
          {mpegFrame(mpegHeader(0, 2, 8, 0), 835).repeated(3),
-          mpegFrame(mpegHeader(0, 3, 8, 0), 276).repeated(3), QByteArray(100, 'x') + mpegFrame()})
+          mpegFrame(mpegHeader(0, 3, 8, 0), 276).repeated(3), QByteArray(100, 'x') + mpegFrame(),
+          mpegFrame(kLow, 208) + QByteArray(128, 'x')})
         EXPECT_EQ(analyse(song).HdrStatus, HeaderStatus::NoFrame)
-            << "MPEG 2.5 Layer II or I, or a lone header the file is too short for";
+            << "MPEG 2.5 Layer II or I, a lone header the file is too short for or no tag after";
 }
 
 TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
@@ -103,7 +106,7 @@ TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
     }
     MP3Hdr h;
     const QString late = songFile("RIFF" + QByteArray(1020, '\0') + "data" + mpegFrame());
-    for (const QString& path : {late, songFile({}) + u"/missing"_s}) {
+    for (const QString& path : {late, songFile("RIFF"), songFile({}) + u"/missing"_s}) {
         EXPECT_FALSE(ReadHeader(path, h));
         EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable) << path.toStdString();
     }
@@ -122,16 +125,24 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
         n = qToLittleEndian(n);
         return QByteArray(reinterpret_cast<const char*>(&n), 4);
     };
-    const QByteArray riff = "RIFF" + le(5000) + "WAVEfmt " + le(16) + QByteArray(16, '\1') +
-                            "data" + le(4170) + audio.left(4170) + "LIST" + QByteArray(996, 'x');
+    // Ten frames in a "data" chunk, a LIST chunk after it; a chunk before it may move its size to
+    // the very end of the bytes looked through.
+    const auto riff = [&](int before, quint32 size) {
+        return "RIFF" + le(5000) + "WAVEJUNK" + le(before) + QByteArray(before, '\1') + "data" +
+               le(size) + audio.left(4170) + "LIST" + QByteArray(996, 'x');
+    };
     // A header that counts one frame more than the file holds is near enough to be believed:
     // 101 frames of 1,152 samples at 44,100 Hz are 2.638 s, 41,700 bytes in them 126 kbit/s.
     const quint32 bytes = 101 * 417;
+    const QByteArray xing = encoderFrame("Xing", 101, bytes) + audio;
     const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
         {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, -1, 2606},
-        {riff, false, 128, -1, 261}, // constant: measured from the bytes, frames not counted
+        {riff(16, 4170), false, 128, -1, 261}, // constant: measured from the bytes, not counted
+        {riff(996, 4170), false, 128, -1, 261},
+        {riff(16, 0), false, 128, -1, 323}, // a size a streaming writer left: to the file's end
+        {riff(16, 0xFFFFFFFF), false, 128, -1, 323},
         {encoderFrame("Info", 101, bytes) + audio, false, 128, 101, 2638},
-        {encoderFrame("Xing", 101, bytes) + audio, true, 126, 101, 2638},
+        {xing, true, 126, 101, 2638},
         {encoderFrame("VBRI", 101, bytes) + audio, true, 126, 101, 2638},
         {kFree.repeated(3), false, 184, 3, 78}}; // 600 bytes a frame: 183,750 bit/s
     for (const auto& [song, vbr, bitrate, frames, ms] : rows) {
@@ -140,10 +151,13 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
         EXPECT_EQ(std::tuple(h.HdrVbr, h.HdrAverageBitrate, h.HdrFrames, h.HdrDurationMs),
                   std::tuple(vbr, bitrate, frames, ms));
     }
-    const QString report = headerReport(analyse(std::get<0>(rows[3])), QLocale::c());
+    const QString report = headerReport(analyse(xing), QLocale::c());
     EXPECT_TRUE(report.contains(u"\r\nBitrate:\t\t126 kBits (VBR)\r\n"_s)) << qPrintable(report);
     EXPECT_TRUE(report.endsWith(u"\r\nLayer:\t\t3\r\nLength:\t\t0:03\r\n"_s)) << qPrintable(report);
-    for (auto [ms, text] : {std::pair{59500, "1:00"}, {3599499, "59:59"}, {36061000, "10:01:01"}})
+    for (auto [ms, text] : {std::pair{59500, "1:00"},
+                            {3599499, "59:59"},
+                            {3599500, "1:00:00"},
+                            {36061000, "10:01:01"}})
         EXPECT_EQ(playingTime(ms), QLatin1String(text)) << ms;
 }
 

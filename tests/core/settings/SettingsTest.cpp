@@ -37,6 +37,7 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) 
     EXPECT_EQ(get(u"Last"_s), folder) << "long values come back whole";
     EXPECT_EQ(IniFiler::iniPathFor(u"D:\\"_s, u"App.exe"_s), u"D:\\App.ini");
     EXPECT_EQ(IniFiler::iniPathFor(u"/usr/bin"_s, u"velmora"_s), u"/usr/bin/velmora.ini");
+    EXPECT_EQ(IniFiler::iniPathFor(u"/opt/"_s, u".velmora"_s), u"/opt/.velmora.ini");
     // A write changes only its line and never writes empty or broken lines.
     writeBytes(iniFile, "; mine\n\n[Paths]\nUsePaths=0\n\n[Options]\r\nStyle=0\r\n[Zed]\rz=1");
     put(u"style"_s, u"1"_s, u"OPTIONS"_s);
@@ -46,6 +47,12 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) 
     // spill into lines of their own.
     for (const QString& bad : {u"   "_s, u"/music/new\nline"_s, u"/music/x\r"_s, u"\n/music"_s})
         EXPECT_EQ(put(u"Last"_s, bad), u"0");
+    for (const auto& [key, section] : {std::pair{u"La\nst"_s, u"Options"_s},
+                                       {u"Last"_s, u"Opt\rions"_s},
+                                       {u" "_s, u"Options"_s},
+                                       {u"Last"_s, QString()}})
+        EXPECT_EQ(put(key, u"/m"_s, section), u"0")
+            << "nor a key or section that is blank or breaks";
     EXPECT_EQ(readBytes(iniFile),
               "; mine\n\n[Paths]\nUsePaths=0\nNew=v\r\n\n[Options]\r\nstyle=1\r\n"
               "[Zed]\rz=1\r\n[Fresh]\r\nk=1\r\n");

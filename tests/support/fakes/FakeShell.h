@@ -10,7 +10,7 @@ class FakeShell : public Shell {
 public:
     int open(const QString& file, const QString&, const QString&, int showMode) override {
         opens.push_back({file, QString::number(showMode)});
-        return kShellStarted;
+        return openResult;
     }
     ShellLookup findExecutable(const QString&, const QString&) override { return {}; }
     bool startCommandLine(const QString& commandLine) override {
@@ -18,5 +18,6 @@ public:
         return startResult;
     }
     bool startResult = true;
+    int openResult = kShellStarted;
     std::vector<QStringList> opens, started;
 };
