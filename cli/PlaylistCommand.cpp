@@ -147,7 +147,8 @@ int writeOut(const QString& outPath, PlaylistFormat format, const QVector<Entry>
         save = writePlaylistFile(outPath, format, entries, o.paths);
     }
     if (!save)
-        err(outPath + u": not written.\n"_s + save.reason() + u'\n');
+        err(outPath + QCoreApplication::translate("velmora-cli", ": not written.\n") +
+            save.reason() + u'\n');
     return save ? kExitOk : kExitFailed;
 }
 

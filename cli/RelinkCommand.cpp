@@ -2,6 +2,7 @@
 #include "core/playlist/RelinkPlaylistFile.h"
 #include "core/playlist/SaveRefusal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -31,18 +32,20 @@ std::optional<RelinkOptions> parse(const QList<Arg>& args, int& status) {
             o.dryRun = true;
         } else if (a == u"--in" || a == u"--format") {
             if (i + 1 >= args.size()) {
-                status = usage(a + u" needs a value."_s);
+                status = usage(a + QCoreApplication::translate("velmora-cli", " needs a value."));
                 return std::nullopt;
             }
             const Arg& value = args[++i];
             if (a == u"--format") {
                 if (value.text.toLower() != u"m3u" && value.text.toLower() != u"pls") {
-                    status = usage(u"--format is m3u or pls."_s);
+                    status = usage(
+                        QCoreApplication::translate("velmora-cli", "--format is m3u or pls."));
                     return std::nullopt;
                 }
                 o.format = value.text.toLower();
             } else if (!value.decodable() || !QFileInfo(value.text).isDir()) {
-                status = usage(QString::fromLocal8Bit(value.raw) + u": not a folder."_s);
+                status = usage(QString::fromLocal8Bit(value.raw) +
+                               QCoreApplication::translate("velmora-cli", ": not a folder."));
                 return std::nullopt;
             } else {
                 o.folders << QDir::toNativeSeparators(QFileInfo(value.text).absoluteFilePath());
@@ -55,9 +58,11 @@ std::optional<RelinkOptions> parse(const QList<Arg>& args, int& status) {
         }
     }
     if (o.lists.isEmpty())
-        status = usage(u"playlist relink takes at least one LIST."_s);
+        status = usage(
+            QCoreApplication::translate("velmora-cli", "playlist relink takes at least one LIST."));
     else if (o.folders.isEmpty())
-        status = usage(u"playlist relink needs --in FOLDER, where the songs are now."_s);
+        status = usage(QCoreApplication::translate(
+            "velmora-cli", "playlist relink needs --in FOLDER, where the songs are now."));
     return status == kExitOk ? std::optional(o) : std::nullopt;
 }
 
@@ -79,24 +84,28 @@ void report(const QString& list, const RelinkedEntry& r, bool json) {
     } else if (found) {
         out(r.oldPath + u" -> "_s + fullPath(r.entry) + u'\n');
     } else if (ambiguous) {
-        out(u"ambiguous: %1 (%2 candidates)\n"_s.arg(r.oldPath).arg(r.candidates.size()));
+        out(QCoreApplication::translate("velmora-cli", "ambiguous: %1 (%2 candidates)\n")
+                .arg(r.oldPath)
+                .arg(r.candidates.size()));
         for (const QString& candidate : r.candidates)
             out(u"  "_s + candidate + u'\n');
     } else {
-        out(u"not found: "_s + r.oldPath + u'\n');
+        out(QCoreApplication::translate("velmora-cli", "not found: ") + r.oldPath + u'\n');
     }
 }
 
 QString summary(const QString& list, const PlaylistRelink& done, bool dryRun) {
     const RelinkCounts& c = done.counts;
-    QString text = u"%1: %2 relinked, %3 ambiguous, %4 not found"_s.arg(list)
-                       .arg(c.found)
-                       .arg(c.ambiguous)
-                       .arg(c.notFound);
+    QString text =
+        QCoreApplication::translate("velmora-cli", "%1: %2 relinked, %3 ambiguous, %4 not found")
+            .arg(list)
+            .arg(c.found)
+            .arg(c.ambiguous)
+            .arg(c.notFound);
     if (c.found > 0)
-        text += dryRun         ? u" (dry run: not rewritten)"_s
-                : done.written ? u" (rewritten)"_s
-                               : u" (not rewritten)"_s;
+        text += dryRun ? QCoreApplication::translate("velmora-cli", " (dry run: not rewritten)")
+                : done.written ? QCoreApplication::translate("velmora-cli", " (rewritten)")
+                               : QCoreApplication::translate("velmora-cli", " (not rewritten)");
     return text + u'\n';
 }
 
@@ -105,7 +114,8 @@ QString summary(const QString& list, const PlaylistRelink& done, bool dryRun) {
 bool relinkOne(const Arg& list, PlaylistFormat format, const LibraryIndex& library,
                const RelinkOptions& o) {
     if (!list.decodable()) {
-        err(QString::fromLocal8Bit(list.raw) + u": the file name is not valid text\n"_s);
+        err(QString::fromLocal8Bit(list.raw) +
+            QCoreApplication::translate("velmora-cli", ": the file name is not valid text\n"));
         return false;
     }
     const QString path = QDir::toNativeSeparators(QFileInfo(list.text).absoluteFilePath());
@@ -121,7 +131,8 @@ bool relinkOne(const Arg& list, PlaylistFormat format, const LibraryIndex& libra
         out(summary(list.text, done, o.dryRun));
     bool ok = done.counts.found == done.counts.missing();
     if (done.counts.found > 0 && !o.dryRun && !done.written) {
-        err(list.text + u": not written: "_s + done.notWritten + u'\n');
+        err(list.text + QCoreApplication::translate("velmora-cli", ": not written: ") +
+            done.notWritten + u'\n');
         ok = false;
     }
     return ok;
@@ -138,13 +149,16 @@ int relinkCommand(const QList<Arg>& args) {
     for (const Arg& list : o->lists) {
         const std::optional<PlaylistFormat> format = formatOf(list.text, o->format);
         if (!format)
-            return usage(list.text + u": unknown playlist extension; give --format."_s);
+            return usage(list.text +
+                         QCoreApplication::translate(
+                             "velmora-cli", ": unknown playlist extension; give --format."));
         formats << *format;
     }
     LibraryIndex library;
     for (const QString& folder : o->folders)
         if (!library.addFolder(folder)) {
-            err(folder + u": the folder cannot be read\n"_s);
+            err(folder +
+                QCoreApplication::translate("velmora-cli", ": the folder cannot be read\n"));
             return kExitFailed;
         }
     for (qsizetype i = 0; i < o->lists.size(); ++i)

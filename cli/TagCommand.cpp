@@ -150,11 +150,15 @@ TagAnswer describeTag(const Arg& file, bool json) {
         text += QCoreApplication::translate("velmora-cli", "No ID3v1 tag.\n");
     }
     if (const auto& v2 = song.id3v2)
-        text += u"ID3v"_s + v2->versionText() + u" tag:\nTitle:\t\t"_s + v2->title +
-                u"\nArtist:\t\t"_s + v2->artist + u"\nAlbum:\t\t"_s + v2->album + u"\nYear:\t\t"_s +
-                v2->year + u"\nComment:\t"_s + v2->comment + u"\nTrack:\t\t"_s +
-                (v2->track ? QString::number(*v2->track) : QString()) + u"\nGenre:\t\t"_s +
-                v2->genre + u'\n';
+        text += QCoreApplication::translate("velmora-cli", "ID3v") + v2->versionText() +
+                QCoreApplication::translate("velmora-cli", " tag:\nTitle:\t\t") + v2->title +
+                QCoreApplication::translate("velmora-cli", "\nArtist:\t\t") + v2->artist +
+                QCoreApplication::translate("velmora-cli", "\nAlbum:\t\t") + v2->album +
+                QCoreApplication::translate("velmora-cli", "\nYear:\t\t") + v2->year +
+                QCoreApplication::translate("velmora-cli", "\nComment:\t") + v2->comment +
+                QCoreApplication::translate("velmora-cli", "\nTrack:\t\t") +
+                (v2->track ? QString::number(*v2->track) : QString()) +
+                QCoreApplication::translate("velmora-cli", "\nGenre:\t\t") + v2->genre + u'\n';
     return {text.toUtf8(), {}};
 }
 
@@ -246,12 +250,15 @@ bool parseChange(const QString& word, TagEdits& c, int& status) {
 void warnAboutFit(const QString& file, const TagEdits& edits) {
     for (const TagMisfit& misfit : tagMisfits(edits)) {
         if (misfit.kind == TagMisfit::Kind::Cut)
-            err(file + u": warning: "_s + misfit.field + u" cut to "_s +
-                QString::number(misfit.width) + u" characters: \""_s + misfit.written.trimmed() +
-                u"\"\n"_s);
+            err(file + QCoreApplication::translate("velmora-cli", ": warning: ") + misfit.field +
+                QCoreApplication::translate("velmora-cli", " cut to ") +
+                QString::number(misfit.width) +
+                QCoreApplication::translate("velmora-cli", " characters: \"") +
+                misfit.written.trimmed() + u"\"\n"_s);
         else
-            err(file + u": warning: "_s + misfit.field +
-                u" has characters ISO-8859-1 cannot hold, written as \"?\"\n"_s);
+            err(file + QCoreApplication::translate("velmora-cli", ": warning: ") + misfit.field +
+                QCoreApplication::translate(
+                    "velmora-cli", " has characters ISO-8859-1 cannot hold, written as \"?\"\n"));
     }
 }
 

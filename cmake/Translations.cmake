@@ -21,9 +21,9 @@ add_custom_target(lupdate
 set(VELMORA_QM_FILES)
 foreach(ts ${VELMORA_LANGUAGES})
     get_filename_component(name ${ts} NAME_WE)
-    set(qm ${PROJECT_BINARY_DIR}/gui/translations/${name}.qm)
+    set(qm ${PROJECT_BINARY_DIR}/translations/${name}.qm)
     add_custom_command(OUTPUT ${qm} ${PROJECT_BINARY_DIR}/cli/translations/${name}.qm
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/gui/translations
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/translations
                 ${PROJECT_BINARY_DIR}/cli/translations
         COMMAND Qt6::lrelease -silent ${ts} -qm ${qm}
         COMMAND ${CMAKE_COMMAND} -E copy ${qm} ${PROJECT_BINARY_DIR}/cli/translations/${name}.qm

@@ -257,13 +257,28 @@
     </message>
 </context>
 <context>
-    <name>PlaylistDialog</name>
+    <name>IniFiler</name>
     <message>
-        <source>Playlists (*.pls)|*.pls</source>
+        <source>The value cannot stand in a settings line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistFile</name>
+    <message>
+        <source>Could not save %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistFormats</name>
+    <message>
+        <source>Playlists (*.m3u)|*.m3u</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Playlists (*.m3u)|*.m3u</source>
+        <source>Playlists (*.pls)|*.pls</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -364,10 +379,6 @@ Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version 1.7- np (no built-in player- uses default player)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Creates and maintains playlists of MP3 files for use in players such as WinAmp, Media Player, etc.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -385,6 +396,10 @@ Nothing was saved.</source>
     </message>
     <message>
         <source>for details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1- np (no built-in player- uses default player)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -531,6 +546,25 @@ Nothing was saved.</source>
     </message>
     <message>
         <source>Unsuccessful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An ID3v1 tag holds only ISO-8859-1 characters, in fields of fixed width, so these fields would not be saved as typed:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; would be saved as &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Save anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -837,11 +871,6 @@ Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save %1:
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>New playlist saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -879,6 +908,50 @@ Nothing was saved.</source>
     </message>
     <message>
         <source> is a stream address, not a file on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find missing songs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to the playlist?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find missing songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No song of the playlist is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing songs:	%1
+Found:	%2
+Ambiguous (several files of the name):	%3
+Not found:	%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The playlist is changed; save it to keep the songs found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder to look for missing songs in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filled in from the song&apos;s ID3v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> tag.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -926,6 +999,14 @@ Nothing was saved.</source>
     </message>
     <message>
         <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The options could not be saved to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -979,53 +1060,11 @@ object per line. A FILE of &apos;-&apos; reads paths from standard input, one a 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Usage: velmora-cli COMMAND [OPTIONS] ARGS...
-
-Commands:
-  header [--json] FILE...            the MPEG audio frame header of each song
-  tag [--json] FILE...               the ID3v1 tag of each song
-  tag FILE --set FIELD=VALUE...      write the ID3v1 tag of a song
-  playlist show [--json] FILE        the entries of a playlist
-  playlist write OUT SONG...         write a playlist of songs (&apos;-&apos; reads paths from stdin)
-  playlist convert IN OUT            read one playlist and write another
-  playlist check [--json] LIST...    the entries of playlists whose songs are missing
-
-Options:
-  --help       help for a command (velmora-cli COMMAND --help)
-  --version    the program&apos;s version
-
-Exit status: 0 when every file was handled, 1 when any file failed, 2 for a usage error.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>a command is needed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>unknown command &apos;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage:
-  velmora-cli playlist show [--json] [--format m3u|pls] FILE
-  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] [--extended]
-                             OUT SONG...
-  velmora-cli playlist convert [--paths never|always|decide] [--extended] IN OUT
-  velmora-cli playlist check [--json] [--format m3u|pls] LIST...
-
-The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format
-says otherwise. A SONG of &apos;-&apos; reads song paths from standard input, one per line.
---paths: never writes bare file names, always full paths, decide (the default) a bare
-name exactly when the song lies in the playlist&apos;s own folder.
---extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the
-song&apos;s artist and title from its ID3v1 tag, else its file name; the length is -1.
-file:// URIs are read as the paths they name; other addresses (http://...) are streams,
-written back as they are.
-check prints each entry of the LISTs whose song file is not there, one line each (--json:
-one JSON object each), and exits with 1 when any is missing. A song without a folder is
-looked for beside its playlist; streams are not checked.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1089,10 +1128,6 @@ looked for beside its playlist; streams are not checked.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>playlist needs show, write, convert or check.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>unknown playlist command &apos;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1102,19 +1137,6 @@ looked for beside its playlist; streams are not checked.
     </message>
     <message>
         <source> files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage:
-  velmora-cli tag [--json] FILE...
-  velmora-cli tag FILE --set FIELD=VALUE...
-
-Shows the ID3v1 tag of each song, or writes one song&apos;s tag. FIELD is title, artist,
-album, year, comment, track (0 to 255; 0 for none) or genre (a number, or a name from
-genres.txt in any case). Fields not set keep their value; a song without a tag gets one
-appended. Text is written in ISO-8859-1; longer values are cut to the field&apos;s width.
-A FILE of &apos;-&apos; reads paths from standard input, one a line.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1226,6 +1248,132 @@ Genre:		</source>
     </message>
     <message>
         <source>--json shows tags; it does not go with --set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: velmora-cli COMMAND [OPTIONS] ARGS...
+
+Commands:
+  header [--json] FILE...            the MPEG audio frame header of each song
+  tag [--json] FILE...               the ID3v1 tag of each song
+  tag FILE --set FIELD=VALUE...      write the ID3v1 tag of a song
+  playlist show [--json] FILE        the entries of a playlist
+  playlist write OUT SONG...         write a playlist of songs (&apos;-&apos; reads paths from stdin)
+  playlist convert IN OUT            read one playlist and write another
+  playlist check [--json] LIST...    the entries of playlists whose songs are missing
+  playlist relink LIST... --in DIR   find missing songs again in folders, rewrite lists
+
+Options:
+  --help       help for a command (velmora-cli COMMAND --help)
+  --version    the program&apos;s version
+
+Exit status: 0 when every file was handled, 1 when any file failed, 2 for a usage error.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:
+  velmora-cli playlist show [--json] [--format m3u|pls] FILE
+  velmora-cli playlist write [--format m3u|pls] [--paths never|always|decide] [--extended]
+                             OUT SONG...
+  velmora-cli playlist convert [--paths never|always|decide] [--extended] IN OUT
+  velmora-cli playlist check [--json] [--format m3u|pls] LIST...
+  velmora-cli playlist relink [--json] [--dry-run] [--format m3u|pls] LIST...
+                              --in FOLDER [--in FOLDER]...
+
+The format follows the extension (.m3u and .m3u8 are M3U, .pls is PLS) unless --format
+says otherwise; a playlist whose first line is [playlist] or #EXTM3U is read as PLS or
+M3U whatever its name. A SONG of &apos;-&apos; reads song paths from standard input, one per line.
+--paths: never writes bare file names, always full paths, decide (the default) a bare
+name exactly when the song lies in the playlist&apos;s own folder.
+--extended writes #EXTM3U and an #EXTINF line per song (PLS: TitleN and LengthN): the
+song&apos;s artist and title from its ID3v2 tag, else its ID3v1 tag, else its file name; the
+length in whole seconds, -1 when no MPEG frame is found.
+file:// URIs are read as the paths they name; other addresses (http://...) are streams,
+written back as they are.
+check prints each entry of the LISTs whose song file is not there, one line each (--json:
+one JSON object each), and exits with 1 when any is missing. A song without a folder is
+looked for beside its playlist; streams are not checked.
+relink finds the missing songs of the LISTs again among the .mp3 files under the FOLDERs
+(names only; no song is read): a file of the same name found once is the song; of several,
+the one whose folders share the most with the old path (.../Artist/Album/Song.mp3), then
+the one whose playing time is the one the playlist recorded (#EXTINF, PLS LengthN). It
+prints &apos;old -&gt; new&apos; for each song found, &apos;ambiguous: old (N candidates)&apos; with the
+candidates below it, &apos;not found: old&apos;, and a summary per LIST (--json: one object per
+missing entry, no summary). Each LIST is then rewritten whole, in its format, bare names
+kept bare where the song lies beside the playlist; --dry-run writes nothing. Songs that
+are there and streams are never changed, nor the order. Exits with 1 when any song was
+not found or was ambiguous.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playlist needs show, write, convert, check or relink.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playlist relink takes at least one LIST.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playlist relink needs --in FOLDER, where the songs are now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ambiguous: %1 (%2 candidates)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 relinked, %3 ambiguous, %4 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (dry run: not rewritten)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (rewritten)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (not rewritten)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: the folder cannot be read
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:
+  velmora-cli tag [--json] FILE...
+  velmora-cli tag FILE --set FIELD=VALUE...
+
+Shows the ID3v1 tag of each song and then its ID3v2 tag, or writes one song&apos;s ID3v1 tag.
+FIELD is title, artist, album, year, comment, track (0 to 255; 0 for none) or genre (a
+number, or a name from genres.txt in any case). Fields not set keep their value; a song
+without a tag gets one appended. Text is written in ISO-8859-1; longer values are cut to
+the field&apos;s width. The ID3v2 tag is only read: --set leaves it as it is.
+A FILE of &apos;-&apos; reads paths from standard input, one a line.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID3v</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> tag:
+Title:		</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,6 +5,8 @@
 #include "core/text/AtomicFile.h"
 #include "core/text/TextFiles.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 Result<PlaylistRead> readPlaylistFile(const QString& path, PlaylistFormat fallback,
@@ -27,6 +29,7 @@ Result<> writePlaylistFile(const QString& path, const WrittenPlaylist& written,
     if (!written.ok())
         return fail(refusalText(entries, written.refused, style));
     if (Result<> replaced = replaceFileAtomically(path, written.bytes); !replaced)
-        return fail(u"Could not save %1:\n%2"_s.arg(path, replaced.reason()));
+        return fail(QCoreApplication::translate("PlaylistFile", "Could not save %1:\n%2")
+                        .arg(path, replaced.reason()));
     return {};
 }

@@ -1,5 +1,6 @@
 #include "core/playlist/PlaylistFormats.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -9,13 +10,13 @@ const QVector<PlaylistFormatInfo>& playlistFormats() {
         {PlaylistFormat::M3u,
          u"M3U"_s,
          {u"m3u"_s, u"m3u8"_s},
-         u"Playlists (*.m3u)|*.m3u"_s,
+         QCoreApplication::translate("PlaylistFormats", "Playlists (*.m3u)|*.m3u"),
          parseM3u,
          writeM3u},
         {PlaylistFormat::Pls,
          u"PLS"_s,
          {u"pls"_s},
-         u"Playlists (*.pls)|*.pls"_s,
+         QCoreApplication::translate("PlaylistFormats", "Playlists (*.pls)|*.pls"),
          parsePls,
          writePls},
     };

@@ -65,7 +65,8 @@ void IniFiler::WriToIni() {
     if (section.isEmpty() || key.isEmpty() || value.isEmpty() || breaksLine(Section_) ||
         breaksLine(Setting_) || breaksLine(Value_)) {
         ResCode_ = u"0"_s;
-        ErrorText_ = u"The value cannot stand in a settings line."_s;
+        ErrorText_ =
+            QCoreApplication::translate("IniFiler", "The value cannot stand in a settings line.");
         return;
     }
     BuildIniPath();

@@ -16,7 +16,7 @@ bool FileExists(const QString& path) {
 
 Result<QByteArray> readWholeFile(const QString& path) {
     if (QFileInfo(path).isDir())
-        return fail(u"Is a folder"_s);
+        return fail(QCoreApplication::translate("TextFiles", "Is a folder"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());

@@ -81,8 +81,8 @@ void frmOptions::Form_Unload() {
     const Result<> saved =
         Settings(*shared().settings).saveOptions(chkGeneral[0]->isChecked(), shared().style, mode);
     if (!saved)
-        shared().prompter->inform(u"The options could not be saved to "_s + saved.reason(),
-                                  u"Problem"_s, MsgIcon::Exclamation);
+        shared().prompter->inform(tr("The options could not be saved to ") + saved.reason(),
+                                  tr("Problem"), MsgIcon::Exclamation);
 }
 
 void frmOptions::done(int result) {

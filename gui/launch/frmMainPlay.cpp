@@ -31,9 +31,10 @@ void reportMissing(const QString& path) {
 
 // Named after the playlist's own format, which is what its file holds.
 void reportNoPlaylistPlayer(PlaylistFormat format) {
-    inform(format == PlaylistFormat::Pls ? u"Can't find default .pls player."_s
-                                         : u"Can't find default .m3u player."_s,
-           u"Sorry"_s);
+    inform(format == PlaylistFormat::Pls
+               ? QCoreApplication::translate("frmMain", "Can't find default .pls player.")
+               : QCoreApplication::translate("frmMain", "Can't find default .m3u player."),
+           QCoreApplication::translate("frmMain", "Sorry"));
 }
 
 bool openWithDefaultProgram(const QString& path) {
@@ -93,7 +94,7 @@ void frmMain::imgPlay1_DragDrop(QWidget* Source) {
 void frmMain::imPlayAll_Click() {
     const QString name = playlist->filePath();
     if (name.isEmpty()) {
-        inform(u"You must save the playlist first!"_s, u"Oops"_s);
+        inform(tr("You must save the playlist first!"), tr("Oops"));
         return;
     }
     if (!FileExists(name)) {
@@ -108,7 +109,7 @@ void frmMain::imPlayAll_DragDrop(QWidget* Source) {
     if (Source == lstSelected) {
         const QString name = playlist->filePath();
         if (name.isEmpty()) {
-            inform(u"You must save the playlist first!"_s, u"Oops"_s);
+            inform(tr("You must save the playlist first!"), tr("Oops"));
         } else if (lstSelected->currentRow() >= 0) {
             if (!FileExists(name)) {
                 reportMissing(name);

@@ -16,6 +16,7 @@
 #include "gui/playlist/PlaylistProcedures.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>

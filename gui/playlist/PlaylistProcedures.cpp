@@ -54,7 +54,9 @@ SaveOutcome saveWithDialog(frmMain& w, PlaylistFormat otherwise) {
     // mix.m3u is written as M3U whatever the dialog's filter offered.
     if (!savePlaylist(w, path, formatOfName(path).value_or(otherwise)))
         return SaveOutcome::Failed;
-    shared().prompter->inform(u"New playlist saved."_s, u"Notice"_s, MsgIcon::Information);
+    shared().prompter->inform(QCoreApplication::translate("frmMain", "New playlist saved."),
+                              QCoreApplication::translate("frmMain", "Notice"),
+                              MsgIcon::Information);
     return SaveOutcome::Saved;
 }
 

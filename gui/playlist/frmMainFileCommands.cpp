@@ -73,8 +73,8 @@ bool frmMain::askToSaveChanges() {
     if (!playlist->isModified())
         return true;
     const MsgAnswer answer =
-        prompter().show({u"Save changes to the playlist?"_s, u"Confirm"_s, MsgButtons::YesNoCancel,
-                         MsgIcon::Question, MsgAnswer::Yes});
+        prompter().show({tr("Save changes to the playlist?"), tr("Confirm"),
+                         MsgButtons::YesNoCancel, MsgIcon::Question, MsgAnswer::Yes});
     if (answer != MsgAnswer::Yes)
         return answer == MsgAnswer::No;
     if (playlist->filePath().isEmpty()) {
@@ -113,7 +113,7 @@ void frmMain::cmdSave_Click() {
         saved = stylePls() ? SaveAsPls(*this) : SaveAs(*this);
     else
         saved = SaveEdits(*this);
-    afterSave(*this, saved, u"Notice"_s);
+    afterSave(*this, saved, tr("Notice"));
 }
 
 void frmMain::mnuSaveAs_Click() {
@@ -125,7 +125,7 @@ void frmMain::mnuSaveAs_Click() {
 void frmMain::cmdDelete_Click() {
     const QString name = playlist->filePath();
     if (name.isEmpty()) {
-        prompter().inform(u"No playlist to be deleted!"_s, u"Oops"_s, MsgIcon::Information);
+        prompter().inform(tr("No playlist to be deleted!"), tr("Oops"), MsgIcon::Information);
         return;
     }
     if (!FileExists(name)) {

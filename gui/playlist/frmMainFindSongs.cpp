@@ -9,13 +9,17 @@
 #include "gui/mainwindow/frmMain.h"
 #include "gui/playlist/PlaylistProcedures.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kTitle = u"Find missing songs"_s;
+// Asked for when shown, so that the translation loaded at start is used.
+QString findTitle() {
+    return QCoreApplication::translate("frmMain", "Find missing songs");
+}
 
 // The playing times the saved playlist file records, for the entries of the playlist shown.
 // They are matched by entry, since the playlist may have changed since it was opened.
@@ -43,28 +47,33 @@ QVector<qint64> recordedSeconds(const frmMain& w) {
 
 QString outcomeText(const RelinkCounts& counts) {
     if (counts.missing() == 0)
-        return u"No song of the playlist is missing."_s;
-    QString text = u"Missing songs:\t%1\nFound:\t%2\nAmbiguous (several files of the name):\t%3\n"
-                   "Not found:\t%4"_s.arg(counts.missing())
-                       .arg(counts.found)
-                       .arg(counts.ambiguous)
-                       .arg(counts.notFound);
+        return QCoreApplication::translate("frmMain", "No song of the playlist is missing.");
+    QString text =
+        QCoreApplication::translate(
+            "frmMain",
+            "Missing songs:\t%1\nFound:\t%2\nAmbiguous (several files of the name):\t%3\n"
+            "Not found:\t%4")
+            .arg(counts.missing())
+            .arg(counts.found)
+            .arg(counts.ambiguous)
+            .arg(counts.notFound);
     if (counts.found > 0)
-        text += u"\nThe playlist is changed; save it to keep the songs found."_s;
+        text += QCoreApplication::translate(
+            "frmMain", "\nThe playlist is changed; save it to keep the songs found.");
     return text;
 }
 } // namespace
 
 void frmMain::mnuFindSongs_Click() {
     FileDialogRequest request;
-    request.title = u"Folder to look for missing songs in"_s;
+    request.title = tr("Folder to look for missing songs in");
     request.initialDir = Dir1->Path();
     const QString folder = shared().fileDialogs->getExistingFolder(request);
     if (folder.isEmpty())
         return;
     LibraryIndex library;
     if (!library.addFolder(folder)) {
-        shared().prompter->inform(u"Can't read the folder %1."_s.arg(folder), kTitle,
+        shared().prompter->inform(tr("Can't read the folder %1.").arg(folder), findTitle(),
                                   MsgIcon::Exclamation);
         return;
     }
@@ -83,6 +92,6 @@ void frmMain::mnuFindSongs_Click() {
         lstSelected->doItemsLayout(); // a longer path may be the widest entry now
     markMissingSongs();
     const RelinkCounts counts = countOutcomes(relinked);
-    shared().prompter->show({outcomeText(counts), kTitle, MsgButtons::Ok, MsgIcon::Information,
+    shared().prompter->show({outcomeText(counts), findTitle(), MsgButtons::Ok, MsgIcon::Information,
                              MsgAnswer::Ok, counts.missing() > 0});
 }

@@ -14,6 +14,7 @@
 #include "gui/mainwindow/Twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,14 +62,17 @@ bool agreeToMisfits(const TagEdits& edits) {
     const QVector<TagMisfit> misfits = tagMisfits(edits);
     if (misfits.isEmpty())
         return true;
-    QString text = u"An ID3v1 tag holds only ISO-8859-1 characters, in fields of fixed width, "
-                   u"so these fields would not be saved as typed:\n"_s;
+    QString text = QCoreApplication::translate(
+        "frmID", "An ID3v1 tag holds only ISO-8859-1 characters, in fields of fixed width, "
+                 "so these fields would not be saved as typed:\n");
     for (const TagMisfit& misfit : misfits) {
         const QString field = misfit.field.left(1).toUpper() + misfit.field.mid(1);
-        text += u"\n"_s + field + u": \""_s + misfit.typed + u"\" would be saved as \""_s +
-                misfit.written + u"\""_s;
+        text += u"\n"_s + field + u": \""_s + misfit.typed +
+                QCoreApplication::translate("frmID", "\" would be saved as \"") + misfit.written +
+                u"\""_s;
     }
-    return prompter().askYesNo(text + u"\n\nSave anyway?"_s, u"Confirm"_s, MsgAnswer::No);
+    return prompter().askYesNo(text + QCoreApplication::translate("frmID", "\n\nSave anyway?"),
+                               QCoreApplication::translate("frmID", "Confirm"), MsgAnswer::No);
 }
 } // namespace
 

@@ -51,7 +51,8 @@ QString prefillNewTag(const QString& path) {
     const QVector<Genre> genres =
         genresFile.isEmpty() ? QVector<Genre>() : readGenres(genresFile).value_or(QVector<Genre>());
     CurrentTag = tagFromId3v2(*tags->id3v2, genres);
-    return u"Filled in from the song's ID3v"_s + tags->id3v2->versionText() + u" tag."_s;
+    return QCoreApplication::translate("frmMain", "Filled in from the song's ID3v") +
+           tags->id3v2->versionText() + QCoreApplication::translate("frmMain", " tag.");
 }
 
 // Shows the song's tag, or offers to add one. False when the user was stopped on the way (the
@@ -128,7 +129,7 @@ void frmMain::lstSelected_RightButtonDown() {
         markMissingSongs();
         if (playlist->isMissing(row)) {
             shared().prompter->inform(
-                playlist->data(playlist->index(row), Qt::ToolTipRole).toString(), u"Sorry"_s,
+                playlist->data(playlist->index(row), Qt::ToolTipRole).toString(), tr("Sorry"),
                 MsgIcon::Information);
             return;
         }
