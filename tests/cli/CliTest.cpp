@@ -141,7 +141,7 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
     EXPECT_EQ(run(u"playlist show ext.pls"_s).out, "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
 }
 
-TEST_F(Cli, TagAndExtendedPlaylistsReadTheId3v2Tag) {
+TEST_F(Cli, TagReadsTheId3v2Tag) {
     writeFile(u"v2.mp3"_s, id3v2Tag(4,
                                     id3v2Frame(4, "TIT2", id3v2Text(3, u"With Cover"_s)) +
                                         id3v2Frame(4, "TPE1", id3v2Text(1, u"Cover Artist"_s)) +
@@ -158,9 +158,6 @@ TEST_F(Cli, TagAndExtendedPlaylistsReadTheId3v2Tag) {
                                         "Title:\t\tWith Cover\nArtist:\t\tCover Artist\n"
                                         "Album:\t\t\nYear:\t\t\nComment:\t\nTrack:\t\t2\n"
                                         "Genre:\t\tRock\n");
-    EXPECT_EQ(run(u"playlist write --extended ext.m3u v2.mp3"_s).status, 0);
-    EXPECT_EQ(readBytes(path(u"ext.m3u"_s)),
-              "#EXTM3U\r\n#EXTINF:0,Cover Artist - With Cover\r\nv2.mp3\r\n");
 }
 
 TEST_F(Cli, PlaylistCheckPrintsEachMissingSongAndFailsOnIt) {
@@ -194,15 +191,12 @@ TEST_F(Cli, PlaylistRelinkReportsEachMissingSongAndRewritesOnlyWhenAsked) {
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
     const CliRun dry = run(u"playlist relink --dry-run mix.m3u --in lib"_s);
     EXPECT_EQ(dry.status, 1);
-    EXPECT_EQ(dry.out,
-              "/old/A/Moved.mp3 -> " + lib +
-                  "/A/Moved.mp3\nambiguous: /old/C/Twice.mp3 "
-                  "(2 candidates)\n  " +
-                  lib + "/A/Twice.mp3\n  " + lib +
-                  "/B/Twice.mp3\n"
-                  "not found: " +
-                  tmp.filePath(u"Lost.mp3"_s).toUtf8() +
-                  "\nmix.m3u: 1 relinked, 1 ambiguous, 1 not found (dry run: not rewritten)\n");
+    EXPECT_EQ(dry.out, QByteArray("/old/A/Moved.mp3 -> @/A/Moved.mp3\nambiguous: /old/C/Twice.mp3 "
+                                  "(2 candidates)\n  @/A/Twice.mp3\n  @/B/Twice.mp3\nnot found: "
+                                  "~/Lost.mp3\nmix.m3u: 1 relinked, 1 ambiguous, 1 not found "
+                                  "(dry run: not rewritten)\n")
+                           .replace('@', lib)
+                           .replace('~', tmp.path().toUtf8()));
     EXPECT_EQ(readBytes(list), before);
     const CliRun json = run(u"playlist relink --json mix.m3u --in lib"_s);
     EXPECT_TRUE(

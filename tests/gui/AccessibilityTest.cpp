@@ -1,9 +1,5 @@
 #include "core/settings/IniFiler.h"
-#include "gui/info/frmAbout.h"
-#include "gui/info/frmHints.h"
-#include "gui/info/frmOptions.h"
-#include "gui/mainwindow/frmMain.h"
-#include "gui/tags/frmID.h"
+#include "support/EveryWindow.h"
 #include "support/WindowFixture.h"
 
 #include <QAccessible>
@@ -17,22 +13,11 @@ using namespace Qt::StringLiterals;
 // Tab moves through the main window in its reading order.
 namespace {
 bool isControl(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::List:
-    case QAccessible::Tree:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::MenuItem:
-    case QAccessible::Graphic:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
-    }
+    return QList{QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton,
+                 QAccessible::ComboBox,     QAccessible::List,     QAccessible::Tree,
+                 QAccessible::EditableText, QAccessible::SpinBox,  QAccessible::MenuItem,
+                 QAccessible::Graphic,      QAccessible::Link}
+        .contains(role);
 }
 
 // The shown controls under iface without a name, as "window/object (role)".
@@ -67,12 +52,9 @@ using Accessibility = WindowFixture;
 
 TEST_F(Accessibility, EveryReachableControlOfEveryWindowHasANameAndTabFollowsReadingOrder) {
     shared().settings = std::make_unique<IniFiler>(iniPath());
-    frmMain main;
-    frmOptions options;
-    frmAbout about;
-    frmHints hints;
-    frmID tag;
-    for (QWidget* window : std::initializer_list<QWidget*>{&main, &options, &about, &hints, &tag})
+    EveryWindow windows;
+    frmMain& main = windows.main;
+    for (QWidget* window : windows.all())
         EXPECT_EQ(namelessControls(*window).join(u", "_s).toStdString(), "")
             << "controls without an accessible name";
 

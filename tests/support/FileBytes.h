@@ -16,17 +16,23 @@ inline QString writeBytes(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
-// The file's bytes; empty when it cannot be read.
 inline QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The shared folder of real-world songs in a folder above the checkout; empty when there is none.
+inline QString realWorldSongs() {
+    for (QDir dir(QStringLiteral(VELMORA_TEST_DATA)); dir.cdUp();)
+        if (dir.exists(QStringLiteral("shared/realworld/mp3")))
+            return dir.filePath(QStringLiteral("shared/realworld/mp3"));
+    return {};
 }
 
 // A test with a temporary folder of its own.
 class TempFolder : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return tmp.filePath(name); }
-    // Writes bytes to a file below the folder, making folders as needed.
     QString writeFile(const QString& name, const QByteArray& bytes) const {
         return writeBytes(path(name), bytes);
     }

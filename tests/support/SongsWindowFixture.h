@@ -26,20 +26,17 @@ protected:
         WindowFixture::TearDown();
     }
 
-    // Makes the songs in Music and shows that folder.
     void showSongs(const QStringList& names) {
         for (const QString& name : names)
             writeBytes(QDir(music).filePath(name), "");
         w->Dir1->setPath(music);
     }
-    // The texts of the playlist, top to bottom.
     QStringList playlist() const {
         QStringList texts;
         for (const Entry& entry : w->playlist->entries())
             texts << entry.text();
         return texts;
     }
-    // Appends the entries of songs in Music to the playlist.
     void fillPlaylist(const QStringList& names) {
         for (const QString& name : names)
             w->playlist->append({entryFromFolderAndName(music, name)});
@@ -60,7 +57,6 @@ protected:
             list.selectionModel()->setCurrentIndex(list.model()->index(rows.first(), 0),
                                                    QItemSelectionModel::NoUpdate);
     }
-    // The entry text a song of Music gets.
     QString entryOf(const QString& name) const {
         return entryFromFolderAndName(music, name).text();
     }

@@ -26,11 +26,15 @@ TEST(StartSysInfo, StartsTheToolTheRegistryNamesOrSaysItIsUnavailable) {
     const QString tool = writeBytes(tools.filePath(u"MSINFO32.EXE"_s), "x");
     start(u"SOFTWARE\\Microsoft\\Shared Tools Location"_s, u"MSINFO"_s, tools.path());
     start(u"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"_s, u"PATH"_s, u"/my tools/info"_s);
-    EXPECT_EQ(shell.started, (std::vector<QStringList>{{tool}, {u"/my tools/info"_s}}));
+    shell.startResult = false; // a tool that will not start
+    prompter.expectMessage();
+    StartSysInfo();
+    EXPECT_EQ(shell.started,
+              (std::vector<QStringList>{{tool}, {u"/my tools/info"_s}, {u"/my tools/info"_s}}));
     EXPECT_EQ(
         prompter.described(),
-        QStringList{u"[%1] System Information Is Unavailable At This Time (OK, no icon)"_s.arg(
-            QCoreApplication::applicationName())});
+        QStringList(2, u"[%1] System Information Is Unavailable At This Time (OK, no icon)"_s.arg(
+                           QCoreApplication::applicationName())));
     shared().registry = nullptr;
     shared().shell = nullptr;
     shared().prompter = nullptr;

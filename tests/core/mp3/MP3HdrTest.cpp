@@ -2,6 +2,7 @@
 #include "core/mp3/HeaderReport.h"
 #include "core/text/TabularText.h"
 #include "support/FileBytes.h"
+#include "support/Id3v2Bytes.h"
 #include "support/SongBytes.h"
 
 #include <QtEndian>
@@ -13,14 +14,14 @@ const QByteArray kCommon = mpegHeader(3, 1, 9, 0, 1); // 128 kbit/s, 44100 Hz: 4
 const QByteArray kLow = mpegHeader(2, 1, 8, 0, 3);    // 64 kbit/s, 22050 Hz: 208 bytes
 const QByteArray kFree = mpegFrame(mpegHeader(3, 1, 0, 0, 1), 600); // free format, 44100 Hz
 
-QByteArray id3v2(char version, char flags, int size) {
-    return QByteArray("ID3") + version + '\0' + flags + char(size >> 21 & 0x7F) +
-           char(size >> 14 & 0x7F) + char(size >> 7 & 0x7F) + char(size & 0x7F);
-}
 QString songFile(const QByteArray& bytes) {
     static QTemporaryDir dir;
     static int count = 0;
     return writeBytes(dir.filePath(u"song%1.mp3"_s.arg(++count)), bytes);
+}
+QByteArray le(quint32 n) {
+    n = qToLittleEndian(n);
+    return QByteArray(reinterpret_cast<const char*>(&n), 4);
 }
 MP3Hdr analyse(const QByteArray& bytes) {
     MP3Hdr h;
@@ -68,13 +69,14 @@ TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {
           mpegFrame(kLow, 208) + "TAG" + QByteArray(125, ' ')})
         EXPECT_EQ(analyse(song).HdrFramePos, 0) << song.left(4).toHex().constData();
     // ID3v2 tags whose bodies hold syncs, a 2.4 footer, two tags reaching past 1024 bytes.
-    const QByteArray v23 = id3v2(3, 0, 257) + QByteArray(100, '\0') + kLow + QByteArray(153, '\0');
+    const QByteArray v23 = id3v2Tag(3, QByteArray(100, '\0') + kLow + QByteArray(153, '\0'));
     const MP3Hdr h = analyse(v23 + mpegFrame(kCommon, 417) + kCommon);
     EXPECT_EQ(QList<qint64>({h.HdrFramePos, h.HdrBitrate}), QList<qint64>({267, 128}));
     const QByteArray v24 =
-        id3v2(4, 0x10, 104) + QByteArray(100, '\0') + kCommon + "3DI" + QByteArray(7, 0);
+        id3v2Tag(4, QByteArray(100, '\0') + kCommon, 0, 0x10) + "3DI" + QByteArray(7, 0);
     EXPECT_EQ(analyse(v24 + mpegFrame(kLow, 208) + kLow).HdrFramePos, 10 + 104 + 10);
-    EXPECT_EQ(analyse(id3v2('\xFF', 0, 16) + mpegFrame(kLow, 208).repeated(2)).HdrFramePos, 10)
+    EXPECT_EQ(
+        analyse(id3v2Tag(255, {}, 16).left(10) + mpegFrame(kLow, 208).repeated(2)).HdrFramePos, 10)
         << "version 255 is no tag";
     for (const int at : {3000, 60 * 1024})
         EXPECT_EQ(analyse(QByteArray(at, '\0') + mpegFrame(kCommon, 417) + kCommon).HdrFramePos,
@@ -110,7 +112,7 @@ TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
         EXPECT_FALSE(ReadHeader(path, h));
         EXPECT_EQ(h.HdrStatus, HeaderStatus::Unreadable) << path.toStdString();
     }
-    QStringList none = {songFile({}), songFile("Just text.\r\n"), songFile(id3v2(3, 0, 1) + "x")};
+    QStringList none = {songFile({}), songFile("Just text.\r\n"), songFile(id3v2Tag(3, "x"))};
     for (const char* format : {"wav", "flac", "ogg", "opus", "aac", "m4a", "jpg", "png"})
         none << QStringLiteral(VELMORA_TEST_DATA "/not-mpeg/%1.mp3").arg(format);
     for (const QString& path : none) {
@@ -121,10 +123,6 @@ TEST(MP3Hdr, RiffWrappersAndFilesWithoutAFrame) {
 
 TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
     const QByteArray audio = mpegFrame().repeated(100); // 41,700 bytes of 128 kbit/s, 2.612 s
-    const auto le = [](quint32 n) {
-        n = qToLittleEndian(n);
-        return QByteArray(reinterpret_cast<const char*>(&n), 4);
-    };
     // Ten frames in a "data" chunk, a LIST chunk after it; a chunk before it may move its size to
     // the very end of the bytes looked through.
     const auto riff = [&](int before, quint32 size) {
@@ -136,7 +134,7 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
     const quint32 bytes = 101 * 417;
     const QByteArray xing = encoderFrame("Xing", 101, bytes) + audio;
     const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
-        {id3v2(3, 0, 128) + QByteArray(128, '\0') + audio + id3v1Tag({}), false, 128, -1, 2606},
+        {id3v2Tag(3, {}, 128) + audio + id3v1Tag({}), false, 128, -1, 2606},
         {riff(16, 4170), false, 128, -1, 261}, // constant: measured from the bytes, not counted
         {riff(996, 4170), false, 128, -1, 261},
         {riff(16, 0), false, 128, -1, 323}, // a size a streaming writer left: to the file's end
@@ -161,7 +159,7 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
         EXPECT_EQ(playingTime(ms), QLatin1String(text)) << ms;
 }
 
-TEST(MP3Hdr, TheEncodersFrameIsNotTheMusic) {
+TEST(MP3Hdr, TheEncodersFrameIsNotTheMusicAndBelievedOnlyWhereTheSongAgrees) {
     // LAME writes its header at a bitrate and mode that hold it, whatever the music's are.
     const QByteArray stereo160 = mpegFrame(mpegHeader(3, 1, 10, 0, 0), 522);
     const MP3Hdr h =
@@ -171,13 +169,24 @@ TEST(MP3Hdr, TheEncodersFrameIsNotTheMusic) {
               std::tuple(128, u"Joint-Stereo"_s, 128, 50));
     EXPECT_EQ(analyse(encoderFrame("Info", 50, 51 * 417)).HdrStatus, HeaderStatus::NoFrame)
         << "an encoder's frame and nothing after it holds no music";
+    const QByteArray audio = mpegFrame().repeated(100);
+    QByteArray noRoom =
+        encoderFrame("Xing", 100, 101 * 417, mpegFrame(mpegHeader(3, 1, 1, 0, 1), 104));
+    noRoom[36 + 7] = 0x0F; // a table of contents and a quality too: 120 bytes past the side info
+    for (const QByteArray& song :
+         {encoderFrame("Xing", 3000, 1567347) + audio, encoderFrame("Xing", 0, 101 * 417) + audio,
+          noRoom + audio, encoderFrame("Info", 50, 51 * 417) + audio}) {
+        const MP3Hdr joined = analyse(song);
+        EXPECT_EQ(std::tuple(joined.HdrFrames, joined.HdrDurationMs, joined.HdrBitrate),
+                  std::tuple(100, 2612, 128))
+            << "too many, none, a header past its frame, two songs joined: not believed";
+    }
 }
 
 TEST(MP3Hdr, AStreamWithoutEncoderHeaderIsVbrWhenItsFramesSaySo) {
     const QByteArray f64 = mpegFrame(mpegHeader(3, 1, 5, 0, 1), 208);
     const QByteArray f320 = mpegFrame(mpegHeader(3, 1, 14, 0, 1), 1044);
     const std::tuple<QByteArray, bool, int, qint64, qint64> rows[] = {
-        // 100 frames, 31,250 bytes in 2.612 s.
         {(mpegFrame() + f64).repeated(50), true, 96, 100, 2612},
         // Long enough to be sampled: the first frames agree, later ones do not.
         {mpegFrame().repeated(20) + f320.repeated(700), true, 314, 720, 18808},
@@ -191,28 +200,17 @@ TEST(MP3Hdr, AStreamWithoutEncoderHeaderIsVbrWhenItsFramesSaySo) {
         EXPECT_EQ(std::tuple(h.HdrVbr, h.HdrAverageBitrate, h.HdrFrames, h.HdrDurationMs),
                   std::tuple(vbr, bitrate, frames, ms));
     }
-}
-
-TEST(MP3Hdr, AnEncodersHeaderIsBelievedOnlyWhereTheSongAgrees) {
-    const QByteArray audio = mpegFrame().repeated(100);
-    QByteArray noRoom =
-        encoderFrame("Xing", 100, 101 * 417, mpegFrame(mpegHeader(3, 1, 1, 0, 1), 104));
-    noRoom[36 + 7] = 0x0F; // a table of contents and a quality too: 120 bytes past the side info
-    for (const QByteArray& song :
-         {encoderFrame("Xing", 3000, 1567347) + audio, encoderFrame("Xing", 0, 101 * 417) + audio,
-          noRoom + audio, encoderFrame("Info", 50, 51 * 417) + audio}) {
-        const MP3Hdr h = analyse(song);
-        EXPECT_EQ(std::tuple(h.HdrFrames, h.HdrDurationMs, h.HdrBitrate),
-                  std::tuple(100, 2612, 128))
-            << "too many, none, a header past its frame, two songs joined";
-    }
+    // Free-format frames are spaced alike in every mode: 12 frames, 8 of them joint stereo.
+    const QByteArray stereo = mpegFrame(mpegHeader(3, 1, 0, 0, 0), 600);
+    const MP3Hdr h = analyse((kFree + stereo + kFree).repeated(4));
+    EXPECT_EQ(std::tuple(h.HdrFrames, h.HdrDurationMs, h.HdrMode),
+              std::tuple(12, 313, u"Joint-Stereo"_s));
+    // 50-byte frames would make 15 kbit/s, under the lowest rate of MPEG-1 Layer III (32).
+    EXPECT_EQ(analyse(mpegFrame(mpegHeader(3, 1, 0, 0, 1), 50).repeated(5)).HdrStatus,
+              HeaderStatus::NoFrame);
 }
 
 TEST(MP3Hdr, TagsAtTheEndAreNeitherAudioNorInTheWay) {
-    const auto le = [](quint32 n) {
-        n = qToLittleEndian(n);
-        return QByteArray(reinterpret_cast<const char*>(&n), 4);
-    };
     const QByteArray item = le(5) + le(0) + "Title" + '\0' + "Songs";
     const auto ape = [&](bool header) {
         const QByteArray size = le(item.size() + 32);
@@ -225,8 +223,7 @@ TEST(MP3Hdr, TagsAtTheEndAreNeitherAudioNorInTheWay) {
     const QByteArray lyrics3 =
         lyrics + QByteArray::number(lyrics.size()).rightJustified(6, '0') + "LYRICS200";
     const QByteArray body = "TIT2" + QByteArray::fromHex("0000000300 00") + "\0ab";
-    const QByteArray v24 =
-        id3v2(4, 0x10, body.size()) + body + "3DI" + id3v2(4, 0x10, body.size()).mid(3);
+    const QByteArray tag = id3v2Tag(4, body, 0, 0x10), v24 = tag + "3DI" + tag.mid(3, 7);
     const QByteArray tags[] = {ape(false), ape(true), lyrics3 + id3v1Tag({}), v24,
                                ape(true) + lyrics3 + id3v1Tag({})};
     for (const QByteArray& tag : tags) {
@@ -238,16 +235,6 @@ TEST(MP3Hdr, TagsAtTheEndAreNeitherAudioNorInTheWay) {
         EXPECT_EQ(analyse(mpegFrame().repeated(700) + tag).HdrDurationMs, 18244)
             << tag.left(8).constData();
     }
-}
-
-TEST(MP3Hdr, FreeFormatFramesAreSpacedAlikeInEveryModeAndNeverBelowTheTable) {
-    const QByteArray stereo = mpegFrame(mpegHeader(3, 1, 0, 0, 0), 600);
-    const MP3Hdr h = analyse((kFree + stereo + kFree).repeated(4)); // 12 frames, 8 joint stereo
-    EXPECT_EQ(std::tuple(h.HdrFrames, h.HdrDurationMs, h.HdrMode),
-              std::tuple(12, 313, u"Joint-Stereo"_s));
-    // 50-byte frames would make 15 kbit/s, under the lowest rate of MPEG-1 Layer III (32).
-    EXPECT_EQ(analyse(mpegFrame(mpegHeader(3, 1, 0, 0, 1), 50).repeated(5)).HdrStatus,
-              HeaderStatus::NoFrame);
 }
 
 TEST(MP3Hdr, ReportForTheBoxAndAlignedForATerminal) {
@@ -269,12 +256,8 @@ TEST(MP3Hdr, ReportForTheBoxAndAlignedForATerminal) {
     EXPECT_TRUE(riff.endsWith(u"0:00\n\nA RIFF wrapper was found around the file.\n"));
 }
 
-// The public libraries' test files beside the checkout (or beside a folder above it), when there.
 TEST(MP3Hdr, RealWorldFilesNamedInTheReportOfFaults) {
-    QString folder;
-    for (QDir dir(QStringLiteral(VELMORA_TEST_DATA)); folder.isEmpty() && dir.cdUp();)
-        if (dir.exists(u"shared/realworld/mp3"_s))
-            folder = dir.filePath(u"shared/realworld/mp3"_s);
+    const QString folder = realWorldSongs();
     if (folder.isEmpty())
         GTEST_SKIP() << "no shared/realworld/mp3 above " VELMORA_TEST_DATA;
     // Truth: frames in the file (ffprobe finds them) x samples / rate; modes from their headers.

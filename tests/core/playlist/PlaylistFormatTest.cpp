@@ -14,7 +14,6 @@ const PathStyle win = PathStyle::windows();
 const PathStyle posix = PathStyle::posix();
 using Format = PlaylistFormat;
 
-// The texts of the entries read, joined by "|".
 QString read(Format format, const QByteArray& bytes, const PathStyle& style = posix) {
     QStringList texts;
     for (const Entry& e : parsePlaylist(format, bytes, style))

@@ -1,11 +1,7 @@
 // Runs on a screen of 700 x 500 of the windows' own pixels: a 1400 x 1000 screen at 200 %.
-#include "gui/info/frmAbout.h"
-#include "gui/info/frmHints.h"
-#include "gui/info/frmOptions.h"
 #include "gui/mainwindow/CenterForm.h"
 #include "gui/mainwindow/ThemeColours.h"
-#include "gui/mainwindow/frmMain.h"
-#include "gui/tags/frmID.h"
+#include "support/EveryWindow.h"
 #include "support/WindowFixture.h"
 
 #include <QAction>
@@ -98,12 +94,8 @@ TEST_F(Desktop, EveryWindowFitsTheScreenAndIsPlacedOnIt) {
     shared().settings = std::make_unique<IniFiler>(iniPath());
     const QRect screen = QApplication::primaryScreen()->availableGeometry();
     ASSERT_EQ(screen.size(), QSize(700, 500));
-    frmMain main;
-    frmOptions options;
-    frmAbout about;
-    frmHints hints;
-    frmID tag;
-    for (QWidget* window : std::initializer_list<QWidget*>{&main, &options, &about, &hints, &tag}) {
+    EveryWindow windows;
+    for (QWidget* window : windows.all()) {
         SCOPED_TRACE(window->objectName().toStdString());
         window->show();
         CenterForm(*window);

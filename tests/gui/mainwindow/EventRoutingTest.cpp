@@ -52,7 +52,6 @@ TEST_F(EventRouting, PressesReachTheHandlersAfterTheListHasSeenThemAndAClickOnTh
     EXPECT_TRUE(selectedRows(*w->File1).isEmpty() && !w->IsSel(u"F"_s, 2)) << "and recorded";
     press(row(2) + QPoint(0, 200));
     EXPECT_FALSE(w->isInDragMode(w->File1)) << "a press below the last song drags nothing";
-    // A left click on the notes plays the playlist.
     const QPoint centre = w->imPlayAll->rect().center();
     prompter.expectMessage();
     for (QPoint releaseAt : {centre, QPoint(-20, -20)}) { // the second ends off it: no click

@@ -1,10 +1,6 @@
-#include "gui/info/frmAbout.h"
-#include "gui/info/frmHints.h"
-#include "gui/info/frmOptions.h"
 #include "gui/mainwindow/ElidedLabel.h"
 #include "gui/mainwindow/LayoutScale.h"
-#include "gui/mainwindow/frmMain.h"
-#include "gui/tags/frmID.h"
+#include "support/EveryWindow.h"
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
@@ -44,13 +40,8 @@ TEST_F(MainWindowLayout, EveryWindowGrowsWithTheFontAndShowsAllItsText) {
         QFont font = desktop;
         font.setPointSizeF(i == 0 ? desktop.pointSizeF() : 14);
         QApplication::setFont(font);
-        frmMain main;
-        frmOptions options;
-        frmAbout about;
-        frmHints hints;
-        frmID tag;
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{&main, &options, &about, &hints, &tag}) {
+        EveryWindow windows;
+        for (QWidget* window : windows.all()) {
             SCOPED_TRACE(window->objectName().toStdString() + (i ? " at 14 pt" : ""));
             EXPECT_GE(layoutScale(*window), fontScale(font));
             EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed";

@@ -64,7 +64,6 @@ TEST_F(MovingSongs, DropsAskAboutDuplicatesEndTheDragAndTheCursorShowsWhereTheyW
     w->lstSelected_DragDrop(w->lstSelected);
     EXPECT_EQ(playlist().size(), 2) << "no reordering by drag";
     expectDragEnded(w->lstSelected);
-    // The drag cursor shows where a drop does something.
     const auto dropShown = [&](void (frmMain::*over)(QWidget*), QWidget* source) {
         (w.get()->*over)(source);
         return w->showsDropCursor(source);
@@ -124,9 +123,7 @@ TEST_F(MovingSongs, TheBinRemovesTheSelectedEntriesAndAsksOnlyWhenClicked) {
     prompter.expectMessage();
     w->cmdClear_Click(); // on an empty playlist
     EXPECT_EQ(prompter.texts().last(), u"No MP3s selected.");
-}
-
-TEST_F(MovingSongs, AfterAScatteredRemovalTheCurrentEntryStaysWhereTheRemovedOnesWere) {
+    // After a scattered removal the current entry stays where the removed ones were.
     fillPlaylist({u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s});
     select(*w->lstSelected, {3, 1}); // 3 is the current entry
     prompter.answerYes();

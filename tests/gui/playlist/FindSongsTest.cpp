@@ -34,7 +34,6 @@ TEST_F(FindSongs, FindsTheMovedSongsOfThePlaylistAndLeavesItUnsaved) {
     EXPECT_EQ(playlist(), QStringList({u"Moved.mp3 {"_s + FolderOnly(moved) + u'}',
                                        u"Here.mp3 {"_s + music + u'}', u"Twice.mp3 {/gone/C}"_s,
                                        u"Lost.mp3 {/gone}"_s}));
-    // Drawn as found; the others still missing.
     EXPECT_FALSE(w->playlist->data(w->playlist->index(0), PlaylistModel::MissingRole).toBool());
     EXPECT_TRUE(w->playlist->isMissing(2));
     EXPECT_TRUE(w->playlist->isMissing(3));
@@ -42,7 +41,6 @@ TEST_F(FindSongs, FindsTheMovedSongsOfThePlaylistAndLeavesItUnsaved) {
               u"Missing songs:\t3\nFound:\t1\nAmbiguous (several files of the name):\t1\n"
               "Not found:\t1\nThe playlist is changed; save it to keep the songs found."_s);
     EXPECT_EQ(prompter.described().last().section(u']', 0, 0), u"[Find missing songs");
-    // Nothing is saved until the user saves.
     EXPECT_EQ(w->lblName->text(), list);
     EXPECT_EQ(readBytes(list), "unchanged\r\n");
 }

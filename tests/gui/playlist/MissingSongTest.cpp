@@ -48,8 +48,6 @@ TEST_F(MissingSong, ARightClickOnAMissingSongSaysWhatItsTipSays) {
     w->lstSelected->setCurrentRow(0);
     prompter.expectMessage();
     w->lstSelected_RightButtonDown(); // not yet marked: the click looks for itself
-    EXPECT_EQ(prompter.described(), QStringList{u"[Sorry] File not found: "_s + music +
-                                                u"/Gone.mp3 (OK, information)"_s});
-    EXPECT_EQ(w->playlist->data(w->playlist->index(0), Qt::ToolTipRole).toString(),
-              prompter.last().text);
+    const QString tip = w->playlist->data(w->playlist->index(0), Qt::ToolTipRole).toString();
+    EXPECT_EQ(prompter.described(), QStringList{u"[Sorry] "_s + tip + u" (OK, information)"_s});
 }
