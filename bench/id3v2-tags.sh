@@ -40,19 +40,8 @@ for i in range(n):
         f.write(tag + frame_bytes * 20 + v1)
 PY
 
-# best RUNS COMMAND...: the fastest of RUNS runs, in seconds.
-best() {
-    local runs=$1; shift
-    local fastest=""
-    for _ in $(seq "$runs"); do
-        local t0 t1
-        t0=$(date +%s.%N); "$@" >/dev/null 2>&1 || true; t1=$(date +%s.%N)
-        fastest=$(python3 -c "import sys; d=float(sys.argv[2])-float(sys.argv[1]); f=sys.argv[3]; print(d if not f or d<float(f) else f)" "$t0" "$t1" "$fastest")
-    done
-    echo "$fastest"
-}
-line() { python3 -c "import sys; t=float(sys.argv[2]); print(f'{sys.argv[1]:<34} {t:.3f} s {int(sys.argv[3])/t:>10,.0f} files/s')" "$@"; }
-times() { python3 -c "import sys; print(f'{sys.argv[1]}: {float(sys.argv[2])/float(sys.argv[3]):.2f} times')" "$@"; }
+LINE_WIDTH=34
+. bench/timing.sh # the folder is the project's root here
 
 cd "$dir"
 cat song*.mp3 >/dev/null # warm the page cache for everyone alike
