@@ -1,5 +1,7 @@
 #include "core/mp3/Id3v2Tag.h"
 
+#include "core/mp3/PlainId3v2.h"
+
 #include <taglib/commentsframe.h>
 #include <taglib/id3v1genres.h>
 #include <taglib/id3v2extendedheader.h>
@@ -65,15 +67,6 @@ QString firstText(const TagLib::ID3v2::Tag& tag, const char* id) {
     return {};
 }
 
-QString genreOf(const TagLib::ID3v2::Tag& tag) {
-    const QString genre = firstText(tag, "TCON");
-    bool numbered = false;
-    const int number = genre.toInt(&numbered);
-    if (numbered && number >= 0 && number <= 255)
-        return qText(TagLib::ID3v1::genre(number));
-    return genre;
-}
-
 // A comment with a description belongs to another program (iTunNORM, a lyrics site...).
 QString commentOf(const TagLib::ID3v2::Tag& tag) {
     for (const TagLib::ID3v2::Frame* frame : tag.frameList("COMM"))
@@ -83,10 +76,18 @@ QString commentOf(const TagLib::ID3v2::Tag& tag) {
     return {};
 }
 
+// The first genre named, a numbered one by its ID3v1 name.
+QString genreOf(const QString& genre) {
+    bool numbered = false;
+    const int number = genre.toInt(&numbered);
+    if (numbered && number >= 0 && number <= 255)
+        return qText(TagLib::ID3v1::genre(number));
+    return genre;
+}
+
 // Four digits at the start of the recording time ("2004", "2004-05-01"); TagLib reads a 2.3
 // year frame as one.
-QString yearOf(const TagLib::ID3v2::Tag& tag) {
-    const QString time = firstText(tag, "TDRC");
+QString yearOf(const QString& time) {
     const QString year = time.left(4);
     const bool digits = year.size() == 4 && std::all_of(year.cbegin(), year.cend(), [](QChar c) {
                             return c >= u'0' && c <= u'9';
@@ -94,12 +95,24 @@ QString yearOf(const TagLib::ID3v2::Tag& tag) {
     return digits ? year : QString();
 }
 
-std::optional<int> trackOf(const TagLib::ID3v2::Tag& tag) {
-    // "3" or "3/12": the number before the slash.
-    const QString text = firstText(tag, "TRCK");
+// "3" or "3/12": the number before the slash.
+std::optional<int> trackOf(const QString& text) {
     bool ok = false;
     const int track = text.section(u'/', 0, 0).trimmed().toInt(&ok);
     return ok && track > 0 ? std::optional<int>(track) : std::nullopt;
+}
+
+Id3v2Tag tagOf(const Id3v2Texts& texts) {
+    Id3v2Tag tag;
+    tag.version = texts.version;
+    tag.title = texts.title;
+    tag.artist = texts.artist;
+    tag.album = texts.album;
+    tag.year = yearOf(texts.time);
+    tag.genre = genreOf(texts.genre);
+    tag.comment = texts.comment;
+    tag.track = trackOf(texts.track);
+    return tag;
 }
 
 // True when the frames TagLib read follow one another up to the padding or the end of body (the
@@ -167,16 +180,14 @@ std::optional<Id3v2Tag> readTag(QByteArrayView bytes, qsizetype given, QByteArra
     if (!framesFillTag(tag, body))
         return std::nullopt;
 
-    Id3v2Tag read;
-    read.version = int(tag.header()->majorVersion());
-    read.title = firstText(tag, "TIT2");
-    read.artist = firstText(tag, "TPE1");
-    read.album = firstText(tag, "TALB");
-    read.year = yearOf(tag);
-    read.genre = genreOf(tag);
-    read.comment = commentOf(tag);
-    read.track = trackOf(tag);
-    return read;
+    return tagOf({.version = int(tag.header()->majorVersion()),
+                  .title = firstText(tag, "TIT2"),
+                  .artist = firstText(tag, "TPE1"),
+                  .album = firstText(tag, "TALB"),
+                  .time = firstText(tag, "TDRC"),
+                  .track = firstText(tag, "TRCK"),
+                  .genre = firstText(tag, "TCON"),
+                  .comment = commentOf(tag)});
 }
 } // namespace
 
@@ -207,6 +218,12 @@ qint64 id3v2TagLength(QByteArrayView head) {
 }
 
 std::optional<Id3v2Tag> parseId3v2(QByteArrayView bytes) {
+    if (const std::optional<Id3v2Texts> plain = readPlainId3v2(bytes))
+        return tagOf(*plain);
+    return parseId3v2ByTagLib(bytes);
+}
+
+std::optional<Id3v2Tag> parseId3v2ByTagLib(QByteArrayView bytes) {
     const qint64 length = id3v2TagLength(bytes);
     if (length == 0 || bytes.size() < length)
         return std::nullopt;

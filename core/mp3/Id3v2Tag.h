@@ -16,6 +16,7 @@ struct Id3v2Tag {
 
     // How the version is written for people: "2.3", "2.4"...
     QString versionText() const;
+    bool operator==(const Id3v2Tag&) const = default;
 };
 
 // The size of a tag header, and the most a head read for a song needs to hold to know the size
@@ -32,3 +33,5 @@ qint64 id3v2TagLength(QByteArrayView head);
 // runs into the next frame or past the tag), is not read at all: nullopt, as for no tag, so that
 // no text is ever taken from the wrong bytes.
 [[nodiscard]] std::optional<Id3v2Tag> parseId3v2(QByteArrayView bytes);
+// The same, every tag read by TagLib: parseId3v2 reads plain tags itself, and must agree.
+[[nodiscard]] std::optional<Id3v2Tag> parseId3v2ByTagLib(QByteArrayView bytes);

@@ -1,5 +1,5 @@
-// Any bytes as the start of a song: the ID3v2 tag is read whole or not at all, and its texts
-// hold no zero character.
+// Any bytes as the start of a song: the ID3v2 tag is read whole or not at all, its texts hold no
+// zero character, and a plain tag read without TagLib reads as TagLib reads it.
 #include "core/mp3/Id3v2Tag.h"
 
 #include <cstddef>
@@ -9,6 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const std::optional<Id3v2Tag> tag = parseId3v2(bytes);
+    if (tag != parseId3v2ByTagLib(bytes))
+        std::abort();
     if (!tag)
         return 0;
     const qint64 length = id3v2TagLength(bytes);
