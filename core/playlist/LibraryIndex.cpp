@@ -36,29 +36,26 @@ bool isMp3Name(const char* name, size_t length) {
 // What a folder entry is, asking the file system only when the folder listing does not say.
 enum class Kind { Folder, File, Other };
 Kind kindOf(int dirFd, const dirent& item) {
-    struct stat st {};
     switch (item.d_type) {
     case DT_DIR:
         return Kind::Folder;
     case DT_REG:
         return Kind::File;
-    case DT_LNK: // a link to a song is a song; a link to a folder is not followed
-        return fstatat(dirFd, item.d_name, &st, 0) == 0 && S_ISREG(st.st_mode) ? Kind::File
-                                                                               : Kind::Other;
+    case DT_LNK:
     case DT_UNKNOWN:
-        if (fstatat(dirFd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return Kind::Other;
-        if (S_ISDIR(st.st_mode))
-            return Kind::Folder;
-        if (S_ISREG(st.st_mode))
-            return Kind::File;
-        return S_ISLNK(st.st_mode) && fstatat(dirFd, item.d_name, &st, 0) == 0 &&
-                       S_ISREG(st.st_mode)
-                   ? Kind::File
-                   : Kind::Other;
+        break;
     default:
         return Kind::Other;
     }
+    struct stat st {};
+    if (fstatat(dirFd, item.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return Kind::Other;
+    if (S_ISDIR(st.st_mode))
+        return Kind::Folder;
+    // A link to a song is a song; a link to a folder is not followed.
+    if (S_ISLNK(st.st_mode) && fstatat(dirFd, item.d_name, &st, 0) != 0)
+        return Kind::Other;
+    return S_ISREG(st.st_mode) ? Kind::File : Kind::Other;
 }
 #endif
 } // namespace

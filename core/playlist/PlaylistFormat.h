@@ -56,6 +56,7 @@ struct WrittenPlaylist {
 struct SongInfo {
     QString title;       // "artist - title", or whatever names the song
     qint64 seconds = -1; // -1 when unknown
+    bool operator==(const SongInfo&) const = default;
 };
 
 QVector<Entry> parseM3u(const QByteArray& bytes, const PathStyle& style = PathStyle::native());

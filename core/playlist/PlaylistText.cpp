@@ -22,12 +22,12 @@ LineFault faultIn(QStringView text) {
     // Bytes that were not text were read as U+FFFD: written back, they would name another file.
     if (text.contains(QChar::ReplacementCharacter))
         return LineFault::NotText;
+    // A character the system's encoding lacks, or maps to a look-alike, reads back as another.
     QStringEncoder encoder(QStringConverter::System, kLineByLine);
     QStringDecoder decoder(QStringConverter::System, kLineByLine);
     const QByteArray written = encoder(text);
     const QString readBack = decoder(written);
-    const bool same = !encoder.hasError() && !decoder.hasError() && readBack == text;
-    return same ? LineFault::None : LineFault::Encoding;
+    return readBack == text ? LineFault::None : LineFault::Encoding;
 }
 } // namespace
 

@@ -6,16 +6,14 @@
 #include <utility>
 
 namespace {
-// The whole seconds a length gives ("215", "-1", "215.4"); -1 for anything else.
+// The whole seconds a length gives ("215", "215.4"); -1 for anything else ("-1" among them).
 qint64 secondsIn(QStringView text) {
     qsizetype end = 0;
-    if (end < text.size() && text[end] == u'-')
-        ++end;
     while (end < text.size() && text[end].isDigit())
         ++end;
     bool ok = false;
     const qint64 seconds = text.left(end).toLongLong(&ok);
-    return ok && seconds >= 0 ? seconds : -1;
+    return ok ? seconds : -1;
 }
 
 // "#EXTINF:215 tvg-name=\"x\",Artist - Title": the length, then the title after the comma.

@@ -67,7 +67,7 @@ QString samePlayingTime(const QStringList& candidates, qint64 recorded,
 
 qint64 songSecondsOfFile(const QString& path) {
     MP3Hdr header;
-    if (!ReadHeader(path, header) || header.HdrStatus != HeaderStatus::Found)
+    if (!ReadHeader(path, header)) // true only when a stream was found and measured
         return -1;
     return (header.HdrDurationMs + 500) / 1000;
 }

@@ -139,6 +139,8 @@ TEST_F(Cli, ExtendedPlaylistsCarryTitleAndLengthAndReadBack) {
     EXPECT_TRUE(
         readBytes(path(u"ext.pls"_s)).contains("\r\nTitle1=Artist - Title\r\nLength1=1\r\n"));
     EXPECT_EQ(run(u"playlist show ext.pls"_s).out, "Tagged.mp3 {}\nB.mp3 {}\n" + radio + "\n");
+    EXPECT_EQ(run(u"playlist write plain.m3u Tagged.mp3"_s).status, 0);
+    EXPECT_EQ(readBytes(path(u"plain.m3u"_s)), "Tagged.mp3\r\n");
 }
 
 TEST_F(Cli, TagReadsTheId3v2Tag) {
@@ -187,7 +189,8 @@ TEST_F(Cli, PlaylistRelinkReportsEachMissingSongAndRewritesOnlyWhenAsked) {
     const QString list = writeFile(u"mix.m3u"_s, before);
     for (const char* bad :
          {"playlist relink mix.m3u", "playlist relink --in lib",
-          "playlist relink mix.m3u --in nowhere", "playlist relink mix.txt --in lib"})
+          "playlist relink mix.m3u --in nowhere", "playlist relink mix.txt --in lib",
+          "playlist relink mix.m3u --in lib --format"})
         EXPECT_EQ(run(QString::fromLatin1(bad)).status, 2) << bad;
     const CliRun dry = run(u"playlist relink --dry-run mix.m3u --in lib"_s);
     EXPECT_EQ(dry.status, 1);

@@ -27,7 +27,11 @@ TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendOnceOverwriteInPlaceAndNeverLeaveHalfAT
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "the 128 bytes are kept";
     EXPECT_FALSE(FillTag(song("TAG" + QByteArray(100, 'x'))));
     EXPECT_EQ(CurrentTag.Title, u"Lower"_s.leftJustified(30)) << "a short song changes nothing";
-    ASSERT_TRUE(FillTag(song(id3v1Tag({.title = "Only"})))) << "a file that is just a tag";
+    const QString only = song(id3v1Tag({.title = "Only"}));
+    ASSERT_TRUE(FillTag(only)) << "a file that is just a tag";
+    TagRecord again = CurrentTag;
+    ASSERT_EQ(writeTag(only, again).status, TagSaveStatus::Saved);
+    EXPECT_EQ(readBytes(only), id3v1Tag({.title = "Only"})) << "is overwritten in place";
     // A tag is appended once, then overwritten in place, never the audio.
     const QString path = song(kAudio);
     TagRecord tag = TagRecord::blank();
@@ -96,7 +100,7 @@ TEST(Tag, ShownTextStopsAtZeroBytesTheTrackFollowsTheMarkerAndEditsAreWrittenAsL
               (QStringList{u"artist changed: ?mega ? x"_s, u"album cut: "_s + QString(30, u'a'),
                            u"year changed: 19 9"_s}));
     const std::pair<const char*, std::optional<quint8>> tracks[] = {
-        {"", 0},   {"12", 12},           {"2.5", 2},   {"3.5", 4},           {"7x", 7},
+        {"", 0},   {" \t12", 12},        {"2.5", 2},   {"3.5", 4},           {"7x", 7},
         {"x7", 0}, {"-1", std::nullopt}, {"255", 255}, {"256", std::nullopt}};
     for (const auto& [text, track] : tracks) {
         const auto edited = editedTag(v10, {.track = QString::fromLatin1(text)});

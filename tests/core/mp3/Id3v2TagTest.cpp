@@ -147,8 +147,14 @@ TEST(Id3v2Plain, PlainTagsAreReadAsTagLibReadsThem) {
                      id3v2Frame(4, "TPE1", QByteArray("\x03\0\0", 3) + " Café ") +
                      id3v2Frame(4, "TRDC", id3v2Text(3, u"2004"_s)) +
                      id3v2Frame(4, "TCON", id3v2Text(0, u"17"_s)) +
-                     id3v2Frame(4, "COMM", QByteArray("\x03" "engAbout\0x", 11)) +
-                     id3v2Frame(4, "COMM", QByteArray("\x03" "eng\0Mine\0x", 11)) +
+                     id3v2Frame(4, "COMM",
+                                QByteArray("\x03"
+                                           "engAbout\0x",
+                                           11)) +
+                     id3v2Frame(4, "COMM",
+                                QByteArray("\x03"
+                                           "eng\0Mine\0x",
+                                           11)) +
                      id3v2Frame(4, "PRIV", QByteArray(130, 'p')) + id3v2Frame(4, "TALB", "\x03"),
                  8);
     const QByteArray v23 = id3v2Tag(3,

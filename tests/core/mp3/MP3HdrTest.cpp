@@ -142,7 +142,8 @@ TEST(MP3Hdr, LengthAndAverageBitrateFromEncoderHeadersOrFrames) {
         {encoderFrame("Info", 101, bytes) + audio, false, 128, 101, 2638},
         {xing, true, 126, 101, 2638},
         {encoderFrame("VBRI", 101, bytes) + audio, true, 126, 101, 2638},
-        {kFree.repeated(3), false, 184, 3, 78}}; // 600 bytes a frame: 183,750 bit/s
+        {kFree.repeated(3), false, 184, 3, 78}, // 600 bytes a frame: 183,750 bit/s
+        {kFree.repeated(3) + kFree.left(4), false, 138, 4, 104}}; // a last frame cut short counts
     for (const auto& [song, vbr, bitrate, frames, ms] : rows) {
         const MP3Hdr h = analyse(song);
         ASSERT_EQ(h.HdrStatus, HeaderStatus::Found) << ms;

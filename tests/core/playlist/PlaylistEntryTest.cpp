@@ -44,3 +44,14 @@ TEST(PathParts, PathsSplitIntoFolderAndFileAndEntriesKeepTheirCaseWhereItCounts)
                  {u"C:\\Song.mp3", u"Song.mp3 {c:}"}});
     expect(posix, {{u"/Music/Song.MP3", u"Song.MP3 {/Music}"}, {u"/Song.mp3", u"Song.mp3 {/}"}});
 }
+
+TEST(PathParts, AListLineSplitsIntoTheNameAndTheFullPath) {
+    for (auto [line, parts] : Rows{{u"a {/m}", u"a|/m/a"},
+                                   {u"Song.mp3 {/M/}", u"Song.mp3|/M/Song.mp3"},
+                                   {u"Song.mp3 {}", u"Song.mp3|Song.mp3"},
+                                   {u"{/m}", u"{/m}|{/m}"}}) {
+        QString name, full;
+        PickAPart(s(line), name, full, posix);
+        EXPECT_EQ(name + u'|' + full, s(parts));
+    }
+}

@@ -1,6 +1,7 @@
 #include "core/playlist/PlaylistFormat.h"
 #include "core/playlist/PlaylistDialog.h"
 #include "core/playlist/PlaylistFormats.h"
+#include "core/playlist/RecordedSongInfo.h"
 #include "core/playlist/SaveRefusal.h"
 #include "core/text/TextFiles.h"
 
@@ -100,7 +101,13 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
         EXPECT_EQ(bytesOf(writeExtendedPlaylist(format, kTwo, info, PathMode::Always, u"L"_s, win)),
                   bytes);
         EXPECT_EQ(parsePlaylist(format, bytes, win), kTwo);
+        EXPECT_EQ(recordedSongInfo(format, bytes),
+                  (QVector<SongInfo>{info[0], {u"Two Lines"_s, -1}}));
     }
+    // Lengths are whole seconds; a song line without a number has nothing recorded.
+    EXPECT_EQ(recordedSongInfo(Format::Pls, "File=a\nLength0=5\nfile2=b\nLength2=17.6\nTitle2=B\n"
+                                            "Length3=+3\nfile3=c\n"),
+              (QVector<SongInfo>{{}, {u"B"_s, 17}, {}}));
 }
 
 TEST(PlaylistFormats, WriteCrLfLinesAsThePathModeGivesThemThatReadBack) {

@@ -1,5 +1,6 @@
 #include "core/playlist/RelinkPlaylistFile.h"
 #include "support/FileBytes.h"
+#include "support/SongBytes.h"
 
 #include <QFile>
 
@@ -39,8 +40,10 @@ TEST_F(Relink, ASongFoundByItsNameAndTheLongestTailOfFoldersIsThatFileAndOthersS
     song(u"Other/Album/01.mp3"_s);
     const QString right = song(u"Music/Artist/Album/01.mp3"_s);
     song(u"Music/Artist/Album2/01.mp3"_s);
-    // A link back up the tree is not followed: the walk ends, and finds nothing twice.
-    ASSERT_TRUE(QFile::link(path(u"new"_s), path(u"new/Rock/loop"_s)));
+    // A link back up the tree, even one named like a song, is not followed: the walk ends, and
+    // finds nothing twice. A link to a song is a song.
+    ASSERT_TRUE(QFile::link(path(u"new"_s), path(u"new/Rock/loop.mp3"_s)));
+    ASSERT_TRUE(QFile::link(moved, path(u"new/Linked.mp3"_s)));
     const Entry stream = entryFromLine(u"http://radio.example/live.mp3", PathStyle::posix());
     const QVector<RelinkedEntry> r =
         relink({old(u"Band/01 Song.mp3"_s), entryFromPath(there, PathStyle::posix()),
@@ -55,7 +58,8 @@ TEST_F(Relink, ASongFoundByItsNameAndTheLongestTailOfFoldersIsThatFileAndOthersS
     EXPECT_EQ(r[3].outcome, RelinkOutcome::Found);
     EXPECT_EQ(fullPath(r[3].entry, PathStyle::posix()), right);
     EXPECT_EQ(std::pair(r[4].outcome, r[4].entry), std::pair(RelinkOutcome::Kept, stream));
-    EXPECT_EQ(library().size(), 9);
+    EXPECT_EQ(library().size(), 10);
+    EXPECT_FALSE(LibraryIndex(PathStyle::posix()).addFolder(path(u"gone"_s)));
 }
 
 TEST_F(Relink, ATieIsBrokenByThePlayingTimeRecordedOrLeftAsItWasWithItsCandidatesNamed) {
@@ -77,6 +81,8 @@ TEST_F(Relink, ATieIsBrokenByThePlayingTimeRecordedOrLeftAsItWasWithItsCandidate
                                                   library(), true, seconds, PathStyle::posix());
     EXPECT_EQ(fullPath(pls.entries[0].entry, PathStyle::posix()), shorter);
     EXPECT_EQ(pls.counts.found, 1);
+    // A song's own time is rounded to the second: 58 frames are 1.5 s.
+    EXPECT_EQ(songSecondsOfFile(writeFile(u"s.mp3"_s, mpegFrame().repeated(58))), 2);
     const auto same = [](const QString&) -> qint64 { return 61; };
     const Entry intro = old(u"Disc/Intro.mp3"_s);
     const Entry gone = old(u"Disc/Gone.mp3"_s);
