@@ -174,13 +174,15 @@ TEST(MP3Hdr, TheEncodersFrameIsNotTheMusicAndBelievedOnlyWhereTheSongAgrees) {
     QByteArray noRoom =
         encoderFrame("Xing", 100, 101 * 417, mpegFrame(mpegHeader(3, 1, 1, 0, 1), 104));
     noRoom[36 + 7] = 0x0F; // a table of contents and a quality too: 120 bytes past the side info
+    QByteArray bytesOnly = encoderFrame("Xing", 101, 101 * 417);
+    bytesOnly[36 + 7] = 2; // no count of frames: the first count is of bytes
     for (const QByteArray& song :
          {encoderFrame("Xing", 3000, 1567347) + audio, encoderFrame("Xing", 0, 101 * 417) + audio,
-          noRoom + audio, encoderFrame("Info", 50, 51 * 417) + audio}) {
+          noRoom + audio, bytesOnly + audio, encoderFrame("Info", 50, 51 * 417) + audio}) {
         const MP3Hdr joined = analyse(song);
         EXPECT_EQ(std::tuple(joined.HdrFrames, joined.HdrDurationMs, joined.HdrBitrate),
                   std::tuple(100, 2612, 128))
-            << "too many, none, a header past its frame, two songs joined: not believed";
+            << "too many, none, a header past its frame, no frames, two songs: not believed";
     }
 }
 
@@ -206,7 +208,9 @@ TEST(MP3Hdr, AStreamWithoutEncoderHeaderIsVbrWhenItsFramesSaySo) {
     const MP3Hdr h = analyse((kFree + stereo + kFree).repeated(4));
     EXPECT_EQ(std::tuple(h.HdrFrames, h.HdrDurationMs, h.HdrMode),
               std::tuple(12, 313, u"Joint-Stereo"_s));
-    // 50-byte frames would make 15 kbit/s, under the lowest rate of MPEG-1 Layer III (32).
+    // 104-byte frames make the lowest rate of MPEG-1 Layer III (32 kbit/s); 50-byte ones would
+    // make 15.
+    EXPECT_EQ(analyse(mpegFrame(mpegHeader(3, 1, 0, 0, 1), 104).repeated(5)).HdrFrames, 5);
     EXPECT_EQ(analyse(mpegFrame(mpegHeader(3, 1, 0, 0, 1), 50).repeated(5)).HdrStatus,
               HeaderStatus::NoFrame);
 }

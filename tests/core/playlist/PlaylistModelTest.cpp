@@ -1,6 +1,9 @@
 #include "core/playlist/PlaylistModel.h"
+#include "core/playlist/SongFolderWatcher.h"
 #include "support/ChildProcess.h"
 #include "support/FileBytes.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -95,6 +98,17 @@ TEST_F(PlaylistModelFiles, MarksEntriesWhoseSongsAreNotThereUntilTheyAppear) {
     model.checkFiles(d, 4); // only the new rows: Gone.mp3 keeps its old mark
     EXPECT_EQ(std::ranges::count(marks(), 'M'), 4001);
     EXPECT_EQ(marks().substr(0, 4), "--M-");
+}
+
+TEST_F(PlaylistModelFiles, SongFoldersThatAreGoneAreWatchedThroughTheNearestOneThere) {
+    writeFile(u"a/Here.mp3"_s, "x");
+    PlaylistModel model(nullptr, PathStyle::posix());
+    SongFolderWatcher watcher(model);
+    model.append({{u"Gone.mp3"_s, path(u"a/b/c"_s)},
+                  {u"Bare.mp3"_s, {}},
+                  {u"http://r.example/live"_s, {}, true}});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watcher.folders(), QStringList{path(u"a"_s)});
 }
 
 TEST_F(PlaylistModelFiles, LoadsAndSavesWholeFilesOrNothingWhereverTheUserMayWrite) {
