@@ -21,9 +21,7 @@ QStringView fileView(QStringView path, qsizetype last) {
 }
 
 QStringView folderView(QStringView path, qsizetype last, QChar separator) {
-    if (last < 0)
-        return {};
-    QStringView folder = path.left(last);
+    QStringView folder = path.first(qMax<qsizetype>(last, 0)); // none without a separator
     if (folder.endsWith(separator))
         folder.chop(1);
     return folder;
