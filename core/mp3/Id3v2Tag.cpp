@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -40,8 +41,8 @@ public:
 
 void silenceTagLib() {
     static Silence silence;
-    static const bool once = (TagLib::setDebugListener(&silence), true);
-    (void)once;
+    static std::once_flag once;
+    std::call_once(once, [] { TagLib::setDebugListener(&silence); });
 }
 
 // A text ends at its first zero character, as an ID3v1 text does: what follows is another value
