@@ -94,7 +94,7 @@ std::optional<FrameCount> walkFrames(SongReader& reader, qint64 start, qint64 en
             }
             if (window.failed)
                 return std::nullopt;
-            if (next + 4 > end || !window.at(next, 4))
+            if (!window.at(next, 4)) // also past the end
                 break;
             pos = next;
         }

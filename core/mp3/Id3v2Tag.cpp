@@ -45,13 +45,10 @@ void silenceTagLib() {
     std::call_once(once, [] { TagLib::setDebugListener(&silence); });
 }
 
-// A text ends at its first zero character, as an ID3v1 text does: what follows is another value
-// or leftover bytes.
+// TagLib already ends a text at its first zero character, as an ID3v1 text ends: what follows
+// is another value or leftover bytes.
 QString qText(const TagLib::String& text) {
-    QString q = QString::fromStdWString(text.toWString());
-    if (const qsizetype zero = q.indexOf(QChar(0)); zero >= 0)
-        q.truncate(zero);
-    return q.trimmed();
+    return QString::fromStdWString(text.toWString()).trimmed();
 }
 
 // The first text of the frame; what follows a zero in a text field is another value of the

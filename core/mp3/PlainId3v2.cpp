@@ -3,6 +3,7 @@
 #include "core/mp3/Id3v2Tag.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -102,13 +103,12 @@ std::optional<Id3v2Texts> readPlainId3v2(QByteArrayView bytes) {
         if (length - pos < kFrameHeaderSize)
             return std::nullopt;
         const QByteArrayView id = tag.sliced(pos, 4);
-        qint64 size = 0;
-        for (int i = 4; i < 8; ++i) {
-            const auto byte = static_cast<quint8>(tag[pos + i]);
-            if (v24 && byte >= 0x80)
-                return std::nullopt;
-            size = v24 ? size << 7 | byte : size << 8 | byte;
-        }
+        const quint32 raw = qFromBigEndian<quint32>(tag.data() + pos + 4);
+        if (v24 && (raw & 0x80808080u)) // not a synchsafe number: TagLib guesses
+            return std::nullopt;
+        const qint64 size = v24 ? (raw & 0x7F) | (raw >> 1 & 0x3F80) | (raw >> 2 & 0x1FC000) |
+                                      (raw >> 3 & 0xFE00000)
+                                : raw;
         if (!isFrameId(id) || tag[pos + 8] != 0 || tag[pos + 9] != 0 || size == 0 ||
             size > length - pos - kFrameHeaderSize)
             return std::nullopt;

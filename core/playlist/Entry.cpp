@@ -67,8 +67,6 @@ QStringView songFolder(QStringView path, qsizetype last, const PathStyle& style)
 
 void PickAPart(const QString& what, QString& fonly, QString& full, const PathStyle& style) {
     fonly = full = what;
-    if (what.size() < 2)
-        return;
     const qsizetype p = what.indexOf(u'{');
     if (p < 1)
         return;

@@ -65,8 +65,7 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
     // Long files are read in blocks: no line is cut where a block ends, however long it is, and a
     // CR LF across the end is one line end.
     QList<qsizetype> lengths;
-    forEachPlaylistLine(QByteArray(65535, 'x') + "\r\n/M/song.mp3\r\n/" + QByteArray(70000, 'y') +
-                            '\r',
+    forEachPlaylistLine(QByteArray(65535, 'x') + "\r\n/M/song.mp3\r\n/" + QByteArray(70000, 'y'),
                         [&](QStringView line) { lengths << line.size(); });
     EXPECT_EQ(lengths, (QList<qsizetype>{65535, 11, 70001}));
     // File addresses are read as paths, streams kept whole.
@@ -105,8 +104,9 @@ TEST(PlaylistFormats, ReadSongLinesFileAddressesStreamsAndExtendedPlaylists) {
                   (QVector<SongInfo>{info[0], {u"Two Lines"_s, -1}}));
     }
     // Lengths are whole seconds; a song line without a number has nothing recorded.
-    EXPECT_EQ(recordedSongInfo(Format::Pls, "File=a\nLength0=5\nfile2=b\nLength2=17.6\nTitle2=B\n"
-                                            "Length3=+3\nfile3=c\n"),
+    EXPECT_EQ(recordedSongInfo(Format::Pls,
+                               "File=a\nLength0=5\n=x\nfile2=b\nLength2=17.6\nTitle2=B\n"
+                               "Length3=+3\nfile3=c\n"),
               (QVector<SongInfo>{{}, {u"B"_s, 17}, {}}));
 }
 
@@ -193,6 +193,11 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         << text.toStdString();
     EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
     EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
+    EXPECT_TRUE(
+        refusalText(songs, many.refused.first(2), posix)
+            .endsWith(u"Bad 1.mp3 \": its line would be read back as another file (an empty "
+                      "name, blanks at either end, a leading \"#EXT\", or an address).\n"
+                      "Nothing was saved."_s));
 }
 
 TEST(PlaylistFormats, TheTableKnowsAFileByItsFirstLineThenByItsEnding) {
