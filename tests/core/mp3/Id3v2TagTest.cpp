@@ -147,36 +147,25 @@ TEST(Id3v2Plain, PlainTagsAreReadAsTagLibReadsThem) {
                      id3v2Frame(4, "TPE1", QByteArray("\x03\0\0", 3) + " Café ") +
                      id3v2Frame(4, "TRDC", id3v2Text(3, u"2004"_s)) +
                      id3v2Frame(4, "TCON", id3v2Text(0, u"9"_s)) +
-                     id3v2Frame(4, "COMM",
-                                QByteArray("\x03"
-                                           "engAbout\0x",
-                                           11)) +
-                     id3v2Frame(4, "COMM",
-                                QByteArray("\x03"
-                                           "eng\0Mine\0x",
-                                           11)) +
+                     id3v2Frame(4, "COMM", id3v2Comment("About", "x")) +
+                     id3v2Frame(4, "COMM", id3v2Comment("", QByteArray("Mine\0x", 6))) +
                      id3v2Frame(4, "ZA09", QByteArray(130, 'p')) + id3v2Frame(4, "TALB", "\x03"),
                  8);
-    const QByteArray v23 = id3v2Tag(3,
-                                    id3v2Frame(3, "TYER", id3v2Text(0, u"1999"_s)) +
-                                        id3v2Frame(3, "TDRC", id3v2Text(0, u"2001"_s)) +
-                                        id3v2Frame(3, "COMM", QByteArray("\0en", 3)) +
-                                        id3v2Frame(3, "TRCK", id3v2Text(3, u"3/9"_s)),
-                                    4);
+    const QByteArray v23 = id3v2Tag(3, id3v2Frame(3, "TYER", id3v2Text(0, u"1999"_s)) +
+                                           id3v2Frame(3, "TDRC", id3v2Text(0, u"2001"_s)) +
+                                           id3v2Frame(3, "COMM", QByteArray("\0en", 3)) +
+                                           id3v2Frame(3, "TRCK", id3v2Text(3, u"3/9"_s)));
     const QByteArray bracketed = id3v2Tag(3, id3v2Frame(3, "TCON", id3v2Text(0, u"(13)Pop"_s)));
     ASSERT_TRUE(readPlainId3v2(v24) && readPlainId3v2(v23));
     ASSERT_FALSE(readPlainId3v2(bracketed));
-    int plain = 0;
     for (const QByteArray& tag : {v24, v23, bracketed})
         for (qsizetype i = 3; i < tag.size(); ++i)
             for (const char value : {'\0', '\x01', '\x03', '(', '\x7F', '\x80', '\xC3', '\xFF'}) {
                 QByteArray changed = tag;
                 changed[i] = value;
-                plain += readPlainId3v2(changed).has_value();
                 ASSERT_EQ(fields(parseId3v2(changed)), fields(parseId3v2ByTagLib(changed)))
                     << changed.toHex(' ').constData();
             }
-    EXPECT_GT(plain, 1000);
 }
 
 TEST(Id3v2Prefill, TextsAreCutToTheId3v1WidthsAndTheGenreIsFoundByName) {
