@@ -57,6 +57,7 @@ std::optional<QByteArray> SongFile::readAt(qint64 pos, qint64 n) {
 }
 
 bool SongFile::readInto(QByteArray& bytes, qint64 pos, qint64 n) {
+    n = qBound<qint64>(0, n, size_ - pos); // a length read from a song may be forged
     bytes.resize(n);
     qint64 got = 0;
     while (got < n) {
@@ -93,7 +94,7 @@ bool SongFile::isOpen() const {
 std::optional<QByteArray> SongFile::readAt(qint64 pos, qint64 n) {
     if (!file_->file.seek(pos))
         return std::nullopt;
-    QByteArray bytes = file_->file.read(n);
+    QByteArray bytes = file_->file.read(qBound<qint64>(0, n, size_ - pos));
     if (file_->file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;

@@ -19,7 +19,8 @@ public:
     [[nodiscard]] bool isOpen() const;
     QString errorString() const { return error_; }
     qint64 size() const { return size_; }
-    // Bytes [pos, pos + n), fewer at the end of the file; nullopt when reading fails.
+    // Bytes [pos, pos + n), fewer at the end of the file (as long as it was when opened), so
+    // that a forged length costs no memory; nullopt when reading fails.
     [[nodiscard]] std::optional<QByteArray> readAt(qint64 pos, qint64 n);
     // The same into buffer, which keeps its memory from one read to the next: a long walk
     // through a song then costs no allocation per read.

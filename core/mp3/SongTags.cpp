@@ -29,9 +29,8 @@ std::optional<SongTags> readSongTags(const QString& path) {
         return std::nullopt;
     SongTags tags;
     if (const qint64 length = id3v2TagLength(*head); length > 0) {
-        // A tag that runs past the end of the song is cut short: parseId3v2 refuses it, and
-        // nothing is read (its size may say up to 256 MB whatever the song holds).
-        if (length > head->size() && length <= size) {
+        // A tag that runs past the end of the song is cut short: parseId3v2 refuses it.
+        if (length > head->size()) {
             const std::optional<QByteArray> rest = file.readAt(head->size(), length - head->size());
             if (!rest)
                 return std::nullopt;

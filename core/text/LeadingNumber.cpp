@@ -11,12 +11,10 @@ double leadingNumber(const QString& text) {
     if (i < n && (text[i] == u'-' || text[i] == u'+'))
         digits += text[i++];
     bool point = false;
-    bool any = false;
     for (; i < n; ++i) {
         const QChar c = text[i];
         if (c >= u'0' && c <= u'9') {
             digits += c;
-            any = true;
         } else if (c == u'.' && !point) {
             digits += c;
             point = true;
@@ -24,9 +22,7 @@ double leadingNumber(const QString& text) {
             break;
         }
     }
-    if (!any)
-        return 0.0;
-    return digits.toDouble();
+    return digits.toDouble(); // 0 for a sign or a point alone
 }
 
 double roundHalfEven(double value) {

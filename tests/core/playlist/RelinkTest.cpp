@@ -35,7 +35,8 @@ TEST_F(Relink, ASongFoundByItsNameAndTheLongestTailOfFoldersIsThatFileAndOthersS
     song(u"Elsewhere/02 Other.mp3"_s);
     song(u"Pop/01 song.mp3"_s); // another name on a file system that keeps case
     song(u"Pop/Cover.MP3"_s);   // the ending in any case is a song
-    song(u"Pop/Cover.m4a"_s);   // not a song
+    song(u"Pop/Cover.m4a"_s);   // not a song, nor is a hidden file without a name
+    song(u"Pop/.mp3"_s);
     song(u"live.mp3"_s);
     song(u"01.mp3"_s);
     song(u"Other/Album/01.mp3"_s);
