@@ -208,8 +208,7 @@ TEST(MP3Hdr, AStreamWithoutEncoderHeaderIsVbrWhenItsFramesSaySo) {
     const MP3Hdr h = analyse((kFree + stereo + kFree).repeated(4));
     EXPECT_EQ(std::tuple(h.HdrFrames, h.HdrDurationMs, h.HdrMode),
               std::tuple(12, 313, u"Joint-Stereo"_s));
-    // 104-byte frames make the lowest rate of MPEG-1 Layer III (32 kbit/s); 50-byte ones would
-    // make 15.
+    // 104-byte frames make 32 kbit/s, the lowest rate of MPEG-1 Layer III; 50-byte ones 15.
     EXPECT_EQ(analyse(mpegFrame(mpegHeader(3, 1, 0, 0, 1), 104).repeated(5)).HdrFrames, 5);
     // The longest a free-format frame can be: 640 kbit/s at 8,000 Hz.
     EXPECT_EQ(analyse(mpegFrame(mpegHeader(0, 1, 0, 2, 1), 5760).repeated(3)).HdrFrames, 3);

@@ -46,7 +46,7 @@ TEST(PathParts, PathsSplitIntoFolderAndFileAndEntriesKeepTheirCaseWhereItCounts)
 }
 
 TEST(PathParts, AListLineSplitsIntoTheNameAndTheFullPath) {
-    for (auto [line, parts] : Rows{{u"a {/m}", u"a|/m/a"},
+    for (auto [line, parts] : Rows{{u"a{/m}", u"a|/m/a"},
                                    {u"Song.mp3 {/M/}", u"Song.mp3|/M/Song.mp3"},
                                    {u"Song.mp3 {}", u"Song.mp3|Song.mp3"},
                                    {u"{/m}", u"{/m}|{/m}"}}) {

@@ -193,11 +193,7 @@ TEST(PlaylistFormats, RefuseSongsWhoseLineWouldNotReadBack) {
         << text.toStdString();
     EXPECT_FALSE(text.contains(u"/M/Bad 10.mp3 "_s));
     EXPECT_TRUE(text.endsWith(u".\n…and 3 more.\nNothing was saved."_s)) << text.toStdString();
-    EXPECT_TRUE(
-        refusalText(songs, many.refused.first(2), posix)
-            .endsWith(u"Bad 1.mp3 \": its line would be read back as another file (an empty "
-                      "name, blanks at either end, a leading \"#EXT\", or an address).\n"
-                      "Nothing was saved."_s));
+    EXPECT_EQ(refusalText(songs, many.refused.first(2), posix).count(u".mp3 \": "_s), 2);
 }
 
 TEST(PlaylistFormats, TheTableKnowsAFileByItsFirstLineThenByItsEnding) {
