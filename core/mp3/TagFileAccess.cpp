@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 std::optional<TagRecord> readTagBlock(const QString& path) {
     SongFile file(path);
     const qint64 length = file.size();
-    if (!file.isOpen() || length < TagRecord::kSize)
+    if (length < TagRecord::kSize) // as is a file that did not open
         return std::nullopt;
     const std::optional<QByteArray> block =
         file.readAt(length - TagRecord::kSize, TagRecord::kSize);

@@ -45,7 +45,7 @@ TEST(PathParts, PathsSplitIntoFolderAndFileAndEntriesKeepTheirCaseWhereItCounts)
     expect(posix, {{u"/Music/Song.MP3", u"Song.MP3 {/Music}"}, {u"/Song.mp3", u"Song.mp3 {/}"}});
 }
 
-TEST(PathParts, AListLineSplitsIntoTheNameAndTheFullPath) {
+TEST(PathParts, AListLineSplitsIntoNameAndPathAndAPlaylistsEntryIntoItsFolder) {
     for (auto [line, parts] : Rows{{u"a{/m}", u"a|/m/a"},
                                    {u"Song.mp3 {/M/}", u"Song.mp3|/M/Song.mp3"},
                                    {u"Song.mp3 {}", u"Song.mp3|Song.mp3"},
@@ -54,4 +54,10 @@ TEST(PathParts, AListLineSplitsIntoTheNameAndTheFullPath) {
         PickAPart(s(line), name, full, posix);
         EXPECT_EQ(name + u'|' + full, s(parts));
     }
+    // An entry of a playlist file stands in the folder of the file, unless it names its own.
+    for (auto [folder, anchored] : Rows{{u"", u"d:\\lists"},
+                                        {u"music\\..\\Rock", u"d:\\lists\\rock"},
+                                        {u"c:", u"c:"},
+                                        {u"\\top", u"\\top"}})
+        EXPECT_EQ(anchoredEntry({u"a.mp3"_s, s(folder)}, u"d:\\lists"_s, win).folder, s(anchored));
 }

@@ -32,9 +32,8 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) 
     writeBytes(iniFile, "[Options]\r\nStyle=1\r\nLast =  /music/rock  \r\n");
     EXPECT_EQ(get(u"STYLE"_s, u"0"_s, u" options "_s), u"1");
     EXPECT_EQ(get(u"Last"_s), u"/music/rock");
-    const QString folder = QString(300, u'a');
-    put(u"Last"_s, folder);
-    EXPECT_EQ(get(u"Last"_s), folder) << "long values come back whole";
+    put(u"Last"_s, QString(300, u'a'));
+    EXPECT_EQ(get(u"Last"_s), QString(300, u'a')) << "long values come back whole";
     EXPECT_EQ(IniFiler::iniPathFor(u"D:\\"_s, u"App.exe"_s), u"D:\\App.ini");
     EXPECT_EQ(IniFiler::iniPathFor(u"/usr/bin"_s, u"velmora"_s), u"/usr/bin/velmora.ini");
     EXPECT_EQ(IniFiler::iniPathFor(u"/opt/"_s, u".velmora"_s), u"/opt/.velmora.ini");
@@ -99,14 +98,10 @@ TEST_F(Ini, SettingsReadEachKeyByOneRuleAndSaveTheOptionsInTheirOrder) {
 
 TEST_F(Ini, NewSettingsGoToTheUsersConfigurationFolderNeverBesideTheProgram) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.path()));
-    IniFiler usual;
-    usual.Section(u"Options"_s);
-    usual.Setting(u"Style"_s);
-    usual.Value(u"1"_s);
-    usual.WriToIni();
+    ini = IniFiler(); // where a user's settings go
+    EXPECT_EQ(put(u"Style"_s, u"1"_s), u"1");
     qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(usual.ResCode(), u"1");
-    EXPECT_TRUE(usual.IniPath().startsWith(tmp.path() + u'/')) << usual.IniPath().toStdString();
-    EXPECT_TRUE(usual.IniPath().endsWith(u"/velmora.ini"_s));
-    EXPECT_EQ(readBytes(usual.IniPath()), "[Options]\r\nStyle=1\r\n");
+    EXPECT_TRUE(ini.IniPath().startsWith(tmp.path() + u'/')) << ini.IniPath().toStdString();
+    EXPECT_TRUE(ini.IniPath().endsWith(u"/velmora.ini"_s));
+    EXPECT_EQ(readBytes(ini.IniPath()), "[Options]\r\nStyle=1\r\n");
 }
