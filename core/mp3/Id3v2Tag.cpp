@@ -2,6 +2,8 @@
 
 #include "core/mp3/PlainId3v2.h"
 
+#include <QtEndian>
+
 #include <taglib/commentsframe.h>
 #include <taglib/id3v1genres.h>
 #include <taglib/id3v2extendedheader.h>
@@ -203,16 +205,18 @@ qint64 id3v2TagLength(QByteArrayView head) {
     // 2.2's compression bit means a scheme that was never defined: nothing can read such a tag.
     if (version == 2 && (byte(5) & 0x40))
         return 0;
-    qint64 size = 0;
-    for (int i = 6; i < 10; ++i) {
-        if (byte(i) >= 0x80)
-            return 0;
-        size = size << 7 | byte(i);
-    }
-    if (size == 0)
+    const std::optional<qint64> size = synchsafeNumber(head.sliced(6, 4));
+    if (!size || *size == 0)
         return 0;
     const bool footer = version == 4 && (byte(5) & 0x10);
-    return kId3v2HeaderSize + size + (footer ? kId3v2HeaderSize : 0);
+    return kId3v2HeaderSize + *size + (footer ? kId3v2HeaderSize : 0);
+}
+
+std::optional<qint64> synchsafeNumber(QByteArrayView bytes) {
+    const quint32 raw = qFromBigEndian<quint32>(bytes.data());
+    if (raw & 0x80808080u)
+        return std::nullopt;
+    return (raw & 0x7F) | (raw >> 1 & 0x3F80) | (raw >> 2 & 0x1FC000) | (raw >> 3 & 0xFE00000);
 }
 
 std::optional<Id3v2Tag> parseId3v2(QByteArrayView bytes) {

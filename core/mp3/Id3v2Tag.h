@@ -23,6 +23,10 @@ struct Id3v2Tag {
 // of the whole tag.
 constexpr qsizetype kId3v2HeaderSize = 10;
 
+// The number four bytes of a tag write with seven bits a byte; nullopt when a byte has its top
+// bit set.
+std::optional<qint64> synchsafeNumber(QByteArrayView bytes);
+
 // The bytes the ID3v2 tag that starts head takes in the file (header, frames, padding and
 // footer); 0 when head does not start with a tag header Velmora can read (not "ID3", a version
 // other than 2.2 to 2.4, a size that is not a synchsafe number, an empty tag).

@@ -103,12 +103,11 @@ std::optional<Id3v2Texts> readPlainId3v2(QByteArrayView bytes) {
         if (length - pos < kFrameHeaderSize)
             return std::nullopt;
         const QByteArrayView id = tag.sliced(pos, 4);
-        const quint32 raw = qFromBigEndian<quint32>(tag.data() + pos + 4);
-        if (v24 && (raw & 0x80808080u)) // not a synchsafe number: TagLib guesses
+        const QByteArrayView sizeBytes = tag.sliced(pos + 4, 4);
+        const std::optional<qint64> synchsafe = synchsafeNumber(sizeBytes);
+        if (v24 && !synchsafe) // TagLib guesses what such a size means
             return std::nullopt;
-        const qint64 size = v24 ? (raw & 0x7F) | (raw >> 1 & 0x3F80) | (raw >> 2 & 0x1FC000) |
-                                      (raw >> 3 & 0xFE00000)
-                                : raw;
+        const qint64 size = v24 ? *synchsafe : qFromBigEndian<quint32>(sizeBytes.data());
         if (!isFrameId(id) || tag[pos + 8] != 0 || tag[pos + 9] != 0 || size == 0 ||
             size > length - pos - kFrameHeaderSize)
             return std::nullopt;
