@@ -103,7 +103,7 @@ std::optional<FrameCount> walkFrames(SongReader& reader, qint64 start, qint64 en
             break;
         if (pos + length > end && count.frames == 0 && !pieceAlone)
             break; // only a piece of a frame: nothing a decoder could play
-        if (count.bitrate < 0) {
+        if (count.frames == 0) {
             count.bitrate = h->bitrate;
             count.first = pos;
         } else if (h->bitrate != count.bitrate)

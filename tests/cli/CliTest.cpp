@@ -54,8 +54,9 @@ TEST_F(Cli, ExitStatusesUsageErrorsAndHostileInputThatLoseNothing) {
                     .out.startsWith(R"({"file":"gone.mp3","hasTag":false,"error":")"));
     // Without --json the reason goes to stderr, and the status says so too.
     const CliRun plain = run(u"header song.mp3 gone.mp3 song.mp3"_s);
-    const QByteArray report = run(u"header song.mp3"_s).out;
+    const QByteArray report = run(u"header song.mp3"_s).out, tag = run(u"tag song.mp3"_s).out;
     EXPECT_EQ(std::tuple(plain.status, plain.out), std::tuple(1, report + '\n' + report));
+    EXPECT_EQ(run(u"tag song.mp3 song.mp3"_s).out, tag + '\n' + tag);
     EXPECT_TRUE(plain.err.startsWith("gone.mp3: ")) << plain.err.constData();
     const QString keep = writeFile(u"keep.m3u"_s, "Old.mp3\r\n");
     const CliRun broken = run(u"playlist write keep.m3u \"/a/Line$(printf '\\nB')reak.mp3\""_s);

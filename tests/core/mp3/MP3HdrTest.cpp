@@ -45,10 +45,11 @@ TEST(MP3Hdr, EachVersionAndLayerReadsItsOwnTables) {
                   QString::fromLatin1(version) + u' ' + QString::fromLatin1(mode));
         EXPECT_EQ(QList<int>({h.HdrLayer, h.HdrBitrate, h.HdrFrequency}), numbers);
     }
-    for (const QByteArray& bad : {mpegHeader(1, 1, 9, 0), mpegHeader(3, 0, 9, 0),
-                                  mpegHeader(3, 1, 15, 0), mpegHeader(3, 1, 9, 3)})
+    for (const QByteArray& bad :
+         {mpegHeader(1, 1, 9, 0), mpegHeader(3, 0, 9, 0), mpegHeader(3, 1, 15, 0),
+          mpegHeader(3, 1, 9, 3), QByteArray("\xFF\x1B\x90\x00", 4)})
         EXPECT_EQ(analyse(bad + QByteArray(16, '\0')).HdrStatus, HeaderStatus::NoFrame)
-            << "reserved version or layer, bitrate 15, sampling 3";
+            << "reserved version or layer, bitrate 15, sampling 3, a sync of 8 bits";
 }
 
 TEST(MP3Hdr, FalseSyncsTagsAndHeadersThatBeginNoStreamAreSkipped) {

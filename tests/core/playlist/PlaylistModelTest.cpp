@@ -28,6 +28,8 @@ using PlaylistModelFiles = TempFolder;
 
 TEST(PlaylistModel, AppendsAskingAboutEverySongAlreadyThereRemovesAndSwaps) {
     PlaylistModel model(nullptr, PathStyle::posix());
+    int runs = 0; // views hear of each run of rows that goes in, and of no empty one
+    QObject::connect(&model, &QAbstractItemModel::rowsInserted, [&] { ++runs; });
     model.append(songs(u"AB"_s));
     QList<qsizetype> asked;
     const auto answer = [&](bool yes) {
@@ -61,6 +63,9 @@ TEST(PlaylistModel, AppendsAskingAboutEverySongAlreadyThereRemovesAndSwaps) {
     EXPECT_EQ(heard, "layout 3-6 1-2 ");
     model.clear();
     EXPECT_EQ(model.rowCount(), 0);
+    model.append(songs(u"A"_s));
+    EXPECT_TRUE(model.append(songs(u"A"_s), PlaylistModel::Match::Exact, answer(true)));
+    EXPECT_EQ(runs, 6) << "a drop that starts with a copy";
 }
 
 TEST_F(PlaylistModelFiles, MarksEntriesWhoseSongsAreNotThereUntilTheyAppear) {
