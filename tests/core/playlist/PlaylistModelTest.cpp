@@ -109,9 +109,7 @@ TEST_F(PlaylistModelFiles, SongFoldersThatAreGoneAreWatchedThroughTheNearestOneT
     writeFile(u"a/Here.mp3"_s, "x");
     PlaylistModel model(nullptr, PathStyle::posix());
     SongFolderWatcher watcher(model);
-    model.append({{u"Gone.mp3"_s, path(u"a/b/c"_s)},
-                  {u"Bare.mp3"_s, {}},
-                  {u"http://r.example/live"_s, {}, true}});
+    model.append({{u"G.mp3"_s, path(u"a/b/c"_s)}, {u"B.mp3"_s, {}}, {u"http://r/s"_s, {}, true}});
     QCoreApplication::processEvents();
     EXPECT_EQ(watcher.folders(), QStringList{path(u"a"_s)});
 }
