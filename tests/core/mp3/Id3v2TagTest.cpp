@@ -142,15 +142,16 @@ TEST_F(Id3v2, ExtendedPlaylistTitlesTakeId3v2ThenId3v1) {
 }
 
 TEST(Id3v2Plain, PlainTagsAreReadAsTagLibReadsThem) {
-    // Two plain tags (another program's frame, a genre of one digit), and one that TagLib has to
-    // take apart; every byte of each changed in turn to the values that matter to a reader.
+    // Two plain tags (another program's frame, a genre of one digit, a comment's description
+    // alone), and one that TagLib has to take apart; every byte of each changed in turn to the
+    // values that matter to a reader.
     const QByteArray v24 =
         id3v2Tag(4,
                  id3v2Frame(4, "TIT2", id3v2Text(3, u"\uFEFFÜber 😀"_s) + '\0' + "Second") +
                      id3v2Frame(4, "TPE1", QByteArray("\x03\0\0", 3) + " Café ") +
                      id3v2Frame(4, "TRDC", id3v2Text(3, u"2004"_s)) +
                      id3v2Frame(4, "TCON", id3v2Text(0, u"9"_s)) +
-                     id3v2Frame(4, "COMM", id3v2Comment("About", "x")) +
+                     id3v2Frame(4, "COMM", id3v2Comment("About", "")) +
                      id3v2Frame(4, "COMM", id3v2Comment("", QByteArray("Mine\0x", 6))) +
                      id3v2Frame(4, "ZA09", QByteArray(130, 'p')) + id3v2Frame(4, "TALB", "\x03"),
                  8);
