@@ -77,10 +77,11 @@ TEST_F(Id3v2, FieldsOfEachVersionInEachTextEncoding) {
     ASSERT_TRUE(both && both->id3v1());
     EXPECT_EQ(fields(both->id3v2), "2.4|First|Björk|日本|2004|7|Trip-Hop|");
     // A tag of frames only, with no padding and no audio after it (a year is four digits, a
-    // track above 0); a song without one.
+    // track above 0, genre 255 none); a song without one.
     EXPECT_EQ(fields(v2(id3v2Tag(4, id3v2Frame(4, "TIT2", id3v2Text(0, u"Bare"_s)) +
                                         id3v2Frame(4, "TDRC", id3v2Text(0, u"c. 1990"_s)) +
-                                        id3v2Frame(4, "TRCK", id3v2Text(0, u"0"_s))))),
+                                        id3v2Frame(4, "TRCK", id3v2Text(0, u"0"_s)) +
+                                        id3v2Frame(4, "TCON", id3v2Text(0, u"255"_s))))),
               "2.4|Bare||||-||");
     EXPECT_EQ(fields(v2(kAudio + id3v1Tag({.title = "V1"}))), "none");
 }
