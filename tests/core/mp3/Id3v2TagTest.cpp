@@ -76,8 +76,7 @@ TEST_F(Id3v2, FieldsOfEachVersionInEachTextEncoding) {
         read(id3v2Tag(4, v24, 500) + kAudio + id3v1Tag({.title = "V1"}));
     ASSERT_TRUE(both && both->id3v1());
     EXPECT_EQ(fields(both->id3v2), "2.4|First|Björk|日本|2004|7|Trip-Hop|");
-    // A tag of frames only, with no padding and no audio after it (a year is four digits, a
-    // track above 0, genre 255 none); a song without one.
+    // Frames only, no padding or audio (a year is four digits, a track above 0, genre 255 none).
     EXPECT_EQ(fields(v2(id3v2Tag(4, id3v2Frame(4, "TIT2", id3v2Text(0, u"Bare"_s)) +
                                         id3v2Frame(4, "TDRC", id3v2Text(0, u"c. 1990"_s)) +
                                         id3v2Frame(4, "TRCK", id3v2Text(0, u"0"_s)) +
@@ -143,9 +142,8 @@ TEST_F(Id3v2, ExtendedPlaylistTitlesTakeId3v2ThenId3v1) {
 }
 
 TEST(Id3v2Plain, PlainTagsAreReadAsTagLibReadsThem) {
-    // Two plain tags (another program's frame, a genre of one digit, a comment's description
-    // alone), and one that TagLib has to take apart; every byte of each changed in turn to the
-    // values that matter to a reader.
+    // Plain tags (another program's frame, a one-digit genre, a description alone) and one for
+    // TagLib to take apart, each byte changed in turn to the values that matter to a reader.
     const QByteArray v24 =
         id3v2Tag(4,
                  id3v2Frame(4, "TIT2", id3v2Text(3, u"\uFEFFÜber 😀"_s) + '\0' + "Second") +
