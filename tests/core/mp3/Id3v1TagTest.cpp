@@ -32,6 +32,9 @@ TEST_F(Tags, ReadOnlyAnUpperCaseTagAppendOnceOverwriteInPlaceAndNeverLeaveHalfAT
     TagRecord again = CurrentTag;
     ASSERT_EQ(writeTag(only, again).status, TagSaveStatus::Saved);
     EXPECT_EQ(readBytes(only), id3v1Tag({.title = "Only"})) << "is overwritten in place";
+    song("cut"); // shorter than a tag since it was read: the tag goes after it
+    ASSERT_EQ(writeTag(only, again).status, TagSaveStatus::Saved);
+    EXPECT_EQ(readBytes(only), "cut" + id3v1Tag({.title = "Only"}));
     // A tag is appended once, then overwritten in place, never the audio.
     const QString path = song(kAudio);
     TagRecord tag = TagRecord::blank();
