@@ -83,6 +83,10 @@ TEST_F(Id3v2, FieldsOfEachVersionInEachTextEncoding) {
                                         id3v2Frame(4, "TCON", id3v2Text(0, u"255"_s))))),
               "2.4|Bare||||-||");
     EXPECT_EQ(fields(v2(kAudio + id3v1Tag({.title = "V1"}))), "none");
+    // 2.3 unsynchronised: each FF 00 in the tag is an FF.
+    const QByteArray ff =
+        id3v2Frame(3, "TIT2", QByteArray("\0\xFF\xE0", 3)).replace("\xFF", QByteArray("\xFF\0", 2));
+    EXPECT_EQ(fields(v2(id3v2Tag(3, ff, 0, '\x80') + kAudio)), "2.3|ÿà||||-||");
 }
 
 TEST_F(Id3v2, ACorruptOrTruncatedTagIsNoTagAndTheId3v1TagIsStillRead) {

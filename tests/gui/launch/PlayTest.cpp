@@ -132,8 +132,7 @@ TEST_F(Play, FailuresAreToldAndLeaveTheSongLastPlayed) {
     drop(&frmMain::imPlayAll_DragDrop, w->File1);       // not the playlist: nothing
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);  // no current entry: nothing
     drop(&frmMain::imPlayAll_DragDrop, w->lstSelected); // nothing
-    for (int i = 0; i < 9; ++i)
-        prompter.expectMessage();
+    prompter.expectMessage(9);
     w->lstSelected->setCurrentRow(0);
     drop(&frmMain::imgPlay1_DragDrop, w->lstSelected);
     w->imPlayAll_Click();

@@ -67,8 +67,7 @@ TEST_F(TagWindow, ShowsTheTagAndSavesWhatWasEditedOrSaysWhyNot) {
     // A genre that genres.txt does not name is not shown, and saving keeps it.
     const QString song =
         writeFile(u"a.mp3"_s, kAudio + id3v1Tag({.title = " Old ", .track = 7, .genre = 200}));
-    for (int i = 0; i < 4; ++i)
-        prompter.expectMessage();
+    prompter.expectMessage(4);
     const auto shows = [](frmID& window) {
         EXPECT_EQ(window.txtID[0]->text() + window.txtID[5]->text() +
                       window.cboGenre->currentText(),
@@ -157,8 +156,7 @@ TEST_F(TagWindow, RightClickOpensTheTagOrOffersOneAndDoubleClickShowsTheHeaderRe
                            u"No tag found. Do you wish to add one?"_s, u"Saved."_s,
                            u"No tag found. Do you wish to add one?"_s,
                            u"File may be in use by player. Can't add right now."_s}));
-    prompter.expectMessage();
-    prompter.expectMessage();
+    prompter.expectMessage(2);
     for (const auto& [name, bytes] : {std::pair{u"Song.mp3"_s, mpegFrame()},
                                       {u"Notes.mp3"_s, QByteArray("not a song")},
                                       {u"Wrapped.mp3"_s, "RIFF" + QByteArray(20, '\0')}}) {
@@ -205,8 +203,7 @@ TEST_F(TagWindow, AddingATagToASongWithAnId3v2TagOnlyStartsFromItsValues) {
 TEST_F(TagWindow, ASongLockedChangedOrDeletedElsewhereIsNeverHarmed) {
     const QString song = writeFile(u"changing.mp3"_s, kTagged);
     const QByteArray moreAudio = kTagged + mpegFrame(); // its tag is now audio
-    prompter.expectMessage();
-    prompter.expectMessage();
+    prompter.expectMessage(2);
     EXPECT_EQ(saveTitle(song, [&](frmID&) { writeFile(u"changing.mp3"_s, moreAudio); }),
               u"[Notice] Saved. (OK, information)");
     EXPECT_EQ(readBytes(song), moreAudio + id3v1Tag({.title = "Mine"}));

@@ -36,7 +36,7 @@ public:
     }
 
     // The next box is expected to be an OK box, or a question answered Yes or No.
-    void expectMessage() { script_.push_back(MsgAnswer::Ok); }
+    void expectMessage(int boxes = 1) { script_.insert(script_.end(), boxes, MsgAnswer::Ok); }
     void answerYes() { script_.push_back(MsgAnswer::Yes); }
     void answerNo() { script_.push_back(MsgAnswer::No); }
     void answerCancel() { script_.push_back(MsgAnswer::Cancel); }
