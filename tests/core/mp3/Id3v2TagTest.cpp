@@ -103,7 +103,6 @@ TEST_F(Id3v2, ACorruptOrTruncatedTagIsNoTagAndTheId3v1TagIsStillRead) {
     QByteArray future = good;
     future[3] = 5;
     QByteArray compressed22 = id3v2Tag(2, id3v2Frame(2, "TT2", id3v2Text(0, u"T"_s)), 0, '\x40');
-    // A 2.4 tag for TagLib (UTF-16) whose last bytes are no frame.
     const QByteArray junk24 = id3v2Tag(4, id3v2Frame(4, "TIT2", id3v2Text(1, u"T"_s)) + "junk");
     for (const QByteArray& bad : {intoNext, pastEnd, badSize, future, compressed22, junk24}) {
         const std::optional<SongTags> tags = read(bad + kAudio + id3v1Tag({.title = "V1"}));

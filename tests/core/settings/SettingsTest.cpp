@@ -32,6 +32,7 @@ TEST_F(Ini, ReadsDefaultsTrimmedValuesAndNamesInAnyCaseAndWritesOnlyWholeLines) 
     writeBytes(iniFile, "[Options]\r\nStyle=1\r\nLast =  /music/rock  \r\n");
     EXPECT_EQ(get(u"STYLE"_s, u"0"_s, u" options "_s), u"1");
     EXPECT_EQ(get(u"Last"_s), u"/music/rock");
+    EXPECT_EQ(get(u"Style"_s, u" "_s), u"/music/rock") << "no default: nothing is read";
     put(u"Last"_s, QString(300, u'a'));
     EXPECT_EQ(get(u"Last"_s), QString(300, u'a')) << "long values come back whole";
     EXPECT_EQ(IniFiler::iniPathFor(u"D:\\"_s, u"App.exe"_s), u"D:\\App.ini");
