@@ -116,10 +116,18 @@ JsonLine& JsonLine::add(const char* name, bool value) {
     return *this;
 }
 
-JsonLine& JsonLine::addNull(const char* name) {
+JsonLine& JsonLine::add(const char* name, std::optional<qint64> value) {
+    if (value)
+        return add(name, *value);
     key(name);
     text_ += "null";
     return *this;
+}
+
+JsonLine& JsonLine::add(const char* name, const std::optional<QString>& value) {
+    if (value)
+        return add(name, *value);
+    return add(name, std::optional<qint64>());
 }
 
 JsonLine& JsonLine::beginObject(const char* name) {

@@ -25,7 +25,9 @@ public:
     JsonLine& add(const char* key, const QStringList& values); // an array of strings
     JsonLine& add(const char* key, qint64 value);
     JsonLine& add(const char* key, bool value);
-    JsonLine& addNull(const char* key);
+    // The value, or null when there is none.
+    JsonLine& add(const char* key, std::optional<qint64> value);
+    JsonLine& add(const char* key, const std::optional<QString>& value);
     // A nested object under key: what is added until endObject() goes into it.
     JsonLine& beginObject(const char* key);
     JsonLine& endObject();

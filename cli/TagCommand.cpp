@@ -105,16 +105,10 @@ TagAnswer describeTag(const Arg& file, bool json) {
                 .add("artist", t->artist)
                 .add("album", t->album)
                 .add("year", t->year)
-                .add("comment", t->comment);
-            if (t->track)
-                line.add("track", qint64(*t->track));
-            else
-                line.addNull("track");
-            line.add("genre", qint64(t->genre));
-            if (const auto g = genreName(t->genre))
-                line.add("genreName", *g);
-            else
-                line.addNull("genreName");
+                .add("comment", t->comment)
+                .add("track", std::optional<qint64>(t->track))
+                .add("genre", qint64(t->genre))
+                .add("genreName", genreName(t->genre));
         }
         if (const auto& v2 = song.id3v2) {
             line.beginObject("id3v2")
@@ -123,12 +117,10 @@ TagAnswer describeTag(const Arg& file, bool json) {
                 .add("artist", v2->artist)
                 .add("album", v2->album)
                 .add("year", v2->year)
-                .add("comment", v2->comment);
-            if (v2->track)
-                line.add("track", qint64(*v2->track));
-            else
-                line.addNull("track");
-            line.add("genre", v2->genre).endObject();
+                .add("comment", v2->comment)
+                .add("track", std::optional<qint64>(v2->track))
+                .add("genre", v2->genre)
+                .endObject();
         }
         return {line.line(), {}};
     }
