@@ -87,6 +87,10 @@ TEST_F(Cli, EachCommandAnswersOneJsonLinePerFile) {
               R"({"file":"a.mp3","hasTag":true,"title":"T\"1","artist":"","album":"",)"
               R"("year":"","comment":"","track":7,"genre":17,"genreName":"Rock"})"
               "\n");
+    writeFile(u"0.mp3"_s, mpegFrame() + id3v1Tag({.genre = 200, .marker = 'A'})); // ID3v1.0
+    EXPECT_TRUE(run(u"tag --json 0.mp3"_s)
+                    .out.endsWith(R"("track":null,"genre":200,"genreName":null})"
+                                  "\n"));
     EXPECT_EQ(run(u"playlist show --json mix.m3u"_s).out,
               R"({"entry":"Song.mp3 {/music/Rock}","name":"Song.mp3","folder":"/music/Rock",)"
               R"("path":"/music/Rock/Song.mp3"})"
